@@ -1,0 +1,94 @@
+#include "ui/Lists.h"
+
+#include "ui/RuntimeError.h"
+
+#include <QCollator>
+#include <QComboBox>
+#include <QVariant>
+
+namespace ui {
+
+namespace {
+
+const char* const kSortedProperty = "zelvaroSorted";
+
+const QCollator& listCollator()
+{
+    static const QCollator collator = [] {
+        QCollator c(QLocale(QLocale::English, QLocale::UnitedStates));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator;
+}
+
+void checkIndex(const QComboBox* list, int index)
+{
+    if (index < 0 || index >= list->count())
+        raise(ErrInvalidIndex);
+}
+
+}  // namespace
+
+void setSorted(QComboBox* list, bool sorted)
+{
+    list->setProperty(kSortedProperty, sorted);
+}
+
+bool isSorted(const QComboBox* list)
+{
+    return list->property(kSortedProperty).toBool();
+}
+
+int compareListTexts(const QString& a, const QString& b)
+{
+    return listCollator().compare(a, b);
+}
+
+int addItem(QComboBox* list, const QString& text)
+{
+    int index = list->count();
+    if (isSorted(list)) {
+        // After any equal texts, so that equal entries keep the order of adding.
+        index = 0;
+        while (index < list->count() && compareListTexts(list->itemText(index), text) <= 0)
+            ++index;
+    }
+    const int selected = list->currentIndex();
+    list->insertItem(index, text);
+    // Adding never selects; inserting before the selection only moves it.
+    if (selected < 0)
+        list->setCurrentIndex(-1);
+    return index;
+}
+
+void setItemData(QComboBox* list, int index, int data)
+{
+    checkIndex(list, index);
+    list->setItemData(index, data, Qt::UserRole);
+}
+
+int itemData(const QComboBox* list, int index)
+{
+    checkIndex(list, index);
+    return list->itemData(index, Qt::UserRole).toInt();
+}
+
+int listIndex(const QComboBox* list)
+{
+    return list->currentIndex();
+}
+
+void setListIndex(QComboBox* list, int index)
+{
+    if (index != -1)
+        checkIndex(list, index);
+    list->setCurrentIndex(index);
+}
+
+int selectedItemData(const QComboBox* list)
+{
+    return itemData(list, list->currentIndex());
+}
+
+}  // namespace ui

@@ -1,0 +1,78 @@
+#include "ui/Widgets.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QPalette>
+#include <QWidget>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+class FocusLeaveFilter : public QObject {
+public:
+    FocusLeaveFilter(QWidget* watched, std::function<void()> handler)
+        : QObject(watched)
+        , m_handler(std::move(handler))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusOut) {
+            auto* widget = static_cast<QWidget*>(object);
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool leavesForAnotherControl =
+                reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+            if (leavesForAnotherControl && widget->isEnabled() && widget->isVisible())
+                m_handler();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_handler;
+};
+
+}  // namespace
+
+int twips(int value)
+{
+    return static_cast<int>(std::lround(value / 15.0));
+}
+
+void placeTwips(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+QColor lightYellow() { return QColor(255, 255, 192); }
+QColor lightGrey() { return QColor(224, 224, 224); }
+QColor lightRed() { return QColor(255, 192, 192); }
+QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+QColor windowBackground() { return QApplication::palette().color(QPalette::Base); }
+
+void setBackColor(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, colour);
+        palette.setColor(group, QPalette::Button, colour);
+    }
+    widget->setPalette(palette);
+}
+
+QColor backColor(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::Base);
+}
+
+void onFocusLeave(QWidget* widget, std::function<void()> handler)
+{
+    widget->installEventFilter(new FocusLeaveFilter(widget, std::move(handler)));
+}
+
+}  // namespace ui

@@ -1,0 +1,124 @@
+#include "ui/ErrorGuard.h"
+#include "ui/Lists.h"
+#include "ui/MsgBox.h"
+#include "ui/Widgets.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void guardShowsCommonMessageAndReturnsFallback()
+    {
+        ui::MsgBoxRecorder boxes;
+        const int result = ui::guarded(QStringLiteral("fktTest"), -7, []() -> int { ui::raise(6); });
+        QCOMPARE(result, -7);
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <fktTest>"));
+        QCOMPARE(boxes.calls[0].text, QStringLiteral("6 => Overflow"));
+        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+    }
+
+    void guardTitlesControlArrayHandlersWithIndex()
+    {
+        ui::MsgBoxRecorder boxes;
+        QVERIFY(!ui::guard(ui::indexed(QStringLiteral("btnBerechnenZeile_Click"), 3), [] { ui::raise(13); }));
+        QCOMPARE(boxes.calls.value(0).title, QStringLiteral("Error in Routine <btnBerechnenZeile_Click (3)>"));
+        QVERIFY(boxes.calls.value(0).text.startsWith(QStringLiteral("13 => ")));
+    }
+
+    void guardSilentlyShowsNothing()
+    {
+        ui::MsgBoxRecorder boxes;
+        QVERIFY(!ui::guardSilently([] { ui::raise(53); }));
+        QVERIFY(ui::guardSilently([] {}));
+        QVERIFY(boxes.calls.isEmpty());
+    }
+
+    void sortedListReportsNewIndexAndKeepsItemData()
+    {
+        QComboBox list;
+        ui::setSorted(&list, true);
+        const QStringList texts{"Walzen", "Muldenfahrzeuge", "bagger", "Müllverdichter", "Lader", "Überführung", "Uhu"};
+        for (int code = 1; code <= texts.size(); ++code)
+            ui::setItemData(&list, ui::addItem(&list, texts[code - 1]), code);
+        QStringList shown;
+        QList<int> codes;
+        for (int i = 0; i < list.count(); ++i) {
+            shown << list.itemText(i);
+            codes << ui::itemData(&list, i);
+        }
+        QCOMPARE(shown, (QStringList{"bagger", "Lader", "Muldenfahrzeuge", "Müllverdichter", "Überführung", "Uhu", "Walzen"}));
+        QCOMPARE(codes, (QList<int>{3, 5, 2, 4, 6, 7, 1}));
+        QCOMPARE(ui::listIndex(&list), -1);
+    }
+
+    void unsortedListKeepsOrderOfAdding()
+    {
+        QComboBox list;
+        QCOMPARE(ui::addItem(&list, QStringLiteral("b")), 0);
+        QCOMPARE(ui::addItem(&list, QStringLiteral("a")), 1);
+        QCOMPARE(ui::listIndex(&list), -1);
+    }
+
+    void missingSelectionIsError381()
+    {
+        QComboBox list;
+        ui::addItem(&list, QStringLiteral("x"));
+        try {
+            ui::selectedItemData(&list);
+            QFAIL("no error");
+        } catch (const ui::RuntimeError& e) {
+            QCOMPARE(e.number(), 381);
+        }
+        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, ui::setItemData(&list, 1, 5));
+        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, ui::setListIndex(&list, 4));
+        ui::setListIndex(&list, 0);
+        ui::setItemData(&list, 0, 42);
+        QCOMPARE(ui::selectedItemData(&list), 42);
+    }
+
+    void focusLeaveRunsForOtherControlsOnly()
+    {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* list = new QComboBox;
+        auto* other = new QLineEdit;
+        layout->addWidget(list);
+        layout->addWidget(other);
+        int leaves = 0;
+        ui::onFocusLeave(list, [&] { ++leaves; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+
+        list->setFocus(Qt::TabFocusReason);
+        other->setFocus(Qt::TabFocusReason);
+        QCOMPARE(leaves, 1);
+
+        list->setFocus(Qt::MouseFocusReason);
+        list->showPopup();
+        QCOMPARE(leaves, 1);
+        list->hidePopup();
+
+        list->setFocus(Qt::OtherFocusReason);
+        list->setEnabled(false);  // the program disabling a list is no leave by the user
+        QCOMPARE(leaves, 1);
+    }
+
+    void backColourIsReadableFromPalette()
+    {
+        QLineEdit field;
+        ui::setBackColor(&field, ui::lightRed());
+        QCOMPARE(ui::backColor(&field), QColor(255, 192, 192));
+        QCOMPARE(ui::twips(1440), 96);
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "tst_platform.moc"
