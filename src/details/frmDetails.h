@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The site details window: ground condition, ground firmness, moved material,
+// driving style and a remark for each of the five work-cycle rows.
+class frmDetails : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = 5;
+
+    // Tells whether row 1..5 of the main window is in use; handed over by the
+    // main window so that this window needs nothing of it.
+    using RowInUse = std::function<bool(int row)>;
+
+    explicit frmDetails(RowInUse rowInUse, QWidget* parent = nullptr);
+
+    QComboBox* cboZustandUntergrund(int row) const;
+    QComboBox* cboFestigkeitUntergrund(int row) const;
+    QLineEdit* txtBewegtesMaterial(int row) const;
+    QComboBox* cboFahrstil(int row) const;
+    QPlainTextEdit* txtAnmerkung(int row) const;
+    QPushButton* btnSchliessen() const;
+
+    // Runs whenever the window is shown or becomes active: captions, row
+    // enabling from the main window's row state, fills of empty lists.
+    void Form_Activate();
+    void subInitForm(quint8 language);
+    void subFuellZustandUntergrund(quint8 row, quint8 language);
+    void subFuellFestigkeitUntergrund(quint8 row, quint8 language);
+    void subFuellFahrstil(quint8 row, quint8 language);
+    void btnSchliessen_Click();
+
+    // Row reset of the main window: the row's lists lose all entries, its texts are emptied.
+    void clearRow(int row);
+    // Full reset: back to the state right after creation, without being shown.
+    void reload();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct Row {
+        QGroupBox* frame = nullptr;
+        QComboBox* zustand = nullptr;
+        QComboBox* festigkeit = nullptr;
+        QLineEdit* material = nullptr;
+        QComboBox* fahrstil = nullptr;
+        QPlainTextEdit* anmerkung = nullptr;
+    };
+
+    const Row& row(int number) const;
+
+    RowInUse m_rowInUse;
+    std::array<Row, kRows> m_rows;
+    QLabel* m_lblZustandUntergrund = nullptr;
+    QLabel* m_lblFestigkeitUntergrund = nullptr;
+    QLabel* m_lblBewegtesMaterial = nullptr;
+    QLabel* m_lblFahrstil = nullptr;
+    QLabel* m_lblAnmerkungen = nullptr;
+    QPushButton* m_btnSchliessen = nullptr;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The current interface language, 1 German, 2 English, 3 French, 4 Italian,
+// 5 Spanish. Set at start-up and by the language button.
+extern quint8 bytSprachNr;
+
+namespace modTexte {
+
+constexpr int kLanguages = 5;
+constexpr int kEntries = 171;
+
+// Fills the column of the given language with all entries; a language
+// outside 1..5 fills nothing.
+void subInitSprache(quint8 language);
+
+// Texte(language, entry); raises 9 (subscript out of range) when the language
+// is outside 1..5 or the entry outside 1..171.
+QString Texte(int language, int entry);
+
+// The entry in the current language bytSprachNr.
+QString text(int entry);
+
+}  // namespace modTexte
