@@ -1,0 +1,54 @@
+#include "texts/modTexte.h"
+
+#include "texts/TexteSpalte.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Regional.h"
+#include "ui/RuntimeError.h"
+
+quint8 bytSprachNr = 1;
+
+namespace modTexte {
+
+namespace {
+
+std::array<detail::Column, kLanguages> table;
+
+}  // namespace
+
+namespace detail {
+
+QString rejectedValueMessage(const QString& opening, const QString& middle, const QString& closing)
+{
+    const ui::Regional& settings = ui::regional();
+    return opening + settings.fixed2(0) + middle + settings.fixed2(9) + closing;
+}
+
+}  // namespace detail
+
+void subInitSprache(quint8 language)
+{
+    ui::guard(QStringLiteral("subInitSprache"), [language] {
+        switch (language) {
+        case 1: detail::fillGerman(table[0]); break;
+        case 2: detail::fillEnglish(table[1]); break;
+        case 3: detail::fillFrench(table[2]); break;
+        case 4: detail::fillItalian(table[3]); break;
+        case 5: detail::fillSpanish(table[4]); break;
+        default: break;
+        }
+    });
+}
+
+QString Texte(int language, int entry)
+{
+    if (language < 1 || language > kLanguages || entry < 1 || entry > kEntries)
+        ui::raise(ui::ErrSubscript);
+    return table[static_cast<std::size_t>(language - 1)][entry];
+}
+
+QString text(int entry)
+{
+    return Texte(bytSprachNr, entry);
+}
+
+}  // namespace modTexte

@@ -1,0 +1,274 @@
+#include "texts/modTexte.h"
+#include "ui/MsgBox.h"
+#include "ui/Regional.h"
+#include "ui/RuntimeError.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using modTexte::kEntries;
+using modTexte::kLanguages;
+using modTexte::subInitSprache;
+using modTexte::Texte;
+
+namespace {
+
+const QString crlf = u"\r\n"_s;
+
+QStringList column(int language)
+{
+    QStringList texts;
+    for (int entry = 1; entry <= kEntries; ++entry)
+        texts << Texte(language, entry);
+    return texts;
+}
+
+// True when a line of the text starts or ends with a blank or holds two in a row.
+bool hasUnusualBlanks(const QString& text)
+{
+    for (const QString& line : text.split(crlf)) {
+        if (line.startsWith(u' ') || line.endsWith(u' ') || line.contains(u"  "_s))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+class TexteTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Nothing has been applied yet in this process.
+        for (int language = 1; language <= kLanguages; ++language)
+            QCOMPARE(column(language), QStringList(kEntries, QString()));
+    }
+
+    void init()
+    {
+        ui::setRegional(ui::Regional::german());
+        bytSprachNr = 1;
+    }
+
+    void everyEntryIsFilled_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = 1; language <= kLanguages; ++language)
+            QTest::addRow("language %d", language) << language;
+    }
+
+    void everyEntryIsFilled()
+    {
+        QFETCH(int, language);
+        ui::MsgBoxRecorder boxes;
+        subInitSprache(static_cast<quint8>(language));
+        for (int entry = 1; entry <= kEntries; ++entry)
+            QVERIFY2(!Texte(language, entry).isEmpty(), qPrintable(u"entry %1"_s.arg(entry)));
+        QVERIFY(boxes.calls.isEmpty());
+    }
+
+    void exactTexts_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("de first") << 1 << 1 << u"Achse"_s;
+        QTest::newRow("de trailing blank") << 1 << 105 << u"schnell "_s;
+        QTest::newRow("de no trailing blank") << 1 << 106 << u"Schwingungswert in m/s²"_s;
+        QTest::newRow("de umlaut") << 1 << 124 << u"Überführungsfahrt"_s;
+        QTest::newRow("de repeated") << 1 << 161 << u"Überführungsfahrt"_s;
+        QTest::newRow("de out of order 85") << 1 << 85 << u"Muldenfz mit Knickgelenkrahmen"_s;
+        QTest::newRow("de out of order 86") << 1 << 86 << u"Muldenfahrzeug mit Starrrahmen"_s;
+        QTest::newRow("de three lines") << 1 << 32 << u"Einwirk-\r\nungszeit\r\nin h"_s;
+        QTest::newRow("de last") << 1 << 171 << u"Endergebnis"_s;
+        QTest::newRow("en first") << 2 << 1 << u"axis"_s;
+        QTest::newRow("en trailing blank") << 2 << 106 << u"vibration value in m/s² "_s;
+        QTest::newRow("en single line") << 2 << 18 << u"operating condition"_s;
+        QTest::newRow("en two lines") << 2 << 118 << u"sum of all\r\noperating cycles"_s;
+        QTest::newRow("en last") << 2 << 171 << u"final result"_s;
+        QTest::newRow("fr comma kept") << 3 << 111 << u"fabrica,nt du siège"_s;
+        QTest::newRow("fr 124") << 3 << 124 << u"translation"_s;
+        QTest::newRow("fr 161") << 3 << 161 << u"transfert entre postes"_s;
+        QTest::newRow("fr last") << 3 << 171 << u"résultat final"_s;
+        QTest::newRow("it trailing blank") << 4 << 75 << u"tipo di macchina "_s;
+        QTest::newRow("it doubled blank") << 4 << 113 << u"stato di manutenzione  sedile"_s;
+        QTest::newRow("it 88") << 4 << 88 << u"compattat. rifiuti"_s;
+        QTest::newRow("it 160") << 4 << 160 << u"compattatore di rifiuti"_s;
+        QTest::newRow("it two lines") << 4 << 156 << u"n. dei\r\ncicli"_s;
+        QTest::newRow("it last") << 4 << 171 << u"risultato finale"_s;
+        QTest::newRow("es doubled blank") << 5 << 6 << u"valor de  disparo"_s;
+        QTest::newRow("es two trailing blanks") << 5 << 122 << u"total  "_s;
+        QTest::newRow("es blank before break") << 5 << 169 << u"tiempo de \r\nacción en h"_s;
+        QTest::newRow("es last") << 5 << 171 << u"resultato final"_s;
+    }
+
+    void exactTexts()
+    {
+        QFETCH(int, language);
+        QFETCH(int, entry);
+        QFETCH(QString, expected);
+        subInitSprache(static_cast<quint8>(language));
+        QCOMPARE(Texte(language, entry), expected);
+    }
+
+    // Catches blanks trimmed or collapsed anywhere in a column, not just in the samples above.
+    void unusualBlanksOnlyWhereIntended_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QList<int>>("entries");
+        QTest::newRow("de") << 1 << QList<int>{105};
+        QTest::newRow("en") << 2 << QList<int>{106};
+        QTest::newRow("fr") << 3 << QList<int>{99, 131};
+        QTest::newRow("it") << 4 << QList<int>{51, 75, 76, 113, 131, 163};
+        QTest::newRow("es") << 5 << QList<int>{6, 16, 61, 118, 120, 122, 169};
+    }
+
+    void unusualBlanksOnlyWhereIntended()
+    {
+        QFETCH(int, language);
+        QFETCH(QList<int>, entries);
+        subInitSprache(static_cast<quint8>(language));
+        QList<int> found;
+        for (int entry = 1; entry <= kEntries; ++entry) {
+            if (hasUnusualBlanks(Texte(language, entry)))
+                found << entry;
+        }
+        QCOMPARE(found, entries);
+    }
+
+    void lineBreaks_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QList<int>>("breaks");  // pairs of entry, number of breaks
+        const QList<int> others{32, 2, 118, 1, 169, 1};
+        QTest::newRow("de") << 1 << QList<int>{18, 1, 32, 2, 96, 2, 169, 1};
+        QTest::newRow("en") << 2 << others;
+        QTest::newRow("fr") << 3 << others;
+        QTest::newRow("it") << 4 << QList<int>{32, 2, 118, 1, 156, 1, 169, 1};
+        QTest::newRow("es") << 5 << others;
+    }
+
+    void lineBreaks()
+    {
+        QFETCH(int, language);
+        QFETCH(QList<int>, breaks);
+        subInitSprache(static_cast<quint8>(language));
+        QList<int> found;
+        for (int entry = 1; entry <= kEntries; ++entry) {
+            const QString text = Texte(language, entry);
+            const auto count = text.count(crlf);
+            // Every CR and every LF belongs to a CR LF pair.
+            QCOMPARE(text.count(u'\r'), count);
+            QCOMPARE(text.count(u'\n'), count);
+            if (count > 0)
+                found << entry << static_cast<int>(count);
+        }
+        QCOMPARE(found, breaks);
+    }
+
+    void rejectedValueMessage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("de, German settings") << 1 << true
+            << u"Es dürfen nur Dezimalzahlen zwischen 0,00 und 9,00 eingeben werden !"_s;
+        QTest::newRow("de, English settings") << 1 << false
+            << u"Es dürfen nur Dezimalzahlen zwischen 0.00 und 9.00 eingeben werden !"_s;
+        QTest::newRow("en, English settings") << 2 << false
+            << u"only decimal numbers between 0.00 and 9.00 may be entered !"_s;
+        QTest::newRow("fr, German settings") << 3 << true
+            << u"seules sont admises les valeurs entre 0,00 et 9,00 !"_s;
+        QTest::newRow("it, English settings") << 4 << false << u"indicare solo decimali tra 0.00 e 9.00 !"_s;
+        QTest::newRow("es, German settings") << 5 << true
+            << u"introducir solo números decimales entre 0,00 y 9,00 !"_s;
+    }
+
+    void rejectedValueMessage()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, german);
+        QFETCH(QString, expected);
+        ui::setRegional(german ? ui::Regional::german() : ui::Regional::english());
+        subInitSprache(static_cast<quint8>(language));
+        QCOMPARE(Texte(language, 157), expected);
+    }
+
+    void earlierColumnKeptAfterSwitch()
+    {
+        subInitSprache(2);
+        subInitSprache(1);
+        bytSprachNr = 1;
+        QCOMPARE(Texte(2, 46), u"whole-body vibration on earth moving machinery"_s);
+        QCOMPARE(modTexte::text(46), u"Ganzkörperschwingungen auf Erdbewegungsmaschinen"_s);
+        QCOMPARE(modTexte::text(148), u"Schließen"_s);
+        bytSprachNr = 2;
+        QCOMPARE(modTexte::text(148), u"close"_s);
+    }
+
+    void languageOutsideRangeFillsNothing_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("0") << 0;
+        QTest::newRow("6") << 6;
+        QTest::newRow("255") << 255;
+    }
+
+    void languageOutsideRangeFillsNothing()
+    {
+        QFETCH(int, language);
+        QList<QStringList> before;
+        for (int l = 1; l <= kLanguages; ++l) {
+            subInitSprache(static_cast<quint8>(l));
+            before << column(l);
+        }
+        // A refill under other settings would change every entry 157.
+        ui::setRegional(ui::Regional::english());
+        ui::MsgBoxRecorder boxes;
+        subInitSprache(static_cast<quint8>(language));
+        for (int l = 1; l <= kLanguages; ++l)
+            QCOMPARE(column(l), before[l - 1]);
+        QVERIFY(boxes.calls.isEmpty());
+    }
+
+    void subscriptOutOfRange_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<bool>("current");  // look up through the current language
+        QTest::newRow("language 0") << 0 << 1 << false;
+        QTest::newRow("language 6") << 6 << 1 << false;
+        QTest::newRow("language -1") << -1 << 1 << false;
+        QTest::newRow("entry 0") << 1 << 0 << false;
+        QTest::newRow("entry 172") << 5 << 172 << false;
+        QTest::newRow("current language 0") << 0 << 1 << true;
+        QTest::newRow("current language 6") << 6 << 171 << true;
+        QTest::newRow("current entry 0") << 1 << 0 << true;
+        QTest::newRow("current entry 172") << 2 << 172 << true;
+    }
+
+    void subscriptOutOfRange()
+    {
+        QFETCH(int, language);
+        QFETCH(int, entry);
+        QFETCH(bool, current);
+        subInitSprache(1);
+        subInitSprache(2);
+        try {
+            if (current) {
+                bytSprachNr = static_cast<quint8>(language);
+                modTexte::text(entry);
+            } else {
+                Texte(language, entry);
+            }
+            QFAIL("no error raised");
+        } catch (const ui::RuntimeError& e) {
+            QCOMPARE(e.number(), 9);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TexteTest)
+#include "tst_texte.moc"
