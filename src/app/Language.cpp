@@ -1,0 +1,98 @@
+#include "app/Language.h"
+
+#include "app/SettingsFile.h"
+#include "grid/frmMain.h"
+#include "texts/modTexte.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Lists.h"
+#include "ui/Regional.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+
+namespace {
+
+struct LanguageName {
+    const char* name;
+    int number;
+};
+
+// In the order of adding; the list itself sorts them.
+constexpr LanguageName kLanguages[] = {
+    {"Deutsch", 1}, {"English", 2}, {"Francais", 3}, {"Italiano", 4}, {"Espaniol", 5},
+};
+
+}  // namespace
+
+Language::Language(frmMain* window, QString programFolder)
+    : QObject(window)
+    , m_window(window)
+    , m_programFolder(std::move(programFolder))
+{
+    connect(window->btnSpracheGo, &QPushButton::clicked, this, [this] { btnSpracheGo_Click(); });
+}
+
+void Language::subFuellSprache()
+{
+    ui::guard(QStringLiteral("subFuellSprache"), [&] {
+        QComboBox* list = m_window->cboSprache;
+        list->clear();
+        for (const LanguageName& language : kLanguages)
+            ui::setItemData(list, ui::addItem(list, QLatin1String(language.name)), language.number);
+    });
+}
+
+void Language::btnSpracheGo_Click()
+{
+    ui::guard(QStringLiteral("btnSpracheGo_Click"), [&] {
+        bytSprachNr = ui::toByte(ui::selectedItemData(m_window->cboSprache));
+        subInit(bytSprachNr);
+        subSpeichereSprache();
+    });
+}
+
+void Language::subInit(quint8 language)
+{
+    ui::guard(QStringLiteral("subInit"), [&] {
+        modTexte::subInitSprache(language);
+        m_window->subInitForm(language);
+        m_window->subResetDaten();
+    });
+}
+
+void Language::subSpeichereSprache()
+{
+    // While the settings are being read the file stays as it is.
+    if (m_readingSettings)
+        return;
+    ui::guardSilently([&] {
+        const int position = ui::listIndex(m_window->cboSprache);
+        if (position < 0)
+            return;
+        settings::writeLanguagePosition(settings::settingsFilePath(m_programFolder), position);
+    });
+}
+
+bool Language::fktLeseSprache()
+{
+    bool applied = false;
+    ui::guardSilently([&] {
+        QFile file(settings::settingsFilePath(m_programFolder));
+        if (!file.exists() || !file.open(QIODevice::ReadOnly))
+            return;
+        const QList<int> positions = settings::readLanguagePositions(file, ui::regional());
+        file.close();
+        if (positions.isEmpty())
+            return;
+        // Each valid line would switch the whole window; only the last one is
+        // visible afterwards, so it is the only one applied.
+        m_readingSettings = true;
+        ui::setListIndex(m_window->cboSprache, positions.last());
+        btnSpracheGo_Click();
+        m_readingSettings = false;
+        applied = true;
+    });
+    m_readingSettings = false;
+    return applied;
+}

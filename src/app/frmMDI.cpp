@@ -1,0 +1,95 @@
+#include "app/frmMDI.h"
+
+#include "app/Language.h"
+#include "details/frmDetails.h"
+#include "grid/frmMain.h"
+#include "texts/modTexte.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Lists.h"
+#include "ui/Regional.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+
+frmMDI::frmMDI(const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent)
+    , m_programFolder(programFolder)
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral(" Zelvaro"));
+    MDIForm_Load();
+}
+
+void frmMDI::MDIForm_Load()
+{
+    ui::guard(QStringLiteral("MDIForm_Load"), [&] {
+        // A scroll area, so that small screens still reach every control.
+        auto* area = new QScrollArea(this);
+        area->setObjectName(QStringLiteral("mdiClient"));
+        area->setAlignment(Qt::AlignCenter);
+        m_main = new frmMain;
+        area->setWidget(m_main);
+        setCentralWidget(area);
+        m_language = new Language(m_main, m_programFolder);
+        connect(m_main->btnExit, &QPushButton::clicked, this, [this] { btnExit_Click(); });
+
+        const QSize wanted = m_main->size() + QSize(4, 4);
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        resize(wanted.boundedTo(available.size() - QSize(40, 60)));
+        move(available.center() - rect().center());
+        Form_Load();
+    });
+}
+
+void frmMDI::Form_Load()
+{
+    ui::guard(QStringLiteral("Form_Load"), [&] {
+        frmMain* window = m_main;
+        m_language->subFuellSprache();
+        if (!m_language->fktLeseSprache())
+            ui::setListIndex(window->cboSprache, 0);
+        bytSprachNr = ui::toByte(ui::selectedItemData(window->cboSprache));
+        window->txtDatum->setText(ui::regional().shortDate(QDate::currentDate()));
+        m_language->subInit(bytSprachNr);
+        window->subResetDaten();
+        // Loaded with its lists filled, but not shown.
+        window->details()->Form_Activate();
+    });
+}
+
+void frmMDI::unloadWindows()
+{
+    if (m_main) {
+        m_main->unloadDetails();
+        // The exit button's own click is still running inside the main window.
+        m_main->hide();
+        m_main->deleteLater();
+        m_main = nullptr;
+    }
+    // The report window exists only while a report is printed; nothing to unload otherwise.
+}
+
+void frmMDI::btnExit_Click()
+{
+    ui::guard(QStringLiteral("btnExit_Click"), [&] {
+        unloadWindows();
+        close();
+    });
+}
+
+void frmMDI::MDIForm_Unload()
+{
+    ui::guard(QStringLiteral("MDIForm_Unload"), [&] { unloadWindows(); });
+}
+
+void frmMDI::closeEvent(QCloseEvent* event)
+{
+    MDIForm_Unload();
+    event->accept();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QMainWindow>
+
+class frmMain;
+class Language;
+
+// The frame window: holds the main window and owns the program's start and end.
+class frmMDI : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // programFolder is where the settings file lives.
+    explicit frmMDI(const QString& programFolder, QWidget* parent = nullptr);
+
+    frmMain* main() const { return m_main; }
+    Language* language() const { return m_language; }
+
+    void MDIForm_Load();
+    void Form_Load();
+    void btnExit_Click();
+    void MDIForm_Unload();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void unloadWindows();
+
+    QString m_programFolder;
+    frmMain* m_main = nullptr;
+    Language* m_language = nullptr;
+};

@@ -1,0 +1,154 @@
+// The row lists: their fills and what leaving them does.
+#include "grid/frmMain.h"
+
+#include "catalogue/Catalogue.h"
+#include "texts/modTexte.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Lists.h"
+#include "ui/MsgBox.h"
+#include "ui/Regional.h"
+
+#include <QComboBox>
+#include <optional>
+
+namespace {
+
+QComboBox* list(QWidget* widget)
+{
+    return static_cast<QComboBox*>(widget);
+}
+
+// The code of the selected entry, or nothing when no entry is selected: the
+// validate events end silently then.
+std::optional<int> selectedCode(const QComboBox* list)
+{
+    try {
+        return ui::selectedItemData(list);
+    } catch (const ui::RuntimeError& e) {
+        if (e.number() == ui::ErrInvalidIndex)
+            return std::nullopt;
+        throw;
+    }
+}
+
+quint8 languageFromText(const QString& language)
+{
+    return static_cast<quint8>(ui::toInt16(ui::regional().toDouble(language)));
+}
+
+QString languageText()
+{
+    return QString::number(bytSprachNr);
+}
+
+}  // namespace
+
+void frmMain::subFuellBetriebsbedingung(quint8 r, quint8 language, const QString& suffix)
+{
+    ui::guard(QStringLiteral("subFuellBetriebsbedingung"), [&] {
+        if (suffix != QLatin1String("G") && suffix != QLatin1String("E"))
+            ui::raise(ui::ErrInvalidIndex);
+        catalogue::fillConditions(row(r).line(suffix).Betriebsbedingung, language);
+    });
+}
+
+void frmMain::subFuellEinwirkungsdauer(quint8 r, const QString& suffix)
+{
+    ui::guard(QStringLiteral("subFuellEinwirkungsdauer"), [&] {
+        if (suffix != QLatin1String("G") && suffix != QLatin1String("E"))
+            ui::raise(ui::ErrInvalidIndex);
+        catalogue::fillDurations(row(r).line(suffix).Einwirkungsdauer);
+    });
+}
+
+void frmMain::subFuellMaschinenfamilie(quint8 r, quint8 language)
+{
+    ui::guard(QStringLiteral("subFuellMaschinenfamilie"), [&] {
+        QComboBox* families = list(row(r).G.MaschinenFamilie);
+        families->clear();
+        catalogue::fillFamilies(families, language);
+    });
+}
+
+void frmMain::subFuellMaschinentyp(quint8 r, const QString& language, quint8 family)
+{
+    ui::guard(QStringLiteral("subFuellMaschinentyp"), [&] {
+        QComboBox* types = list(row(r).G.MaschinenTyp);
+        types->clear();
+        if (family < 1 || family > catalogue::kFamilies) {
+            ui::msgBox(QStringLiteral("Unbekannte Maschinenfamilie"));
+            return;
+        }
+        catalogue::fillTypes(types, languageFromText(language), family);
+    });
+}
+
+void frmMain::subFuellArbeitszyklus(quint8 r, const QString& language, quint8 type)
+{
+    ui::guard(QStringLiteral("subFuellArbeitszyklus"), [&] {
+        QComboBox* cycles = list(row(r).G.Arbeitszyklus);
+        cycles->clear();
+        if (type < 1 || type > catalogue::kTypes) {
+            ui::msgBox(QStringLiteral("Unbekannter Maschinentyp"));
+            return;
+        }
+        catalogue::fillWorkCycles(cycles, languageFromText(language), type);
+    });
+}
+
+void frmMain::MaschinenFamilie_G_Validate(int r)
+{
+    ui::guard(QStringLiteral("MaschinenFamilie_G_Validate"), [&] {
+        const std::optional<int> family = selectedCode(list(row(r).G.MaschinenFamilie));
+        if (!family)
+            return;
+        subFuellMaschinentyp(r, languageText(), ui::toByte(*family));
+        list(row(r).G.Arbeitszyklus)->clear();
+        subSetzeStatus(r, QStringLiteral("Normal"));
+        subLoescheErgebnis();
+    });
+}
+
+void frmMain::MaschinenTyp_G_Validate(int r)
+{
+    ui::guard(QStringLiteral("MaschinenTyp_G_Validate"), [&] {
+        const std::optional<int> type = selectedCode(list(row(r).G.MaschinenTyp));
+        if (!type)
+            return;
+        subFuellArbeitszyklus(r, languageText(), ui::toByte(*type));
+        subSetzeStatus(r, QStringLiteral("Normal"));
+        subLoescheErgebnis();
+    });
+}
+
+void frmMain::Arbeitszyklus_G_Validate(int r)
+{
+    ui::guard(QStringLiteral("Arbeitszyklus_G_Validate"), [&] {
+        subSetzeStatus(r, QStringLiteral("Normal"));
+        subLoescheErgebnis();
+    });
+}
+
+void frmMain::Betriebsbedingung_G_Validate(int r)
+{
+    ui::guard(QStringLiteral("Betriebsbedingung_G_Validate"), [&] {
+        subSetzeStatus(r, QStringLiteral("Normal"));
+        subLoescheErgebnis();
+    });
+}
+
+void frmMain::Einwirkungsdauer_G_Validate(int r)
+{
+    ui::guard(QStringLiteral("Einwirkungsdauer_G_Validate"), [&] {
+        subSetzeStatus(r, QStringLiteral("Normal"));
+        subLoescheErgebnis();
+    });
+}
+
+void frmMain::Einwirkungsdauer_E_Validate(int r)
+{
+    ui::guard(QStringLiteral("Einwirkungsdauer_E_Validate"), [&] {
+        subSetzeStatus(r, QStringLiteral("Normal"));
+        subLoescheErgebnis();
+    });
+}

@@ -1,0 +1,73 @@
+// Typing the own measured values of a row.
+#include "grid/frmMain.h"
+
+#include "texts/modTexte.h"
+#include "ui/ErrorGuard.h"
+#include "ui/MsgBox.h"
+#include "ui/Regional.h"
+#include "ui/Widgets.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+constexpr double kLowestValue = 0.0;
+constexpr double kHighestValue = 9.0;
+
+// The handlers' names as the error titles show them, lower-case y and z included.
+QString changeRoutine(Axis axis)
+{
+    static const std::array<const char*, 3> names{"MesswertX_E_Change", "Messwerty_E_Change", "MesswertZ_E_Change"};
+    return QLatin1String(names[axis]);
+}
+
+QString lostFocusRoutine(Axis axis)
+{
+    static const std::array<const char*, 3> names{"MesswertX_E_LostFocus", "MesswertY_E_LostFocus",
+                                                  "Messwertz_E_LostFocus"};
+    return QLatin1String(names[axis]);
+}
+
+}  // namespace
+
+void frmMain::Messwert_E_Change(int r, Axis axis)
+{
+    ui::guard(ui::indexed(changeRoutine(axis), r), [&] {
+        ui::setBackColor(row(r).E.Messwert[axis], ui::lightYellow());
+        subSetzeStatus(r, QStringLiteral("Normal"));
+        subLoescheErgebnis();
+    });
+}
+
+void frmMain::Messwert_E_LostFocus(int r, Axis axis)
+{
+    ui::guard(ui::indexed(lostFocusRoutine(axis), r), [&] {
+        // Sending the focus back to a refused field is no leave of the field it passes through.
+        if (m_returningFocus)
+            return;
+        QLineEdit* field = row(r).E.Messwert[axis];
+        const QString text = field->text().trimmed();
+        if (text.isEmpty())
+            return;
+        const ui::Regional& settings = ui::regional();
+        if (settings.isNumeric(text)) {
+            const double value = settings.toDouble(text);
+            if (value >= kLowestValue && value <= kHighestValue)
+                return;
+        }
+        ui::beep();
+        ui::setBackColor(field, ui::lightRed());
+        ui::msgBox(modTexte::text(157), ui::MsgIcon::Critical, modTexte::text(153));
+        // The focus is still on its way to the next control; send it back once it arrived.
+        QPointer<QLineEdit> refused(field);
+        QTimer::singleShot(0, field, [this, refused] {
+            if (!refused)
+                return;
+            m_returningFocus = true;
+            refused->setFocus(Qt::OtherFocusReason);
+            m_returningFocus = false;
+        });
+    });
+}
