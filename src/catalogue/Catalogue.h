@@ -22,6 +22,7 @@ struct Entry {
 QList<int> typesOfFamily(int familyCode);        // empty outside 1..10
 QList<int> workCyclesOfType(int typeCode);       // empty outside 1..20
 
+// Text-table entry of a code; a code outside its range raises 9.
 int familyTextEntry(int familyCode);
 int typeTextEntry(int typeCode);
 int workCycleTextEntry(int workCycleCode);

@@ -1,0 +1,67 @@
+#include "catalogue/Catalogue.h"
+
+#include "texts/modTexte.h"
+#include "ui/Lists.h"
+
+#include <QComboBox>
+
+namespace catalogue {
+
+namespace {
+
+// Adds one entry and attaches its code to the position the list reports,
+// which for a sorted list is not the last one.
+void addCoded(QComboBox* list, const QString& text, int code)
+{
+    ui::setItemData(list, ui::addItem(list, text), code);
+}
+
+}  // namespace
+
+void fillFamilies(QComboBox* list, int language)
+{
+    list->clear();
+    for (int family = 1; family <= kFamilies; ++family)
+        addCoded(list, modTexte::Texte(language, familyTextEntry(family)), family);
+}
+
+bool fillTypes(QComboBox* list, int language, int familyCode)
+{
+    list->clear();
+    const QList<int> types = typesOfFamily(familyCode);
+    for (int type : types)
+        addCoded(list, modTexte::Texte(language, typeTextEntry(type)), type);
+    return !types.isEmpty();
+}
+
+bool fillWorkCycles(QComboBox* list, int language, int typeCode)
+{
+    list->clear();
+    const QList<int> cycles = workCyclesOfType(typeCode);
+    for (int cycle : cycles)
+        addCoded(list, modTexte::Texte(language, workCycleTextEntry(cycle)), cycle);
+    return !cycles.isEmpty();
+}
+
+void fillConditions(QComboBox* list, int language)
+{
+    list->clear();
+    for (int condition = 1; condition <= kConditions; ++condition)
+        addCoded(list, modTexte::Texte(language, conditionTextEntry(condition)), condition);
+}
+
+void fillDurations(QComboBox* list)
+{
+    list->clear();
+    for (int hours = 1; hours <= 8; ++hours)
+        addCoded(list, QString::number(hours), hours);
+}
+
+void fillDriverExperience(QComboBox* list, int language)
+{
+    list->clear();
+    for (int entry = 162; entry <= 166; ++entry)
+        ui::addItem(list, modTexte::Texte(language, entry));
+}
+
+}  // namespace catalogue

@@ -1,0 +1,256 @@
+#include "catalogue/Catalogue.h"
+#include "texts/modTexte.h"
+#include "ui/Lists.h"
+#include "ui/RuntimeError.h"
+
+#include <QComboBox>
+#include <QTest>
+
+namespace {
+
+// A list as a fill routine finds it: holding an old entry that is selected.
+void prepare(QComboBox& list, bool sorted)
+{
+    ui::setSorted(&list, sorted);
+    ui::setItemData(&list, ui::addItem(&list, QStringLiteral("alt")), 99);
+    ui::setListIndex(&list, 0);
+}
+
+QStringList textsOf(const QComboBox& list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts << list.itemText(i);
+    return texts;
+}
+
+QList<int> dataOf(const QComboBox& list)
+{
+    QList<int> data;
+    for (int i = 0; i < list.count(); ++i)
+        data << ui::itemData(&list, i);
+    return data;
+}
+
+// The code of the entry showing text; 0 when there is none.
+int codeOf(const QComboBox& list, const QString& text)
+{
+    const int i = list.findText(text);
+    return i < 0 ? 0 : ui::itemData(&list, i);
+}
+
+}  // namespace
+
+class CatalogueListsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        modTexte::subInitSprache(1);
+        modTexte::subInitSprache(2);
+    }
+
+    void familiesInGerman()
+    {
+        QComboBox list;
+        prepare(list, true);
+        catalogue::fillFamilies(&list, 1);
+        QCOMPARE(textsOf(list), (QStringList{"Bagger", "Lader", "Motorgrader", "Muldenfahrzeuge", "Müllverdichter",
+                                             "Planiermaschine", "Rohrleger", "Scraper", "Teleskoplader", "Walzen"}));
+        QCOMPARE(dataOf(list), (QList<int>{3, 4, 7, 2, 9, 5, 6, 8, 10, 1}));
+        QCOMPARE(ui::listIndex(&list), -1);
+    }
+
+    void types_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<int>>("codes");
+
+        QTest::newRow("Lader") << 4
+                               << QStringList{"Baggerlader", "Kompakt-Radlader", "Kompakt-Skid-Steer-Lader",
+                                              "Laderaupe", "Radlader", "Raupen-Skid-Steer-Lader"}
+                               << QList<int>{9, 12, 10, 14, 13, 11};
+        QTest::newRow("Planiermaschine") << 5 << QStringList{"Planierraupe"} << QList<int>{15};
+        QTest::newRow("Walzen") << 1 << QStringList{"Tandemwalze mit Vibration", "Vibrationswalzenzug"}
+                                << QList<int>{2, 1};
+    }
+
+    void types()
+    {
+        QFETCH(int, family);
+        QFETCH(QStringList, texts);
+        QFETCH(QList<int>, codes);
+        QComboBox list;
+        prepare(list, true);
+        QVERIFY(catalogue::fillTypes(&list, 1, family));
+        QCOMPARE(textsOf(list), texts);
+        QCOMPARE(dataOf(list), codes);
+        QCOMPARE(ui::listIndex(&list), -1);
+    }
+
+    void workCycles_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<int>>("codes");
+
+        QTest::newRow("Radlader") << 13
+                                  << QStringList{"Einsatz in Gewinnung", "Load & Carry", "Überführungsfahrt", "V-Betrieb"}
+                                  << QList<int>{28, 27, 29, 30};
+        QTest::newRow("Rohrleger") << 16 << QStringList{"Arbeitszyklus"} << QList<int>{37};
+        QTest::newRow("Raupenbagger") << 7
+                                      << QStringList{"Baggern", "Einsatz in Gewinnung", "mit Hydraulikhammer",
+                                                     "Überführungsfahrt"}
+                                      << QList<int>{17, 19, 18, 20};
+    }
+
+    void workCycles()
+    {
+        QFETCH(int, type);
+        QFETCH(QStringList, texts);
+        QFETCH(QList<int>, codes);
+        QComboBox list;
+        prepare(list, true);
+        QVERIFY(catalogue::fillWorkCycles(&list, 1, type));
+        QCOMPARE(textsOf(list), texts);
+        QCOMPARE(dataOf(list), codes);
+        QCOMPARE(ui::listIndex(&list), -1);
+    }
+
+    void sameWordingUnderTwoTypesIsTwoWorkCycles()
+    {
+        QComboBox mobile;
+        QComboBox backhoe;
+        prepare(mobile, true);
+        prepare(backhoe, true);
+        QVERIFY(catalogue::fillWorkCycles(&mobile, 1, 8));
+        QVERIFY(catalogue::fillWorkCycles(&backhoe, 1, 9));
+        const int mobileCode = codeOf(mobile, QStringLiteral("Baggern"));
+        const int backhoeCode = codeOf(backhoe, QStringLiteral("Baggern"));
+        QCOMPARE(mobileCode, 21);
+        QCOMPARE(backhoeCode, 23);
+        double x1, y1, z1, x2, y2, z2;
+        QVERIFY(catalogue::fktSchwingungswertOK(quint8(mobileCode), 2, x1, y1, z1));
+        QVERIFY(catalogue::fktSchwingungswertOK(quint8(backhoeCode), 2, x2, y2, z2));
+        QVERIFY(x1 != x2 || y1 != y2 || z1 != z2);
+    }
+
+    void conditions_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("texts");
+
+        QTest::newRow("German") << 1 << QStringList{"leicht", "norm.", "hart"};
+        QTest::newRow("English") << 2 << QStringList{"slightly", "norm.", "hard"};
+    }
+
+    void conditions()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, texts);
+        QComboBox list;
+        prepare(list, false);
+        catalogue::fillConditions(&list, language);
+        QCOMPARE(textsOf(list), texts);
+        QCOMPARE(dataOf(list), (QList<int>{1, 2, 3}));
+        QCOMPARE(ui::listIndex(&list), -1);
+    }
+
+    void durations()
+    {
+        QComboBox list;
+        prepare(list, false);
+        catalogue::fillDurations(&list);
+        QCOMPARE(textsOf(list), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
+        QCOMPARE(dataOf(list), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(ui::listIndex(&list), -1);
+    }
+
+    void driverExperience_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("texts");
+
+        QTest::newRow("German") << 1
+                                << QStringList{"unerfahren", "angelernt", "erfahren", "ausgebildet",
+                                               "ausgebildet/erfahren"};
+        QTest::newRow("English") << 2
+                                 << QStringList{"unskilled", "semiskilled", "skilled", "trained", "trained/skilled"};
+    }
+
+    void driverExperience()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, texts);
+        QComboBox list;
+        prepare(list, false);
+        catalogue::fillDriverExperience(&list, language);
+        QCOMPARE(textsOf(list), texts);
+        for (int i = 0; i < list.count(); ++i)
+            QVERIFY(!list.itemData(i, Qt::UserRole).isValid());
+        QCOMPARE(ui::listIndex(&list), -1);
+    }
+
+    void unknownCodeLeavesListEmpty_data()
+    {
+        QTest::addColumn<bool>("typeList");
+        QTest::addColumn<int>("code");
+
+        QTest::newRow("family 11") << true << 11;
+        QTest::newRow("family 0") << true << 0;
+        QTest::newRow("type 0") << false << 0;
+        QTest::newRow("type 21") << false << 21;
+    }
+
+    void unknownCodeLeavesListEmpty()
+    {
+        QFETCH(bool, typeList);
+        QFETCH(int, code);
+        QComboBox list;
+        prepare(list, true);
+        const bool ok = typeList ? catalogue::fillTypes(&list, 1, code) : catalogue::fillWorkCycles(&list, 1, code);
+        QVERIFY(!ok);
+        QCOMPARE(list.count(), 0);
+    }
+
+    void languageOutsideTableRaisesNine_data()
+    {
+        QTest::addColumn<QString>("routine");
+        QTest::addColumn<int>("language");
+
+        for (const char* routine : {"families", "types", "workCycles", "conditions", "driverExperience"})
+            for (int language : {0, 6})
+                QTest::addRow("%s, language %d", routine, language) << QString::fromLatin1(routine) << language;
+    }
+
+    void languageOutsideTableRaisesNine()
+    {
+        QFETCH(QString, routine);
+        QFETCH(int, language);
+        QComboBox list;
+        prepare(list, false);
+        int error = 0;
+        try {
+            if (routine == QLatin1String("families"))
+                catalogue::fillFamilies(&list, language);
+            else if (routine == QLatin1String("types"))
+                catalogue::fillTypes(&list, language, 4);
+            else if (routine == QLatin1String("workCycles"))
+                catalogue::fillWorkCycles(&list, language, 13);
+            else if (routine == QLatin1String("conditions"))
+                catalogue::fillConditions(&list, language);
+            else
+                catalogue::fillDriverExperience(&list, language);
+        } catch (const ui::RuntimeError& e) {
+            error = e.number();
+        }
+        QCOMPARE(error, int(ui::ErrSubscript));
+        // Cleared before the first text is read.
+        QCOMPARE(list.count(), 0);
+    }
+};
+
+QTEST_MAIN(CatalogueListsTest)
+#include "tst_cataloguelists.moc"
