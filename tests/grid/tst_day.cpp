@@ -1,0 +1,238 @@
+// Completeness check, row and day calculation, and the resets, on the real main window.
+#include "MainWindowFixture.h"
+
+#include "details/frmDetails.h"
+#include "ui/MsgBox.h"
+
+class DayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void oneCompleteRow_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("english") << false
+                                 << QStringList{"1", "8", "100", "36", "16", "100", "0.50", "0.30", "0.20", "0.50"};
+        QTest::newRow("german") << true
+                                << QStringList{"1", "8", "100", "36", "16", "100", "0,50", "0,30", "0,20", "0,50"};
+    }
+    void oneCompleteRow()
+    {
+        QFETCH(bool, german);
+        QFETCH(QStringList, expected);
+        MainWindowFixture f(german ? ui::Regional::german() : ui::Regional::english());
+        const QChar sep = german ? QLatin1Char(',') : QLatin1Char('.');
+        auto value = [sep](QString text) { return text.replace(QLatin1Char('.'), sep); };
+        f.ownRow(1, value(QStringLiteral("0.5")), value(QStringLiteral("0.3")), value(QStringLiteral("0.2")), 8);
+        f.calculate();
+        QCOMPARE(f.results(), expected);
+        QCOMPARE(f.status(1), QStringLiteral("\u2611"));
+        const WorkRow& r = f.window->row(1);
+        QCOMPARE(r.txtAnzNr, QStringLiteral("1"));
+        QCOMPARE(r.Messwert[AxisY], value(QStringLiteral("0.3")));
+        QCOMPARE(r.txtDauer, QStringLiteral("8"));
+        QCOMPARE(r.Punkte[AxisZ], QStringLiteral("16"));
+    }
+
+    void twoRowsOnOneAxis()
+    {
+        MainWindowFixture f;
+        f.ownRow(1, QStringLiteral("0.3"), QStringLiteral("0"), QStringLiteral("0"), 4);
+        f.ownRow(2, QStringLiteral("0.6"), QStringLiteral("0"), QStringLiteral("0"), 4);
+        f.calculate();
+        QCOMPARE(f.field("PunkteX_E", 1)->text(), QStringLiteral("18"));
+        QCOMPARE(f.field("PunkteX_E", 2)->text(), QStringLiteral("72"));
+        const QStringList r = f.results();
+        QCOMPARE(r[2], QStringLiteral("90"));
+        QCOMPARE(r[6], QStringLiteral("0.47"));
+        QCOMPARE(r[7], QStringLiteral("0.00"));
+        QCOMPARE(r[9], QStringLiteral("0.47"));
+    }
+
+    void whichRowsCount_data()
+    {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("hours");
+        QTest::newRow("rows 2 and 4") << QList<int>{2, 4} << "2" << "16";
+        QTest::newRow("five rows of 8 h") << QList<int>{1, 2, 3, 4, 5} << "5" << "40";
+    }
+    void whichRowsCount()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(QString, count);
+        QFETCH(QString, hours);
+        MainWindowFixture f;
+        for (int row : rows)
+            f.ownRow(row, QStringLiteral("0.1"), QStringLiteral("0.1"), QStringLiteral("0.1"), 8);
+        f.calculate();
+        QCOMPARE(f.results()[0], count);
+        QCOMPARE(f.results()[1], hours);
+        for (int row = 1; row <= 5; ++row)
+            QCOMPARE(f.window->row(row).txtAnzNr, rows.contains(row) ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+
+    void noCompleteRowEmptiesTheResult()
+    {
+        MainWindowFixture f;
+        f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0.5"), QStringLiteral("0.5"), 8);
+        f.calculate();
+        QVERIFY(!f.results()[0].isEmpty());
+        // A calculated value stays in the working fields only until the row stops being complete.
+        driver::type(f.field("MesswertX_E", 1), QString());
+        f.calculate();
+        QCOMPARE(f.results(), QStringList(10, QString()));
+        QCOMPARE(f.status(1), QStringLiteral("\u2610"));
+        QCOMPARE(f.window->row(1).Messwert[AxisY], QStringLiteral("0"));
+        QCOMPARE(f.window->row(1).txtAnzNr, QStringLiteral("0"));
+    }
+
+    void completenessVerdicts()
+    {
+        MainWindowFixture f;
+        // Catalogue row without a duration.
+        f.chooseMode("G", 1);
+        driver::choose(f.list("MaschinenFamilie_G", 1), 1);
+        driver::choose(f.list("MaschinenTyp_G", 1), 1);
+        driver::choose(f.list("Arbeitszyklus_G", 1), 1);
+        driver::choose(f.list("Betriebsbedingung_G", 1), 1);
+        // Own values without a duration.
+        f.chooseMode("E", 2);
+        driver::type(f.field("MesswertX_E", 2), QStringLiteral("1"));
+        driver::type(f.field("MesswertY_E", 2), QStringLiteral("1"));
+        driver::type(f.field("MesswertZ_E", 2), QStringLiteral("1"));
+        // Own values all zero.
+        f.ownRow(3, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), 5);
+        f.calculate();
+
+        QCOMPARE(f.status(1), QStringLiteral("\u2610"));
+        QVERIFY(!f.get("lblStatus", 1)->isEnabled());
+        QVERIFY(f.field("MesswertX_G", 1)->text().isEmpty());
+        QCOMPARE(f.window->row(1).Messwert[AxisX], QStringLiteral("0"));
+        QCOMPARE(f.status(2), QStringLiteral("\u2610"));
+        QCOMPARE(f.status(3), QStringLiteral("\u2611"));
+        QCOMPARE(f.field("PunkteX_E", 3)->text(), QStringLiteral("0"));
+        QCOMPARE(f.status(4), QString());
+        QCOMPARE(f.results()[0], QStringLiteral("1"));
+        QCOMPARE(f.results()[6], QStringLiteral("0.00"));
+
+        driver::choose(f.list("Einwirkungsdauer_G", 1), 8);
+        f.calculate();
+        QCOMPARE(f.status(1), QStringLiteral("\u2611"));
+        QCOMPARE(f.field("MesswertX_G", 1)->text(), QStringLiteral("0.30"));
+        QCOMPARE(f.field("MesswertY_G", 1)->text(), QStringLiteral("0.31"));
+        QCOMPARE(f.window->row(1).Messwert[AxisX], QStringLiteral("0.3"));
+        QCOMPARE(f.window->row(1).txtDauer, QStringLiteral("8"));
+        QCOMPARE(f.field("PunkteX_G", 1)->text(), QStringLiteral("36"));
+    }
+
+    void rowButtonCalculatesOnlyThatRow()
+    {
+        MainWindowFixture f;
+        f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0"), QStringLiteral("0"), 8);
+        f.ownRow(2, QStringLiteral("0.5"), QStringLiteral("0"), QStringLiteral("0"), 8);
+        f.calculate();
+        f.window->row(2).txtAnzNr = QStringLiteral("0");
+        QTest::mouseClick(f.get<QPushButton>("btnBerechnenZeile", 2), Qt::LeftButton);
+        QCOMPARE(f.results(), QStringList(10, QString()));
+        QCOMPARE(f.window->row(2).txtAnzNr, QStringLiteral("1"));
+        QCOMPARE(f.window->row(1).txtAnzNr, QStringLiteral("1"));
+        QCOMPARE(f.field("PunkteX_E", 2)->text(), QStringLiteral("100"));
+    }
+
+    void pointsOverflowShowsAndEmptiesThenTheDayFails()
+    {
+        MainWindowFixture f;
+        f.chooseMode("E", 1);
+        ui::MsgBoxRecorder boxes;
+        f.window->subBerechnePunkte(1, QStringLiteral("E"), 10, 0.5, 0, 8);
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <fktPunkteFormel>"));
+        QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("6 => ")));
+        QVERIFY(f.field("PunkteX_E", 1)->text().isEmpty());
+        QCOMPARE(f.field("PunkteY_E", 1)->text(), QStringLiteral("100"));
+        QVERIFY(f.window->row(1).Punkte[AxisX].isEmpty());
+
+        WorkRow& r = f.window->row(1);
+        r.txtAnzNr = QStringLiteral("1");
+        r.Messwert = {QStringLiteral("10"), QStringLiteral("0.5"), QStringLiteral("0")};
+        r.txtDauer = QStringLiteral("8");
+        boxes.clear();
+        f.window->subErmittleSummen();
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <subErmittleSummen>"));
+        QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("13 => ")));
+        QCOMPARE(f.results(), QStringList(10, QString()));
+    }
+
+    void pointSumBeyond16BitsFailsWithoutPartialResult()
+    {
+        MainWindowFixture f;
+        for (int row = 1; row <= 5; ++row)
+            f.ownRow(row, QStringLiteral("9"), QStringLiteral("0.5"), QStringLiteral("0.5"), 8);
+        ui::MsgBoxRecorder boxes;
+        f.calculate();
+        QCOMPARE(f.field("PunkteX_E", 5)->text(), QStringLiteral("32400"));
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <subErmittleSummen>"));
+        QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("6 => ")));
+        QCOMPARE(f.results(), QStringList(10, QString()));
+    }
+
+    void rowResetRecalculatesFromTheOtherRows()
+    {
+        MainWindowFixture f;
+        f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0.3"), QStringLiteral("0.2"), 8);
+        f.catalogueRow(2, 2, 5, 12, 3, 4);
+        f.calculate();
+        QCOMPARE(f.results()[0], QStringLiteral("2"));
+        f.window->details()->txtBewegtesMaterial(2)->setText(QStringLiteral("Kies"));
+        f.window->details()->txtBewegtesMaterial(1)->setText(QStringLiteral("Sand"));
+
+        QTest::mouseClick(f.get<QPushButton>("btnResetZeile", 2), Qt::LeftButton);
+        QCOMPARE(f.results(),
+                 (QStringList{"1", "8", "100", "36", "16", "100", "0.50", "0.30", "0.20", "0.50"}));
+        QVERIFY(!f.window->rowInUse(2));
+        QVERIFY(!f.get("btnResetZeile", 2)->isEnabled());
+        QCOMPARE(f.list("MaschinenFamilie_G", 2)->count(), 0);
+        QCOMPARE(f.field("PunkteX_E", 1)->text(), QStringLiteral("100"));
+        QVERIFY(f.window->details()->txtBewegtesMaterial(2)->text().isEmpty());
+        QCOMPARE(f.window->details()->txtBewegtesMaterial(1)->text(), QStringLiteral("Sand"));
+
+        QTest::mouseClick(f.get<QPushButton>("btnResetZeile", 1), Qt::LeftButton);
+        QCOMPARE(f.results(), QStringList(10, QString()));
+    }
+
+    void formResetKeepsTheHeader()
+    {
+        MainWindowFixture f;
+        driver::type(f.get<QLineEdit>(QStringLiteral("txtFirma")), QStringLiteral("Tiefbau AG"));
+        driver::type(f.get<QLineEdit>(QStringLiteral("txtFahrer")), QStringLiteral("M. Huber"));
+        driver::type(f.get<QLineEdit>(QStringLiteral("txtDatum")), QStringLiteral("01.02.2026"));
+        f.get<QComboBox>(QStringLiteral("cboFahrererfahrung"))->setCurrentIndex(2);
+        for (int row = 1; row <= 5; ++row)
+            f.ownRow(row, QStringLiteral("0.4"), QStringLiteral("0.4"), QStringLiteral("0.4"), 2);
+        f.window->details()->txtBewegtesMaterial(4)->setText(QStringLiteral("Kies"));
+        f.calculate();
+
+        QTest::mouseClick(f.get<QPushButton>(QStringLiteral("btnReset")), Qt::LeftButton);
+        for (int row = 1; row <= 5; ++row) {
+            QVERIFY(!f.window->rowInUse(row));
+            QVERIFY(!f.option("E", row)->isChecked());
+            QVERIFY(f.field("MesswertX_E", row)->text().isEmpty());
+            QVERIFY(!f.get("btnBerechnenZeile", row)->isEnabled());
+            QCOMPARE(f.status(row), QString());
+            QCOMPARE(f.window->row(row).txtAnzNr, QStringLiteral("0"));
+            QVERIFY(f.window->details()->txtBewegtesMaterial(row)->text().isEmpty());
+        }
+        QCOMPARE(f.results(), QStringList(10, QString()));
+        QCOMPARE(f.get<QLineEdit>(QStringLiteral("txtFirma"))->text(), QStringLiteral("Tiefbau AG"));
+        QCOMPARE(f.get<QLineEdit>(QStringLiteral("txtFahrer"))->text(), QStringLiteral("M. Huber"));
+        QCOMPARE(f.get<QLineEdit>(QStringLiteral("txtDatum"))->text(), QStringLiteral("01.02.2026"));
+        QCOMPARE(f.get<QComboBox>(QStringLiteral("cboFahrererfahrung"))->currentText(), QStringLiteral("erfahren"));
+    }
+};
+
+QTEST_MAIN(DayTest)
+#include "tst_day.moc"

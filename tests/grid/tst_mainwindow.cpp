@@ -1,0 +1,191 @@
+// The main window's controls, German captions, limits and the start state.
+#include "MainWindowFixture.h"
+
+#include "ui/MsgBox.h"
+#include "ui/Widgets.h"
+
+#include <QGroupBox>
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyRowControlExistsByName()
+    {
+        MainWindowFixture f;
+        const QStringList perLine{"optEingabe", "MaschinenFamilie", "MaschinenTyp", "Arbeitszyklus",
+                                  "Betriebsbedingung", "Einwirkungsdauer", "MesswertX", "PunkteX",
+                                  "MesswertY", "PunkteY", "MesswertZ", "PunkteZ"};
+        for (int row = 1; row <= 5; ++row) {
+            for (const QString& base : perLine) {
+                for (const char* suffix : {"G", "E"}) {
+                    const QString name = QStringLiteral("%1_%2_%3").arg(base, QLatin1String(suffix)).arg(row);
+                    QVERIFY2(f.get(name), qPrintable(name));
+                }
+            }
+            for (const char* base : {"lblStatus", "btnResetZeile", "btnBerechnenZeile", "fraEingabe"})
+                QVERIFY2(f.get(base, row), base);
+            QVERIFY(qobject_cast<QComboBox*>(f.get("MaschinenFamilie_G", row)));
+            QVERIFY(qobject_cast<QLineEdit*>(f.get("MaschinenFamilie_E", row)));
+        }
+    }
+
+    void germanCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("title") << "lblTitel"
+                               << "Ganzkörperschwingungen auf Erdbewegungsmaschinen - Berechnung der täglichen "
+                                  "Schwingungsbelastung eines Fahrers";
+        QTest::newRow("company") << "lblFirma" << "Firma:";
+        QTest::newRow("driver") << "lblFahrer" << "Fahrer:";
+        QTest::newRow("experience") << "lblFahrererfahrung" << "Fahrerqualifizierung:";
+        QTest::newRow("source") << "lblMesswertQuelle" << "Quelle\nder\nMesswerte";
+        QTest::newRow("family") << "lblMaschinenfamilie" << "Maschinenfamilie";
+        QTest::newRow("type") << "lblMaschinentyp" << "Maschinentyp";
+        QTest::newRow("cycle") << "lblArbeitszyklus" << "Arbeitszyklus";
+        QTest::newRow("condition") << "lblBetriebsbedingungen" << "Betriebs-\nbedingung";
+        QTest::newRow("duration") << "lblEinwirkungsdauer" << "Einwirk-\nungszeit\nin h";
+        QTest::newRow("x axis") << "lblXAchse" << "x-Achse";
+        QTest::newRow("z axis") << "lblZAchse" << "z-Achse";
+        QTest::newRow("points heading") << "lblPunkteAchse_2" << "Pkte.";
+        QTest::newRow("points result") << "lblPunkteErgebnis_1" << "Pkte.";
+        QTest::newRow("row calculate") << "btnBerechnenZeile_4" << "Berechnen";
+        QTest::newRow("row reset") << "btnResetZeile_1" << "Reset";
+        QTest::newRow("catalogue option") << "optEingabe_G_3" << "genormt";
+        QTest::newRow("own option") << "optEingabe_E_5" << "eigene";
+        QTest::newRow("calculate") << "btnBerechnen" << "Berechnen";
+        QTest::newRow("print") << "btnDrucken" << "Drucken";
+        QTest::newRow("reset") << "btnReset" << "Reset";
+        QTest::newRow("details") << "btnDetails" << "Details";
+        QTest::newRow("instructions") << "btnAnleitung" << "Anleitung";
+        QTest::newRow("exit") << "btnExit" << "Beenden";
+        QTest::newRow("go") << "btnSpracheGo" << "Go";
+        QTest::newRow("intermediate") << "lblZwischenergebnis" << "Zwischenergebnis:";
+        QTest::newRow("final") << "lblEndergebnis" << "Endergebnis:";
+        QTest::newRow("sum") << "lblSummeAllerArbeitszyklen" << "Summe aller Arbeitszyklen";
+        QTest::newRow("daily") << "lblTaeglicheSchwingungsbelastung" << "Tägliche Schwingungsbelastung in m/s²";
+        QTest::newRow("total points") << "lblGesamtpunktezahl" << "Gesamtpunktezahl";
+        QTest::newRow("total time") << "lblSumDauer" << "Einwirkungs-\nzeit in h";
+        QTest::newRow("cycles") << "lblAnzahlZyklen" << "Anzahl Zyklen";
+        QTest::newRow("unit") << "Label2_1" << "m/s²";
+    }
+    void germanCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        MainWindowFixture f;
+        QWidget* control = f.get(name);
+        QVERIFY(control);
+        QString shown;
+        if (auto* l = qobject_cast<QLabel*>(control))
+            shown = l->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(control))
+            shown = b->text();
+        QCOMPARE(shown, caption);
+    }
+
+    void rowFramesAndExperienceList()
+    {
+        MainWindowFixture f;
+        for (int row = 1; row <= 5; ++row)
+            QCOMPARE(f.get<QGroupBox>("fraEingabe", row)->title(), QStringLiteral(" Eingabe %1 ").arg(row));
+        QCOMPARE(driver::texts(f.get<QComboBox>(QStringLiteral("cboFahrererfahrung"))),
+                 (QStringList{"unerfahren", "angelernt", "erfahren", "ausgebildet", "ausgebildet/erfahren"}));
+    }
+
+    void fieldLimitsWhileTyping_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("measured value") << "MesswertX_E_2" << 4;
+        QTest::newRow("own family") << "MaschinenFamilie_E_2" << 20;
+        QTest::newRow("own type") << "MaschinenTyp_E_2" << 34;
+        QTest::newRow("own cycle") << "Arbeitszyklus_E_2" << 24;
+        QTest::newRow("company") << "txtFirma" << 30;
+        QTest::newRow("driver") << "txtFahrer" << 30;
+    }
+    void fieldLimitsWhileTyping()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, limit);
+        MainWindowFixture f;
+        f.chooseMode("E", 2);
+        auto* field = f.get<QLineEdit>(name);
+        driver::enter(field);
+        QTest::keyClicks(field, QString(limit + 1, QLatin1Char('1')));
+        QCOMPARE(field->text(), QString(limit, QLatin1Char('1')));
+    }
+
+    void resultAndPointFieldsRefuseTyping()
+    {
+        MainWindowFixture f;
+        f.chooseMode("G", 1);
+        for (const char* name : {"txtAnzSum", "txtDauerSum", "txtPunkteGesX", "txtPunkteGesY", "txtPunkteGesZ",
+                                 "txtPktMax", "txtA8X", "txtA8Y", "txtA8Z", "txtA8Max", "MesswertX_G_1", "PunkteY_G_1"}) {
+            auto* field = f.get<QLineEdit>(QLatin1String(name));
+            QVERIFY2(field->isReadOnly(), name);
+            driver::enter(field);
+            QTest::keyClicks(field, QStringLiteral("12"));
+            QVERIFY2(field->text().isEmpty(), name);
+        }
+    }
+
+    void startStateHasEveryRowSwitchedOff()
+    {
+        MainWindowFixture f;
+        for (int row = 1; row <= 5; ++row) {
+            QVERIFY(!f.option("G", row)->isChecked() && !f.option("E", row)->isChecked());
+            QVERIFY(f.option("G", row)->isEnabled() && f.option("E", row)->isEnabled());
+            QVERIFY(!f.get("btnResetZeile", row)->isEnabled());
+            QVERIFY(!f.get("btnBerechnenZeile", row)->isEnabled());
+            for (const char* name : {"MaschinenFamilie_G", "Einwirkungsdauer_E", "MesswertX_E", "PunkteZ_G"}) {
+                QWidget* w = f.get(name, row);
+                QVERIFY(!w->isEnabled());
+                QCOMPARE(ui::backColor(w), ui::buttonFace());
+            }
+            QVERIFY(!f.window->rowInUse(row));
+            QCOMPARE(f.status(row), QString());
+            const WorkRow& r = f.window->row(row);
+            QCOMPARE(r.txtAnzNr, QStringLiteral("0"));
+            QCOMPARE(r.Punkte[AxisZ], QStringLiteral("0"));
+        }
+        QVERIFY(f.results().join(QString()).isEmpty());
+    }
+
+    void statusMark_data()
+    {
+        QTest::addColumn<QStringList>("states");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("ok") << QStringList{"OK"} << QStringLiteral("\u2611") << true << 0;
+        QTest::newRow("error") << QStringList{"Error"} << QStringLiteral("\u2610") << false << 0;
+        QTest::newRow("ok then normal") << QStringList{"OK", "Normal"} << QString() << false << 0;
+        QTest::newRow("lower case is unknown") << QStringList{"OK", "ok"} << QStringLiteral("\u2611") << true << 1;
+    }
+    void statusMark()
+    {
+        QFETCH(QStringList, states);
+        QFETCH(QString, mark);
+        QFETCH(bool, enabled);
+        QFETCH(int, messages);
+        MainWindowFixture f;
+        ui::MsgBoxRecorder boxes;
+        for (const QString& state : states)
+            f.window->subSetzeStatus(3, state);
+        auto* label = f.get<QLabel>("lblStatus", 3);
+        QCOMPARE(label->text(), mark);
+        QCOMPARE(label->isEnabled(), enabled);
+        QCOMPARE(label->frameStyle(), int(QFrame::NoFrame));
+        QCOMPARE(boxes.calls.size(), messages);
+        if (messages) {
+            QCOMPARE(boxes.calls[0].text, QStringLiteral("Unbekannter Status"));
+            QCOMPARE(boxes.calls[0].title, QStringLiteral("Wenden Sie sich bitte an Ihren System-Administrator"));
+        }
+        QCOMPARE(f.status(2), QString());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,268 @@
+// Input modes, the catalogue cascade and the measured-value check of a row.
+#include "MainWindowFixture.h"
+
+#include "ui/MsgBox.h"
+#include "ui/Widgets.h"
+
+class RowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void catalogueModeFillsFamiliesConditionsAndDurations()
+    {
+        MainWindowFixture f;
+        f.chooseMode("G", 1);
+        QComboBox* families = f.list("MaschinenFamilie_G", 1);
+        QCOMPARE(driver::texts(families),
+                 (QStringList{"Bagger", "Lader", "Motorgrader", "Muldenfahrzeuge", "Müllverdichter",
+                              "Planiermaschine", "Rohrleger", "Scraper", "Teleskoplader", "Walzen"}));
+        QCOMPARE(driver::codes(families), (QList<int>{3, 4, 7, 2, 9, 5, 6, 8, 10, 1}));
+        QCOMPARE(driver::codes(f.list("Betriebsbedingung_G", 1)), (QList<int>{1, 2, 3}));
+        QCOMPARE(driver::codes(f.list("Einwirkungsdauer_G", 1)), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        for (const char* name : {"MaschinenFamilie_G", "Betriebsbedingung_G", "Einwirkungsdauer_G"})
+            QCOMPARE(f.list(name, 1)->currentIndex(), -1);
+        QCOMPARE(f.list("MaschinenTyp_G", 1)->count(), 0);
+        QCOMPARE(f.list("Arbeitszyklus_G", 1)->count(), 0);
+        QVERIFY(f.window->rowInUse(1));
+        QVERIFY(f.get("btnBerechnenZeile", 1)->isEnabled());
+        QVERIFY(f.list("MaschinenFamilie_G", 1)->hasFocus());
+    }
+
+    void cascadeFromFamilyToWorkCycle_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("typeTexts");
+        QTest::addColumn<QList<int>>("typeCodes");
+        QTest::addColumn<QStringList>("cycleTexts");
+        QTest::addColumn<QList<int>>("cycleCodes");
+        QTest::newRow("wheel loader")
+            << 4 << 13
+            << QStringList{"Baggerlader", "Kompakt-Radlader", "Kompakt-Skid-Steer-Lader", "Laderaupe", "Radlader",
+                           "Raupen-Skid-Steer-Lader"}
+            << QList<int>{9, 12, 10, 14, 13, 11}
+            << QStringList{"Einsatz in Gewinnung", "Load & Carry", "Überführungsfahrt", "V-Betrieb"}
+            << QList<int>{28, 27, 29, 30};
+        QTest::newRow("bulldozer") << 5 << 15 << QStringList{"Planierraupe"} << QList<int>{15}
+                                   << QStringList{"mit Heckaufreißer", "Planieren", "Überführungsfahrt"}
+                                   << QList<int>{35, 34, 36};
+        QTest::newRow("pipelayer") << 6 << 16 << QStringList{"Rohrleger"} << QList<int>{16}
+                                   << QStringList{"Arbeitszyklus"} << QList<int>{37};
+    }
+    void cascadeFromFamilyToWorkCycle()
+    {
+        QFETCH(int, family);
+        QFETCH(int, type);
+        QFETCH(QStringList, typeTexts);
+        QFETCH(QList<int>, typeCodes);
+        QFETCH(QStringList, cycleTexts);
+        QFETCH(QList<int>, cycleCodes);
+        MainWindowFixture f;
+        f.chooseMode("G", 2);
+        QVERIFY(driver::choose(f.list("MaschinenFamilie_G", 2), family));
+        QCOMPARE(driver::texts(f.list("MaschinenTyp_G", 2)), typeTexts);
+        QCOMPARE(driver::codes(f.list("MaschinenTyp_G", 2)), typeCodes);
+        QCOMPARE(f.list("MaschinenTyp_G", 2)->currentIndex(), -1);
+        QVERIFY(driver::choose(f.list("MaschinenTyp_G", 2), type));
+        QCOMPARE(driver::texts(f.list("Arbeitszyklus_G", 2)), cycleTexts);
+        QCOMPARE(driver::codes(f.list("Arbeitszyklus_G", 2)), cycleCodes);
+        QCOMPARE(f.list("Arbeitszyklus_G", 2)->currentIndex(), -1);
+    }
+
+    void sameWordingUnderTwoTypesGivesDifferentValues()
+    {
+        MainWindowFixture f;
+        f.catalogueRow(1, 3, 8, 21, 2, 8);   // Mobilbagger, Baggern
+        f.catalogueRow(2, 4, 9, 23, 2, 8);   // Baggerlader, Baggern
+        QCOMPARE(f.list("Arbeitszyklus_G", 1)->currentText(), QStringLiteral("Baggern"));
+        QCOMPARE(f.list("Arbeitszyklus_G", 2)->currentText(), QStringLiteral("Baggern"));
+        f.calculate();
+        QCOMPARE(f.field("MesswertX_G", 1)->text(), QStringLiteral("0.52"));
+        QCOMPARE(f.field("MesswertX_G", 2)->text(), QStringLiteral("0.28"));
+    }
+
+    void changingTheFamilyResetsTheCascadeOnly()
+    {
+        MainWindowFixture f;
+        f.catalogueRow(1, 3, 7, 17, 3, 6);
+        f.calculate();
+        QCOMPARE(f.status(1), QStringLiteral("\u2611"));
+        QVERIFY(!f.results().join(QString()).isEmpty());
+
+        QVERIFY(driver::choose(f.list("MaschinenFamilie_G", 1), 1));  // Walzen
+        QCOMPARE(driver::texts(f.list("MaschinenTyp_G", 1)),
+                 (QStringList{"Tandemwalze mit Vibration", "Vibrationswalzenzug"}));
+        QCOMPARE(driver::codes(f.list("MaschinenTyp_G", 1)), (QList<int>{2, 1}));
+        QCOMPARE(f.list("MaschinenTyp_G", 1)->currentIndex(), -1);
+        QCOMPARE(f.list("Arbeitszyklus_G", 1)->count(), 0);
+        QCOMPARE(f.list("Betriebsbedingung_G", 1)->currentText(), QStringLiteral("hart"));
+        QCOMPARE(f.list("Einwirkungsdauer_G", 1)->currentText(), QStringLiteral("6"));
+        QCOMPARE(f.status(1), QString());
+        QVERIFY(f.results().join(QString()).isEmpty());
+    }
+
+    void leavingAListEmptiesTheResultEvenUnchanged_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::newRow("work cycle") << "Arbeitszyklus_G_1";
+        QTest::newRow("condition") << "Betriebsbedingung_G_1";
+        QTest::newRow("duration") << "Einwirkungsdauer_G_1";
+        QTest::newRow("type rebuilds work cycles") << "MaschinenTyp_G_1";
+    }
+    void leavingAListEmptiesTheResultEvenUnchanged()
+    {
+        QFETCH(QString, list);
+        MainWindowFixture f;
+        f.catalogueRow(1, 4, 13, 28, 2, 8);
+        f.calculate();
+        QCOMPARE(f.status(1), QStringLiteral("\u2611"));
+        driver::leave(f.get(list));
+        QCOMPARE(f.status(1), QString());
+        QVERIFY(f.results().join(QString()).isEmpty());
+        const bool typeLeft = list.startsWith(QLatin1String("MaschinenTyp"));
+        QCOMPARE(f.list("Arbeitszyklus_G", 1)->currentData().toInt(), typeLeft ? 0 : 28);
+    }
+
+    void leavingAListWithNothingChosenChangesNothing()
+    {
+        MainWindowFixture f;
+        ui::MsgBoxRecorder boxes;
+        f.chooseMode("G", 1);
+        QVERIFY(driver::choose(f.list("MaschinenFamilie_G", 1), 4));
+        QVERIFY(driver::choose(f.list("MaschinenTyp_G", 1), 13));
+        f.list("MaschinenFamilie_G", 1)->setCurrentIndex(-1);
+        f.list("MaschinenTyp_G", 1)->setCurrentIndex(-1);
+        driver::leave(f.list("MaschinenFamilie_G", 1));
+        driver::leave(f.list("MaschinenTyp_G", 1));
+        QCOMPARE(f.list("MaschinenTyp_G", 1)->count(), 6);
+        QCOMPARE(f.list("Arbeitszyklus_G", 1)->count(), 4);
+        QVERIFY(boxes.calls.isEmpty());
+    }
+
+    void ownValuesModeColoursAndLists()
+    {
+        MainWindowFixture f;
+        f.chooseMode("E", 4);
+        for (const char* name : {"MesswertX_E", "MesswertY_E", "MesswertZ_E", "Einwirkungsdauer_E"}) {
+            QCOMPARE(ui::backColor(f.get(name, 4)), ui::lightYellow());
+            QVERIFY(f.get(name, 4)->isEnabled());
+        }
+        for (const char* name : {"PunkteX_E", "PunkteY_E", "PunkteZ_E"})
+            QCOMPARE(ui::backColor(f.get(name, 4)), ui::lightGrey());
+        for (const char* name : {"MaschinenFamilie_E", "Betriebsbedingung_E"})
+            QCOMPARE(ui::backColor(f.get(name, 4)), ui::windowBackground());
+        QVERIFY(f.field("MesswertX_E", 4)->text().isEmpty());
+        QCOMPARE(f.list("Betriebsbedingung_E", 4)->count(), 3);
+        QCOMPARE(f.list("Einwirkungsdauer_E", 4)->count(), 8);
+        QCOMPARE(f.list("Einwirkungsdauer_E", 4)->currentIndex(), -1);
+        QCOMPARE(ui::backColor(f.get("MaschinenFamilie_G", 4)), ui::buttonFace());
+        QVERIFY(!f.get("MaschinenFamilie_G", 4)->isEnabled());
+        QCOMPARE(f.status(4), QString());
+    }
+
+    void switchingEmptiesTheOtherLineOfThatRowOnly()
+    {
+        MainWindowFixture f;
+        f.ownRow(2, QStringLiteral("0.5"), QStringLiteral("0.3"), QStringLiteral("0.2"), 8);
+        driver::type(f.field("MaschinenTyp_E", 2), QStringLiteral("Eigenbau"));
+        f.ownRow(3, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), 1);
+        f.calculate();
+        QCOMPARE(f.field("PunkteX_E", 2)->text(), QStringLiteral("100"));
+
+        f.chooseMode("G", 2);
+        for (const char* name : {"MesswertX_E", "MesswertY_E", "MesswertZ_E", "PunkteX_E", "PunkteY_E", "PunkteZ_E",
+                                 "MaschinenTyp_E"})
+            QVERIFY2(f.field(name, 2)->text().isEmpty(), name);
+        QCOMPARE(f.list("Einwirkungsdauer_E", 2)->count(), 0);
+        QCOMPARE(ui::backColor(f.get("MesswertX_E", 2)), ui::buttonFace());
+        QVERIFY(!f.option("E", 2)->isChecked());
+        QVERIFY(f.option("E", 2)->isEnabled());
+        QVERIFY(f.results().join(QString()).isEmpty());
+        QCOMPARE(f.window->row(2).txtAnzNr, QStringLiteral("0"));
+
+        QCOMPARE(f.field("MesswertX_E", 3)->text(), QStringLiteral("1"));
+        QCOMPARE(f.field("PunkteX_E", 3)->text(), QStringLiteral("50"));
+        QCOMPARE(f.status(3), QStringLiteral("\u2611"));
+        QVERIFY(f.option("E", 3)->isChecked());
+    }
+
+    void measuredValueCheckOnLeaving_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("de 9") << true << "9" << true;
+        QTest::newRow("de 0") << true << "0" << true;
+        QTest::newRow("de -0") << true << "-0" << true;
+        QTest::newRow("de blanks") << true << "   " << true;
+        QTest::newRow("de 2,5") << true << "2,5" << true;
+        QTest::newRow("de 2.5") << true << "2.5" << false;
+        QTest::newRow("de 9,01") << true << "9,01" << false;
+        QTest::newRow("de -0,5") << true << "-0,5" << false;
+        QTest::newRow("de letters") << true << "abc" << false;
+        QTest::newRow("en 2.5") << false << "2.5" << true;
+        QTest::newRow("en 2,5") << false << "2,5" << false;
+        QTest::newRow("en 9.1") << false << "9.1" << false;
+    }
+    void measuredValueCheckOnLeaving()
+    {
+        QFETCH(bool, german);
+        QFETCH(QString, input);
+        QFETCH(bool, accepted);
+        MainWindowFixture f(german ? ui::Regional::german() : ui::Regional::english());
+        f.chooseMode("E", 3);
+        ui::MsgBoxRecorder boxes;
+        QLineEdit* field = f.field("MesswertY_E", 3);
+        driver::type(field, input);
+        QApplication::processEvents();
+        QCOMPARE(field->text(), input);
+        if (accepted) {
+            QVERIFY(boxes.calls.isEmpty());
+            QCOMPARE(boxes.beeps, 0);
+            QCOMPARE(ui::backColor(field), ui::lightYellow());
+            QVERIFY(!field->hasFocus());
+            return;
+        }
+        QCOMPARE(boxes.beeps, 1);
+        QCOMPARE(boxes.calls.size(), 1);
+        const QString limits = german ? QStringLiteral("0,00 und 9,00") : QStringLiteral("0.00 und 9.00");
+        QCOMPARE(boxes.calls[0].text,
+                 QStringLiteral("Es dürfen nur Dezimalzahlen zwischen %1 eingeben werden !").arg(limits));
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Fehlerhafte Eingabe"));
+        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+        QCOMPARE(ui::backColor(field), ui::lightRed());
+        QTRY_VERIFY(field->hasFocus());
+
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(ui::backColor(field), ui::lightYellow());
+    }
+
+    void typingBlanksOnlyThatRowsMark()
+    {
+        MainWindowFixture f;
+        f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0.5"), QStringLiteral("0.5"), 8);
+        f.ownRow(3, QStringLiteral("0.5"), QStringLiteral("0.5"), QStringLiteral("0.5"), 8);
+        f.calculate();
+        driver::enter(f.field("MesswertZ_E", 3));
+        QTest::keyClick(f.field("MesswertZ_E", 3), Qt::Key_1);
+        QCOMPARE(f.status(3), QString());
+        QCOMPARE(f.status(1), QStringLiteral("\u2611"));
+        QVERIFY(f.results().join(QString()).isEmpty());
+    }
+
+    void changingOwnConditionKeepsMarkAndResult()
+    {
+        MainWindowFixture f;
+        f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0.5"), QStringLiteral("0.5"), 8);
+        f.calculate();
+        QVERIFY(driver::choose(f.list("Betriebsbedingung_E", 1), 3));
+        QCOMPARE(f.status(1), QStringLiteral("\u2611"));
+        QCOMPARE(f.get<QLineEdit>(QStringLiteral("txtAnzSum"))->text(), QStringLiteral("1"));
+        QVERIFY(driver::choose(f.list("Einwirkungsdauer_E", 1), 4));
+        QCOMPARE(f.status(1), QString());
+        QVERIFY(f.results().join(QString()).isEmpty());
+    }
+};
+
+QTEST_MAIN(RowsTest)
+#include "tst_rows.moc"
