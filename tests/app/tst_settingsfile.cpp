@@ -1,0 +1,90 @@
+// Reading and writing the settings file, without any window.
+#include "app/SettingsFile.h"
+#include "ui/Regional.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class SettingsFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readLanguagePositions_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QList<int>>("positions");
+        QTest::newRow("one line") << QByteArray("SPRACHE=1\r\n") << false << QList<int>{1};
+        QTest::newRow("later line wins") << QByteArray("SPRACHE=1\r\nSPRACHE=4\r\n") << false << QList<int>{1, 4};
+        QTest::newRow("out of range 7") << QByteArray("SPRACHE=7\r\n") << false << QList<int>{};
+        QTest::newRow("negative") << QByteArray("SPRACHE=-1\r\n") << false << QList<int>{};
+        QTest::newRow("letters") << QByteArray("SPRACHE=abc\r\n") << false << QList<int>{};
+        QTest::newRow("lower-case key") << QByteArray("sprache=1\r\n") << false << QList<int>{};
+        QTest::newRow("key not at start") << QByteArray(" SPRACHE=1\r\n") << false << QList<int>{};
+        QTest::newRow("2.6 rounds under english") << QByteArray("SPRACHE=2.6\r\n") << false << QList<int>{3};
+        QTest::newRow("2.6 no number under german") << QByteArray("SPRACHE=2.6\r\n") << true << QList<int>{};
+        QTest::newRow("2,5 ties to even under german") << QByteArray("SPRACHE=2,5") << true << QList<int>{2};
+        QTest::newRow("4.5 ties to even is 4") << QByteArray("SPRACHE=4.5") << false << QList<int>{4};
+        QTest::newRow("no line end") << QByteArray("SPRACHE=2") << false << QList<int>{2};
+        QTest::newRow("unix line ends") << QByteArray("SPRACHE=2\nSPRACHE=0\n") << false << QList<int>{2, 0};
+        QTest::newRow("empty") << QByteArray() << false << QList<int>{};
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01SPRACHE=\x00\x02", 14) << false << QList<int>{};
+        QTest::newRow("too large stops reading")
+            << QByteArray("SPRACHE=2\r\nSPRACHE=99999\r\nSPRACHE=3\r\n") << false << QList<int>{2};
+        QTest::newRow("invalid lines between") << QByteArray("x\r\nSPRACHE=9\r\nSPRACHE=1\r\n\r\n") << false
+                                               << QList<int>{1};
+    }
+    void readLanguagePositions()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, german);
+        QFETCH(QList<int>, positions);
+        QBuffer buffer(&content);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        const ui::Regional regional = german ? ui::Regional::german() : ui::Regional::english();
+        QCOMPARE(settings::readLanguagePositions(buffer, regional), positions);
+    }
+
+    void hugeFileIsReadToItsLastLine()
+    {
+        QByteArray content(4 * 1024 * 1024, 'x');
+        content.append("\r\nSPRACHE=4");
+        QBuffer buffer(&content);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QCOMPARE(settings::readLanguagePositions(buffer, ui::Regional::english()), QList<int>{4});
+    }
+
+    void writeReplacesTheFileWithOneLine()
+    {
+        QTemporaryDir folder;
+        const QString path = settings::settingsFilePath(folder.path());
+        QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("kv.inf"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("SPRACHE=1\r\nSPRACHE=2\r\nsomething else\r\n");
+        old.close();
+
+        QVERIFY(settings::writeLanguagePosition(path, 3));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("SPRACHE=3\r\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kv.inf"});
+    }
+
+    void writeFailsWithoutAPlaceToWrite()
+    {
+        QTemporaryDir folder;
+        QVERIFY(!settings::writeLanguagePosition(settings::settingsFilePath(folder.filePath("missing")), 1));
+        // A settings path that is taken by a folder cannot be replaced, not even by root.
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("kv.inf")));
+        QVERIFY(!settings::writeLanguagePosition(settings::settingsFilePath(folder.path()), 1));
+        QVERIFY(QFileInfo(settings::settingsFilePath(folder.path())).isDir());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{});
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsFileTest)
+#include "tst_settingsfile.moc"

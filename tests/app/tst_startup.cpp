@@ -1,0 +1,301 @@
+// Start-up, language switching, the settings file and the end of the program,
+// on the real frame window with a temporary program folder.
+#include "../support/WidgetDriver.h"
+#include "app/frmMDI.h"
+#include "details/frmDetails.h"
+#include "grid/frmMain.h"
+#include "texts/modTexte.h"
+#include "ui/MsgBox.h"
+#include "ui/Regional.h"
+#include "ui/Widgets.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace {
+
+void writeSettings(const QString& folder, const QByteArray& content)
+{
+    QFile file(QDir(folder).filePath(QStringLiteral("kv.inf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray readSettings(const QString& folder)
+{
+    QFile file(QDir(folder).filePath(QStringLiteral("kv.inf")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+QString captionOf(const frmMain* window, const QString& name)
+{
+    QWidget* control = driver::find(window, name);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(control))
+        return frame->title();
+    return QStringLiteral("<no caption>");
+}
+
+void pressGo(frmMDI& frame, const QString& language)
+{
+    QComboBox* list = frame.main()->cboSprache;
+    list->setCurrentIndex(list->findText(language));
+    QTest::mouseClick(frame.main()->btnSpracheGo, Qt::LeftButton);
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+
+    std::unique_ptr<frmMDI> start(const QString& folder)
+    {
+        auto frame = std::make_unique<frmMDI>(folder);
+        frame->show();
+        QTest::qWaitForWindowExposed(frame.get());
+        return frame;
+    }
+
+private slots:
+    void init()
+    {
+        ui::setRegional(ui::Regional::english());
+        QFile::remove(QDir(m_folder.path()).filePath(QStringLiteral("kv.inf")));
+    }
+
+    void firstStartIsGermanWithTodaysDate()
+    {
+        ui::MsgBoxRecorder boxes;
+        auto frame = start(m_folder.path());
+        QCOMPARE(frame->windowTitle(), QStringLiteral(" Zelvaro"));
+        QCOMPARE(frame->objectName(), QStringLiteral("frmMDI"));
+        frmMain* window = frame->main();
+        QCOMPARE(window->cboSprache->currentText(), QStringLiteral("Deutsch"));
+        QCOMPARE(driver::texts(window->cboSprache),
+                 (QStringList{"Deutsch", "English", "Espaniol", "Francais", "Italiano"}));
+        QCOMPARE(driver::codes(window->cboSprache), (QList<int>{1, 2, 5, 3, 4}));
+        QCOMPARE(int(bytSprachNr), 1);
+        QCOMPARE(captionOf(window, QStringLiteral("btnExit")), QStringLiteral("Beenden"));
+        QCOMPARE(window->txtDatum->text(), ui::regional().shortDate(QDate::currentDate()));
+        QVERIFY(!window->rowInUse(1));
+        QCOMPARE(window->details()->cboZustandUntergrund(1)->count(), 7);
+        QVERIFY(!window->details()->isVisible());
+        QVERIFY(boxes.calls.isEmpty());
+        QCOMPARE(readSettings(m_folder.path()), QByteArray("<none>"));
+    }
+
+    void startsInTheStoredLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("exitCaption");
+        QTest::newRow("english") << QByteArray("SPRACHE=1\r\n") << "English" << "exit";
+        QTest::newRow("later line wins") << QByteArray("SPRACHE=1\r\nSPRACHE=4\r\n") << "Italiano" << "uscire";
+        QTest::newRow("7 ignored") << QByteArray("SPRACHE=7\r\n") << "Deutsch" << "Beenden";
+        QTest::newRow("-1 ignored") << QByteArray("SPRACHE=-1\r\n") << "Deutsch" << "Beenden";
+        QTest::newRow("abc ignored") << QByteArray("SPRACHE=abc\r\n") << "Deutsch" << "Beenden";
+        QTest::newRow("lower case ignored") << QByteArray("sprache=1\r\n") << "Deutsch" << "Beenden";
+        QTest::newRow("2.6 rounds to french") << QByteArray("SPRACHE=2.6") << "Francais" << "sortie";
+        QTest::newRow("empty") << QByteArray() << "Deutsch" << "Beenden";
+        QTest::newRow("too large after valid") << QByteArray("SPRACHE=2\r\nSPRACHE=40000\r\nSPRACHE=1")
+                                               << "Espaniol" << "salida";
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\x00\x00", 10) << "Deutsch" << "Beenden";
+    }
+    void startsInTheStoredLanguage()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, language);
+        QFETCH(QString, exitCaption);
+        writeSettings(m_folder.path(), content);
+        ui::MsgBoxRecorder boxes;
+        auto frame = start(m_folder.path());
+        QCOMPARE(frame->main()->cboSprache->currentText(), language);
+        QCOMPARE(captionOf(frame->main(), QStringLiteral("btnExit")), exitCaption);
+        QVERIFY(boxes.calls.isEmpty());
+        // Reading never rewrites the file.
+        QCOMPARE(readSettings(m_folder.path()), content);
+    }
+
+    void frenchGoRelabelsEmptiesAndRemembers()
+    {
+        auto frame = start(m_folder.path());
+        frmMain* window = frame->main();
+        QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_E_2")), Qt::LeftButton);
+        QVERIFY(window->rowInUse(2));
+
+        pressGo(*frame, QStringLiteral("Francais"));
+        QCOMPARE(int(bytSprachNr), 3);
+        QCOMPARE(captionOf(window, QStringLiteral("lblTitel")),
+                 QStringLiteral("vibrations transmises à l'ensemble du corps par les machines de terrassement - "
+                                "calcul de l'exposition journalière du conducteur aux vibrations"));
+        QCOMPARE(captionOf(window, QStringLiteral("fraEingabe_2")), QStringLiteral(" saisie 2 "));
+        QCOMPARE(captionOf(window, QStringLiteral("lblEinwirkungsdauer")), QStringLiteral("durée\nd'exp.\nen h"));
+        QCOMPARE(captionOf(window, QStringLiteral("btnReset")), QStringLiteral("réinitialiser"));
+        QVERIFY(!window->rowInUse(2));
+        QCOMPARE(readSettings(m_folder.path()), QByteArray("SPRACHE=3\r\n"));
+
+        // The choice survives a restart.
+        frame.reset();
+        auto again = start(m_folder.path());
+        QCOMPARE(again->main()->cboSprache->currentText(), QStringLiteral("Francais"));
+        QCOMPARE(captionOf(again->main(), QStringLiteral("btnExit")), QStringLiteral("sortie"));
+    }
+
+    void goWithNothingSelectedChangesNothing()
+    {
+        auto frame = start(m_folder.path());
+        frmMain* window = frame->main();
+        QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_G_1")), Qt::LeftButton);
+        window->cboSprache->setCurrentIndex(-1);
+        ui::MsgBoxRecorder boxes;
+        QTest::mouseClick(window->btnSpracheGo, Qt::LeftButton);
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <btnSpracheGo_Click>"));
+        QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("381 => ")));
+        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+        QVERIFY(window->rowInUse(1));
+        QCOMPARE(int(bytSprachNr), 1);
+        QCOMPARE(readSettings(m_folder.path()), QByteArray("<none>"));
+    }
+
+    void unwritableFolderStillSwitchesLanguages()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("kv.inf")));
+        ui::MsgBoxRecorder boxes;
+        auto frame = start(folder.path());
+        QCOMPARE(frame->main()->cboSprache->currentText(), QStringLiteral("Deutsch"));
+        pressGo(*frame, QStringLiteral("English"));
+        QCOMPARE(captionOf(frame->main(), QStringLiteral("btnExit")), QStringLiteral("exit"));
+        QVERIFY(boxes.calls.isEmpty());
+        QVERIFY(QFileInfo(QDir(folder.path()).filePath(QStringLiteral("kv.inf"))).isDir());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{});
+    }
+
+    void captionsAndListsInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("captions");  // btnBerechnen, optEingabe_G_1, fraEingabe_1, lblSumDauer, lblFahrererfahrung
+        QTest::addColumn<QStringList>("experience");
+        QTest::addColumn<QStringList>("conditions");
+        QTest::newRow("de") << "Deutsch"
+                            << QStringList{"Berechnen", "genormt", " Eingabe 1 ", "Einwirkungs-\nzeit in h",
+                                           "Fahrerqualifizierung:"}
+                            << QStringList{"unerfahren", "angelernt", "erfahren", "ausgebildet", "ausgebildet/erfahren"}
+                            << QStringList{"leicht", "norm.", "hart"};
+        QTest::newRow("en") << "English"
+                            << QStringList{"calculate", "standardized", " entry 1 ", "exp. time\nin h",
+                                           "driver qualifications:"}
+                            << QStringList{"unskilled", "semiskilled", "skilled", "trained", "trained/skilled"}
+                            << QStringList{"slightly", "norm.", "hard"};
+        QTest::newRow("fr") << "Francais"
+                            << QStringList{"calculer", "harmonisées", " saisie 1 ", "durée d'exp.\nen h",
+                                           "qualification du conducteur:"}
+                            << QStringList{"inexpérimenté", "instruit", "expérimenté", "formé", "formé/expérimenté"}
+                            << QStringList{"léger", "norm.", "dur"};
+        QTest::newRow("it") << "Italiano"
+                            << QStringList{"calcolare", "unificati", " immissione 1 ", "per. d'esposiz.\nin h",
+                                           "qualifica dell'operatore:"}
+                            << QStringList{"inesperto", "addestrato ", "esperto", "con patentino",
+                                           "con patentino/esperto"}
+                            << QStringList{"agev.", "norm.", "grav."};
+        QTest::newRow("es") << "Espaniol"
+                            << QStringList{"calcular", "normalizado", " entrada 1 ", "tiempo de \nacción en h",
+                                           "calificación operador:"}
+                            << QStringList{"inexperto", "semicualificado", "experimentado", "con formación",
+                                           "formado/experimentado"}
+                            << QStringList{"ligero", "norm.", "duro"};
+    }
+    void captionsAndListsInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, experience);
+        QFETCH(QStringList, conditions);
+        auto frame = start(m_folder.path());
+        pressGo(*frame, language);
+        frmMain* window = frame->main();
+        QStringList shown;
+        for (const char* name : {"btnBerechnen", "optEingabe_G_1", "fraEingabe_1", "lblSumDauer", "lblFahrererfahrung"})
+            shown << captionOf(window, QLatin1String(name));
+        QCOMPARE(shown, captions);
+        QCOMPARE(driver::texts(window->cboFahrererfahrung), experience);
+        QCOMPARE(window->cboFahrererfahrung->currentIndex(), -1);
+        QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_G_4")), Qt::LeftButton);
+        QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("Betriebsbedingung_G_4"))), conditions);
+        QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("Einwirkungsdauer_G_4"))),
+                 (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
+    }
+
+    void detailsWindowFollowsTheRows()
+    {
+        auto frame = start(m_folder.path());
+        frmMain* window = frame->main();
+        frmDetails* details = window->details();
+        QTest::mouseClick(window->btnDetails, Qt::LeftButton);
+        QVERIFY(details->isVisible());
+        QVERIFY(!details->cboZustandUntergrund(3)->isEnabled());
+        QCOMPARE(ui::backColor(details->txtAnmerkung(3)), ui::buttonFace());
+        QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
+        QVERIFY(!details->isVisible());
+
+        QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_E_3")), Qt::LeftButton);
+        QTest::mouseClick(window->btnDetails, Qt::LeftButton);
+        QVERIFY(details->cboZustandUntergrund(3)->isEnabled());
+        QCOMPARE(ui::backColor(details->txtAnmerkung(3)), ui::windowBackground());
+        details->cboZustandUntergrund(3)->setCurrentIndex(details->cboZustandUntergrund(3)->findText("wellig"));
+        QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
+        QTest::mouseClick(window->btnDetails, Qt::LeftButton);
+        QCOMPARE(details->cboZustandUntergrund(3)->currentText(), QStringLiteral("wellig"));
+        QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
+
+        pressGo(*frame, QStringLiteral("English"));
+        QTest::mouseClick(window->btnDetails, Qt::LeftButton);
+        QCOMPARE(details->windowTitle(), QStringLiteral(" details"));
+        QCOMPARE(details->cboZustandUntergrund(3)->currentIndex(), -1);
+        QCOMPARE(details->cboZustandUntergrund(3)->itemText(3), QStringLiteral("unlevel"));
+        QVERIFY(!details->cboZustandUntergrund(3)->isEnabled());
+        QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
+    }
+
+    void exitButtonEndsWithoutAsking()
+    {
+        auto frame = start(m_folder.path());
+        QPointer<frmMain> window = frame->main();
+        QPointer<frmDetails> details = window->details();
+        QTest::mouseClick(window->btnDetails, Qt::LeftButton);
+        ui::MsgBoxRecorder boxes;
+        QTest::mouseClick(window->btnExit, Qt::LeftButton);
+        QVERIFY(!frame->isVisible());
+        QVERIFY(!details);
+        QTRY_VERIFY(!window);
+        QVERIFY(boxes.calls.isEmpty());
+    }
+
+    void closingTheFrameUnloadsTheWindows()
+    {
+        auto frame = start(m_folder.path());
+        QPointer<frmDetails> details = frame->main()->details();
+        ui::MsgBoxRecorder boxes;
+        QVERIFY(frame->close());
+        QVERIFY(!details);
+        QVERIFY(!frame->main());
+        QVERIFY(boxes.calls.isEmpty());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
