@@ -58,9 +58,21 @@ private:
         QLineEdit* material = nullptr;
         QComboBox* fahrstil = nullptr;
         QPlainTextEdit* anmerkung = nullptr;
+
+        // The five input controls, left to right.
+        std::array<QWidget*, 5> controls() const;
     };
 
     const Row& row(int number) const;
+    void resetToInitialState();
+    static void setRowInUse(const Row& row, bool inUse);
+
+    // Activation bookkeeping: the showing itself runs Form_Activate, so the
+    // activation right after it does not; coming back from a message box is no
+    // activation either, or an error box raised by Form_Activate would return forever.
+    bool m_activating = false;
+    bool m_awaitingFirstActivation = false;
+    bool m_leftForMessageBox = false;
 
     RowInUse m_rowInUse;
     std::array<Row, kRows> m_rows;

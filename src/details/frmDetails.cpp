@@ -1,0 +1,259 @@
+#include "details/frmDetails.h"
+
+#include "texts/modTexte.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Lists.h"
+#include "ui/RuntimeError.h"
+#include "ui/TextLimit.h"
+#include "ui/Widgets.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShowEvent>
+#include <initializer_list>
+
+namespace {
+
+constexpr int kMaterialLength = 20;
+constexpr int kRemarkLength = 60;
+
+// Text-table entries of the list entries, in list order; the codes are 1, 2, 3, …
+constexpr std::initializer_list<int> kZustandEntries{28, 67, 135, 68, 117, 66};
+constexpr std::initializer_list<int> kFestigkeitEntries{5, 17, 104, 43, 133, 129, 130};
+constexpr std::initializer_list<int> kFahrstilEntries{63, 89, 105};
+
+QString rowName(const char* control, int row)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(row);
+}
+
+// A list with a real entry selected is left alone; otherwise it is filled anew
+// with the empty entry and the table's entries, nothing selected.
+void fillList(QComboBox* list, quint8 language, std::initializer_list<int> entries)
+{
+    if (!list->currentText().trimmed().isEmpty())
+        return;
+    list->clear();
+    ui::setItemData(list, ui::addItem(list, QString()), 0);
+    int code = 0;
+    for (const int entry : entries)
+        ui::setItemData(list, ui::addItem(list, modTexte::Texte(language, entry)), ++code);
+}
+
+}  // namespace
+
+frmDetails::frmDetails(RowInUse rowInUse, QWidget* parent)
+    : QDialog(parent)
+    , m_rowInUse(std::move(rowInUse))
+{
+    setObjectName(QStringLiteral("frmDetails"));
+    setFixedSize(ui::twips(11040), ui::twips(10200));
+
+    auto columnLabel = [this](const char* name, int left, int width) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QLatin1String(name));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        ui::placeTwips(label, left, 1365, width, 435);
+        return label;
+    };
+    m_lblZustandUntergrund = columnLabel("lblZustandUntergrund", 420, 2100);
+    m_lblFestigkeitUntergrund = columnLabel("lblFestigkeitUntergrund", 2625, 1900);
+    m_lblBewegtesMaterial = columnLabel("lblBewegtesMaterial", 4620, 1800);
+    m_lblFahrstil = columnLabel("lblFahrstil", 6510, 1900);
+    m_lblAnmerkungen = columnLabel("lblAnmerkungen", 8505, 2100);
+
+    for (int i = 1; i <= kRows; ++i) {
+        Row& r = m_rows[i - 1];
+        r.frame = new QGroupBox(this);
+        r.frame->setObjectName(rowName("fraEingabe", i));
+        ui::placeTwips(r.frame, 210, 2100 + 1470 * (i - 1), 10620, 1275);
+
+        auto pickList = [&](const char* name, int left, int width) {
+            auto* list = new QComboBox(r.frame);
+            list->setObjectName(rowName(name, i));
+            list->setEditable(false);
+            ui::setSorted(list, false);
+            ui::placeTwips(list, left, 315, width, 315);
+            return list;
+        };
+        r.zustand = pickList("cboZustandUntergrund", 210, 2000);
+        r.festigkeit = pickList("cboFestigkeitUntergrund", 2415, 1900);
+
+        r.material = new QLineEdit(r.frame);
+        r.material->setObjectName(rowName("txtBewegtesMaterial", i));
+        r.material->setMaxLength(kMaterialLength);
+        ui::placeTwips(r.material, 4515, 315, 2000, 315);
+
+        r.fahrstil = pickList("cboFahrstil", 6720, 1400);
+
+        r.anmerkung = new QPlainTextEdit(r.frame);
+        r.anmerkung->setObjectName(rowName("txtAnmerkung", i));
+        r.anmerkung->setTabChangesFocus(true);
+        ui::setMaxLength(r.anmerkung, kRemarkLength);
+        ui::placeTwips(r.anmerkung, 8295, 315, 2115, 735);
+    }
+
+    m_btnSchliessen = new QPushButton(this);
+    m_btnSchliessen->setObjectName(QStringLiteral("btnSchliessen"));
+    // Enter in a field must not close the window.
+    m_btnSchliessen->setAutoDefault(false);
+    ui::placeTwips(m_btnSchliessen, 8715, 9450, 1695, 435);
+    connect(m_btnSchliessen, &QPushButton::clicked, this, &frmDetails::btnSchliessen_Click);
+
+    resetToInitialState();
+}
+
+std::array<QWidget*, 5> frmDetails::Row::controls() const
+{
+    return {zustand, festigkeit, material, fahrstil, anmerkung};
+}
+
+const frmDetails::Row& frmDetails::row(int number) const
+{
+    if (number < 1 || number > kRows)
+        ui::raise(ui::ErrSubscript);
+    return m_rows[number - 1];
+}
+
+QComboBox* frmDetails::cboZustandUntergrund(int number) const { return row(number).zustand; }
+QComboBox* frmDetails::cboFestigkeitUntergrund(int number) const { return row(number).festigkeit; }
+QLineEdit* frmDetails::txtBewegtesMaterial(int number) const { return row(number).material; }
+QComboBox* frmDetails::cboFahrstil(int number) const { return row(number).fahrstil; }
+QPlainTextEdit* frmDetails::txtAnmerkung(int number) const { return row(number).anmerkung; }
+QPushButton* frmDetails::btnSchliessen() const { return m_btnSchliessen; }
+
+void frmDetails::Form_Activate()
+{
+    const QScopedValueRollback activating(m_activating, true);
+    ui::guard(QStringLiteral("Form_Activate"), [this] {
+        subInitForm(bytSprachNr);
+        for (int i = 1; i <= kRows; ++i)
+            setRowInUse(row(i), m_rowInUse && m_rowInUse(i));
+        for (quint8 i = 1; i <= kRows; ++i) {
+            subFuellZustandUntergrund(i, bytSprachNr);
+            subFuellFestigkeitUntergrund(i, bytSprachNr);
+            subFuellFahrstil(i, bytSprachNr);
+        }
+    });
+}
+
+void frmDetails::subInitForm(quint8 language)
+{
+    ui::guard(QStringLiteral("subInitForm"), [this, language] {
+        using modTexte::Texte;
+        setWindowTitle(QLatin1Char(' ') + Texte(language, 24));
+        for (int i = 1; i <= kRows; ++i)
+            row(i).frame->setTitle(QLatin1Char(' ') + Texte(language, 142) + QLatin1Char(' ') + QString::number(i)
+                                   + QLatin1Char(' '));
+        m_lblZustandUntergrund->setText(Texte(language, 141));
+        m_lblFestigkeitUntergrund->setText(Texte(language, 44));
+        m_lblBewegtesMaterial->setText(Texte(language, 21));
+        m_lblFahrstil->setText(Texte(language, 40));
+        m_lblAnmerkungen->setText(Texte(language, 147));
+        m_btnSchliessen->setText(Texte(language, 148));
+    });
+}
+
+void frmDetails::subFuellZustandUntergrund(quint8 rowNumber, quint8 language)
+{
+    ui::guard(QStringLiteral("subFuellZustandUntergrund"),
+              [&] { fillList(row(rowNumber).zustand, language, kZustandEntries); });
+}
+
+void frmDetails::subFuellFestigkeitUntergrund(quint8 rowNumber, quint8 language)
+{
+    ui::guard(QStringLiteral("subFuellFestigkeitUntergrund"),
+              [&] { fillList(row(rowNumber).festigkeit, language, kFestigkeitEntries); });
+}
+
+void frmDetails::subFuellFahrstil(quint8 rowNumber, quint8 language)
+{
+    ui::guard(QStringLiteral("subFuellFahrstil"),
+              [&] { fillList(row(rowNumber).fahrstil, language, kFahrstilEntries); });
+}
+
+void frmDetails::btnSchliessen_Click()
+{
+    // Only hidden, so that every entry stays for the next opening and the report.
+    ui::guard(QStringLiteral("btnSchliessen_Click"), [this] { hide(); });
+}
+
+// clearRow and reload are steps of the main window's resets; their errors end
+// up in the reset's own handler.
+void frmDetails::clearRow(int number)
+{
+    const Row& r = row(number);
+    r.zustand->clear();
+    r.festigkeit->clear();
+    r.fahrstil->clear();
+    r.material->clear();
+    r.anmerkung->clear();
+}
+
+void frmDetails::reload()
+{
+    hide();
+    resetToInitialState();
+}
+
+void frmDetails::resetToInitialState()
+{
+    for (const Row& r : m_rows) {
+        r.zustand->clear();
+        r.festigkeit->clear();
+        r.fahrstil->clear();
+        r.material->clear();
+        r.anmerkung->clear();
+        for (QWidget* control : r.controls()) {
+            control->setEnabled(true);
+            control->setPalette(QPalette());
+        }
+    }
+    m_awaitingFirstActivation = false;
+    m_leftForMessageBox = false;
+}
+
+void frmDetails::setRowInUse(const Row& r, bool inUse)
+{
+    const QColor colour = inUse ? ui::windowBackground() : ui::buttonFace();
+    for (QWidget* control : r.controls()) {
+        control->setEnabled(inUse);
+        ui::setBackColor(control, colour);
+    }
+}
+
+void frmDetails::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A window restored from the task bar is not shown anew; its activation follows.
+    if (event->spontaneous())
+        return;
+    m_awaitingFirstActivation = true;
+    Form_Activate();
+}
+
+void frmDetails::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow()) {
+        m_leftForMessageBox = qobject_cast<QMessageBox*>(QApplication::activeWindow()) != nullptr;
+        return;
+    }
+    const bool runs = !m_awaitingFirstActivation && !m_leftForMessageBox && !m_activating;
+    m_awaitingFirstActivation = false;
+    m_leftForMessageBox = false;
+    if (runs)
+        Form_Activate();
+}
