@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps
 cmake --preset default >/dev/null
-cmake --build --preset default
+cmake --build --preset default --target zelvaro
 exec build/bin/zelvaro "$@"

@@ -209,6 +209,10 @@ void frmMain::buildRow(WorkRow& r)
         for (QWidget* field : line.fields())
             field->setFont(plain);
         line.optEingabe->setFont(plain);
+        // The frame's blue is for its caption only.
+        QPalette optionPalette = line.optEingabe->palette();
+        optionPalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+        line.optEingabe->setPalette(optionPalette);
     };
     buildLine(r.G, QStringLiteral("G"), 210, 255);
     buildLine(r.E, QStringLiteral("E"), 540, 585);

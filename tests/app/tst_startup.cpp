@@ -65,7 +65,8 @@ class StartupTest : public QObject {
     {
         auto frame = std::make_unique<frmMDI>(folder);
         frame->show();
-        QTest::qWaitForWindowExposed(frame.get());
+        if (!QTest::qWaitForWindowExposed(frame.get()))
+            qWarning("frame window not exposed");
         return frame;
     }
 

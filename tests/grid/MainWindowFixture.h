@@ -24,7 +24,8 @@ struct MainWindowFixture {
         window->subInitForm(language);
         window->subResetDaten();
         window->show();
-        QTest::qWaitForWindowExposed(window.get());
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("main window not exposed");
         window->activateWindow();
     }
 
