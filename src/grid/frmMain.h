@@ -108,6 +108,8 @@ private:
     void buildCommands();
     void connectRow(WorkRow& row);
     void clearDetailsRow(int row);
+    // Leaving a row list: the row's last check and the day result no longer hold.
+    void markRowEdited(const QString& routine, int row);
 
     std::array<WorkRow, kRows> m_rows;
     frmDetails* m_details = nullptr;

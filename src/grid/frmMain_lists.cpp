@@ -64,9 +64,7 @@ void frmMain::subFuellEinwirkungsdauer(quint8 r, const QString& suffix)
 void frmMain::subFuellMaschinenfamilie(quint8 r, quint8 language)
 {
     ui::guard(QStringLiteral("subFuellMaschinenfamilie"), [&] {
-        QComboBox* families = list(row(r).G.MaschinenFamilie);
-        families->clear();
-        catalogue::fillFamilies(families, language);
+        catalogue::fillFamilies(list(row(r).G.MaschinenFamilie), language);
     });
 }
 
@@ -123,31 +121,27 @@ void frmMain::MaschinenTyp_G_Validate(int r)
 
 void frmMain::Arbeitszyklus_G_Validate(int r)
 {
-    ui::guard(QStringLiteral("Arbeitszyklus_G_Validate"), [&] {
-        subSetzeStatus(r, QStringLiteral("Normal"));
-        subLoescheErgebnis();
-    });
+    markRowEdited(QStringLiteral("Arbeitszyklus_G_Validate"), r);
 }
 
 void frmMain::Betriebsbedingung_G_Validate(int r)
 {
-    ui::guard(QStringLiteral("Betriebsbedingung_G_Validate"), [&] {
-        subSetzeStatus(r, QStringLiteral("Normal"));
-        subLoescheErgebnis();
-    });
+    markRowEdited(QStringLiteral("Betriebsbedingung_G_Validate"), r);
 }
 
 void frmMain::Einwirkungsdauer_G_Validate(int r)
 {
-    ui::guard(QStringLiteral("Einwirkungsdauer_G_Validate"), [&] {
-        subSetzeStatus(r, QStringLiteral("Normal"));
-        subLoescheErgebnis();
-    });
+    markRowEdited(QStringLiteral("Einwirkungsdauer_G_Validate"), r);
 }
 
 void frmMain::Einwirkungsdauer_E_Validate(int r)
 {
-    ui::guard(QStringLiteral("Einwirkungsdauer_E_Validate"), [&] {
+    markRowEdited(QStringLiteral("Einwirkungsdauer_E_Validate"), r);
+}
+
+void frmMain::markRowEdited(const QString& routine, int r)
+{
+    ui::guard(routine, [&] {
         subSetzeStatus(r, QStringLiteral("Normal"));
         subLoescheErgebnis();
     });

@@ -51,10 +51,9 @@ inline int indexOfCode(const QComboBox* list, int code)
     return -1;
 }
 
-// Enters the list, picks the entry with this code and leaves the list.
-inline bool choose(QComboBox* list, int code)
+// Enters the list, picks the entry at this position and leaves the list.
+inline bool chooseIndex(QComboBox* list, int index)
 {
-    const int index = indexOfCode(list, code);
     if (index < 0)
         return false;
     enter(list);
@@ -63,15 +62,9 @@ inline bool choose(QComboBox* list, int code)
     return true;
 }
 
-inline bool chooseText(QComboBox* list, const QString& text)
+inline bool choose(QComboBox* list, int code)
 {
-    const int index = list->findText(text);
-    if (index < 0)
-        return false;
-    enter(list);
-    list->setCurrentIndex(index);
-    leave(list);
-    return true;
+    return chooseIndex(list, indexOfCode(list, code));
 }
 
 // Types into a text field as a user does, then leaves it.
