@@ -185,6 +185,63 @@ private slots:
         }
         QCOMPARE(f.status(2), QString());
     }
+
+    void badArgumentsGiveTheirMessageAndAnEmptyList_data()
+    {
+        QTest::addColumn<int>("call");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        const QString families = QStringLiteral("MaschinenFamilie_G_1");
+        const QString types = QStringLiteral("MaschinenTyp_G_1");
+        const QString cycles = QStringLiteral("Arbeitszyklus_G_1");
+        QTest::newRow("families in language 0") << 0 << families << "Error in Routine <subFuellMaschinenfamilie>" << "9 => ";
+        QTest::newRow("types in language 6") << 1 << types << "Error in Routine <subFuellMaschinentyp>" << "9 => ";
+        QTest::newRow("types in language abc") << 2 << types << "Error in Routine <subFuellMaschinentyp>" << "13 => ";
+        QTest::newRow("family 11") << 3 << types << "Zelvaro" << "Unbekannte Maschinenfamilie";
+        QTest::newRow("type 21") << 4 << cycles << "Zelvaro" << "Unbekannter Maschinentyp";
+        QTest::newRow("type 0") << 5 << cycles << "Zelvaro" << "Unbekannter Maschinentyp";
+        QTest::newRow("conditions in language 9") << 6 << "Betriebsbedingung_G_1"
+                                                  << "Error in Routine <subFuellBetriebsbedingung>" << "9 => ";
+        QTest::newRow("experience in language 0") << 7 << "cboFahrererfahrung"
+                                                  << "Error in Routine <subFuellFahrererfahrung>" << "9 => ";
+    }
+    void badArgumentsGiveTheirMessageAndAnEmptyList()
+    {
+        QFETCH(int, call);
+        QFETCH(QString, list);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        MainWindowFixture f;
+        f.catalogueRow(1, 4, 13, 27, 1, 1);
+        ui::MsgBoxRecorder boxes;
+        frmMain& w = *f.window;
+        switch (call) {
+        case 0: w.subFuellMaschinenfamilie(1, 0); break;
+        case 1: w.subFuellMaschinentyp(1, QStringLiteral("6"), 4); break;
+        case 2: w.subFuellMaschinentyp(1, QStringLiteral("abc"), 4); break;
+        case 3: w.subFuellMaschinentyp(1, QStringLiteral("1"), 11); break;
+        case 4: w.subFuellArbeitszyklus(1, QStringLiteral("1"), 21); break;
+        case 5: w.subFuellArbeitszyklus(1, QStringLiteral("1"), 0); break;
+        case 6: w.subFuellBetriebsbedingung(1, 9, QStringLiteral("G")); break;
+        case 7: w.subFuellFahrererfahrung(0); break;
+        }
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, title);
+        QVERIFY2(boxes.calls[0].text.startsWith(text), qPrintable(boxes.calls[0].text));
+        QCOMPARE(f.get<QComboBox>(list)->count(), 0);
+    }
+
+    void captionsInAnUnknownLanguageAreAnError()
+    {
+        MainWindowFixture f;
+        ui::MsgBoxRecorder boxes;
+        f.window->subInitForm(6);
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <subInitForm>"));
+        QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("9 => ")));
+        QCOMPARE(f.get<QPushButton>(QStringLiteral("btnExit"))->text(), QStringLiteral("Beenden"));
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
