@@ -208,13 +208,9 @@ void frmDetails::reload()
 
 void frmDetails::resetToInitialState()
 {
-    for (const Row& r : m_rows) {
-        r.zustand->clear();
-        r.festigkeit->clear();
-        r.fahrstil->clear();
-        r.material->clear();
-        r.anmerkung->clear();
-        for (QWidget* control : r.controls()) {
+    for (int i = 1; i <= kRows; ++i) {
+        clearRow(i);
+        for (QWidget* control : row(i).controls()) {
             control->setEnabled(true);
             control->setPalette(QPalette());
         }
