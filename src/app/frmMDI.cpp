@@ -71,6 +71,8 @@ void frmMDI::unloadWindows()
         m_main->hide();
         m_main->deleteLater();
         m_main = nullptr;
+        // The language switch belongs to the main window and goes with it.
+        m_language = nullptr;
     }
     // The report window exists only while a report is printed; nothing to unload otherwise.
 }
