@@ -6,6 +6,7 @@
 #include "ui/RuntimeError.h"
 
 quint8 bytSprachNr = 1;
+QString strDruckDokument;
 
 namespace modTexte {
 

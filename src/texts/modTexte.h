@@ -7,6 +7,11 @@
 // 5 Spanish. Set at start-up and by the language button.
 extern quint8 bytSprachNr;
 
+// The document the print dialog is to print: "frmDruckAnsicht" (the report),
+// "Anleitung" (the instructions) or empty. Set by the opener, emptied when
+// the dialog closes.
+extern QString strDruckDokument;
+
 namespace modTexte {
 
 constexpr int kLanguages = 5;
