@@ -1,0 +1,28 @@
+// The main() of every benchmark: an offscreen application set up as the
+// program sets itself up, message boxes recorded instead of shown.
+#include "ui/MsgBox.h"
+#include "ui/Regional.h"
+
+#include <QApplication>
+#include <QFont>
+#include <benchmark/benchmark.h>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zelvaro"));
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    ui::setRegional(ui::Regional::english());
+    ui::MsgBoxRecorder boxes;
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (!boxes.calls.isEmpty())
+        qWarning("%lld message boxes during the benchmarks; the first: %s", static_cast<long long>(boxes.calls.size()),
+                 qPrintable(boxes.calls.first().text));
+    return 0;
+}
