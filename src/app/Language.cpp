@@ -70,7 +70,7 @@ void Language::subSpeichereSprache()
         const int position = ui::listIndex(m_window->cboSprache);
         if (position < 0)
             return;
-        settings::writeLanguagePosition(settings::settingsFilePath(m_programFolder), position);
+        settings::saveLanguagePosition(m_programFolder, position);
     });
 }
 
@@ -78,7 +78,7 @@ bool Language::fktLeseSprache()
 {
     bool applied = false;
     ui::guardSilently([&] {
-        QFile file(settings::settingsFilePath(m_programFolder));
+        QFile file(settings::settingsReadPath(m_programFolder));
         if (!file.exists() || !file.open(QIODevice::ReadOnly))
             return;
         const QList<int> positions = settings::readLanguagePositions(file, ui::regional());

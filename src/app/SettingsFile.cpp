@@ -4,6 +4,7 @@
 #include "ui/RuntimeError.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
 
@@ -20,6 +21,35 @@ constexpr int kHighestPosition = 4;
 QString settingsFilePath(const QString& programFolder)
 {
     return QDir(programFolder).filePath(QStringLiteral("kv.inf"));
+}
+
+QString userSettingsFolder()
+{
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(base)) {
+        const QString home = qEnvironmentVariable("HOME");
+        // Without a home there is no place of the user's own; "/" is not one.
+        if (!QDir::isAbsolutePath(home))
+            return {};
+        base = QDir(home).filePath(QStringLiteral(".config"));
+    }
+    return QDir(base).filePath(QStringLiteral("zelvaro"));
+}
+
+QString settingsWritePath(const QString& programFolder)
+{
+    if (QFileInfo(programFolder).isWritable())
+        return settingsFilePath(programFolder);
+    const QString folder = userSettingsFolder();
+    return folder.isEmpty() ? QString() : settingsFilePath(folder);
+}
+
+QString settingsReadPath(const QString& programFolder)
+{
+    const QString own = settingsWritePath(programFolder);
+    if (!own.isEmpty() && QFileInfo(own).isFile())
+        return own;
+    return settingsFilePath(programFolder);
 }
 
 QList<int> readLanguagePositions(QIODevice& file, const ui::Regional& regional)
@@ -52,6 +82,14 @@ bool writeLanguagePosition(const QString& path, int position)
         return false;
     file.write(kPrefix + QByteArray::number(position) + QByteArrayLiteral("\r\n"));
     return file.commit();
+}
+
+bool saveLanguagePosition(const QString& programFolder, int position)
+{
+    const QString path = settingsWritePath(programFolder);
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    return writeLanguagePosition(path, position);
 }
 
 }  // namespace settings

@@ -48,6 +48,50 @@ private slots:
         QCOMPARE(settings::readLanguagePositions(buffer, regional), positions);
     }
 
+    void userSettingsFolder_data()
+    {
+        QTest::addColumn<QByteArray>("xdgConfigHome");  // null: unset
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("default") << QByteArray() << QByteArray("/home/anna") << "/home/anna/.config/zelvaro";
+        QTest::newRow("xdg") << QByteArray("/srv/cfg") << QByteArray("/home/anna") << "/srv/cfg/zelvaro";
+        QTest::newRow("xdg relative is ignored") << QByteArray("cfg") << QByteArray("/home/anna")
+                                                 << "/home/anna/.config/zelvaro";
+        QTest::newRow("xdg empty is ignored") << QByteArray("") << QByteArray("/home/anna/")
+                                              << "/home/anna/.config/zelvaro";
+        QTest::newRow("no home") << QByteArray() << QByteArray() << "";
+        QTest::newRow("relative home") << QByteArray() << QByteArray("anna") << "";
+        QTest::newRow("xdg without home") << QByteArray("/srv/cfg") << QByteArray() << "/srv/cfg/zelvaro";
+    }
+    void userSettingsFolder()
+    {
+        QFETCH(QByteArray, xdgConfigHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, folder);
+        const QByteArray oldXdg = qgetenv("XDG_CONFIG_HOME");
+        const QByteArray oldHome = qgetenv("HOME");
+        const auto set = [](const char* name, const QByteArray& value) {
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        };
+        set("XDG_CONFIG_HOME", xdgConfigHome);
+        set("HOME", home);
+        const QString found = settings::userSettingsFolder();
+        set("XDG_CONFIG_HOME", oldXdg.isEmpty() ? QByteArray() : oldXdg);
+        set("HOME", oldHome.isEmpty() ? QByteArray() : oldHome);
+        QCOMPARE(found, folder);
+    }
+
+    void writableFolderIsReadAndWrittenAsBefore()
+    {
+        QTemporaryDir folder;
+        const QString path = settings::settingsFilePath(folder.path());
+        QCOMPARE(settings::settingsWritePath(folder.path()), path);
+        QCOMPARE(settings::settingsReadPath(folder.path()), path);
+        QVERIFY(settings::saveLanguagePosition(folder.path(), 2));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"kv.inf"});
+    }
+
     void hugeFileIsReadToItsLastLine()
     {
         QByteArray content(4 * 1024 * 1024, 'x');
