@@ -1,0 +1,34 @@
+#pragma once
+
+#include "rtf/RtfState.h"
+
+#include <QByteArrayView>
+
+namespace rtf {
+
+// What a control word does; the reader switches on this.
+enum class Action {
+    Destination,   // value: a Destination
+    TextGroup,     // a destination whose text is shown as written (\pntext, \fldrslt, ...)
+    Bold, Italic, Strike, Underline, UnderlineNone,
+    FontSize, Font, Color, Highlight, Plain,
+    ParagraphDefault, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter,
+    Paragraph, Page, Character,  // value: the Unicode character inserted
+    UnicodeSkip, Unicode, AnsiCodePage, CodePage, DefaultFont, FontCharset,
+    RowDefaults, CellBoundary, InTable, Cell, Row,
+    Binary, PictureType, PictureGoalWidth, PictureGoalHeight, PictureScaleX, PictureScaleY,
+    Red, Green, Blue,
+};
+
+// Picture types for Action::PictureType.
+enum PictureKind { PictureOther = 0, PicturePng = 1, PictureJpeg = 2 };
+
+struct ControlWord {
+    Action action;
+    int value = 0;
+};
+
+// The meaning of a control word, or nullptr for one this reader ignores.
+const ControlWord* findControlWord(QByteArrayView name);
+
+}  // namespace rtf

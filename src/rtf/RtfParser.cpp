@@ -1,0 +1,406 @@
+#include "rtf/RtfParser.h"
+
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace rtf {
+
+namespace {
+
+// Bounds for measures so that damaged values cannot make the layout absurd (22 inches).
+constexpr int maxTwips = 31680;
+constexpr int maxUnicodeSkip = 16;
+
+int twips(const Token& token)
+{
+    return token.hasParam ? std::clamp(token.param, -maxTwips, maxTwips) : 0;
+}
+
+bool switchedOn(const Token& token)
+{
+    return !token.hasParam || token.param != 0;
+}
+
+}  // namespace
+
+Parser::Parser(QTextDocument& document, const QByteArray& data, const Limits& limits, ReadReport& report)
+    : limits_(limits), report_(report), tokenizer_(data), builder_(document, limits)
+{
+}
+
+void Parser::warn(Warning which, const QString& text)
+{
+    report_.complete = false;
+    if (warned_[which])
+        return;
+    warned_[which] = true;
+    report_.warnings.append(text);
+}
+
+void Parser::run()
+{
+    while (!builder_.full()) {
+        Token token = tokenizer_.next();
+        if (token.kind == Token::Kind::End)
+            break;
+        if (overflowDepth_ > 0) {
+            // Inside skipped deep groups only the braces and \bin data matter.
+            if (token.kind == Token::Kind::GroupOpen)
+                overflowDepth_ = std::min(overflowDepth_ + 1, 1 << 30);
+            else if (token.kind == Token::Kind::GroupClose)
+                --overflowDepth_;
+            else if (token.kind == Token::Kind::ControlWord && token.word == "bin")
+                skipBinary(token);
+            continue;
+        }
+        if (fallbackPending_ > 0 && consumeFallback(token))
+            continue;
+        switch (token.kind) {
+        case Token::Kind::GroupOpen: openGroup(); break;
+        case Token::Kind::GroupClose: closeGroup(); break;
+        case Token::Kind::ControlWord: controlWord(token); break;
+        case Token::Kind::ControlSymbol: controlSymbol(token.symbol); break;
+        case Token::Kind::Text: text(token.word); break;
+        case Token::Kind::HexByte: {
+            const char byte = static_cast<char>(token.byte);
+            text(QByteArrayView(&byte, 1));
+            break;
+        }
+        case Token::Kind::End: break;
+        }
+    }
+    flushBytes();
+    if (builder_.full())
+        warn(TextCut, QStringLiteral("text beyond the length limit cut off"));
+    else if (!stack_.empty() || overflowDepth_ > 0)
+        warn(Truncated, QStringLiteral("the file ends inside a group"));
+    if (builder_.tableCut())
+        warn(TableCut, QStringLiteral("table larger than the limit simplified"));
+    // The last paragraph may lack its \par: it keeps the format its text was written with.
+    state_.para = lastPara_;
+    builder_.finish(blockFormat(), lastPara_.inTable);
+}
+
+// Skips the fallback characters after \uN; true when the token was used up by that.
+bool Parser::consumeFallback(Token& token)
+{
+    switch (token.kind) {
+    case Token::Kind::GroupOpen:
+    case Token::Kind::GroupClose:
+        fallbackPending_ = 0;
+        return false;
+    case Token::Kind::Text: {
+        const qsizetype skipped = std::min<qsizetype>(fallbackPending_, token.word.size());
+        fallbackPending_ -= static_cast<int>(skipped);
+        token.word = token.word.sliced(skipped);
+        return token.word.isEmpty();
+    }
+    case Token::Kind::ControlWord:
+        if (token.word == "bin")
+            skipBinary(token);
+        --fallbackPending_;
+        return true;
+    default:
+        --fallbackPending_;
+        return true;
+    }
+}
+
+void Parser::openGroup()
+{
+    flushBytes();
+    if (stack_.size() >= static_cast<size_t>(std::max(1, limits_.maxDepth))) {
+        overflowDepth_ = 1;
+        warn(TooDeep, QStringLiteral("groups nested deeper than %1 skipped").arg(limits_.maxDepth));
+        return;
+    }
+    stack_.push_back(state_);
+    state_.starred = false;
+}
+
+void Parser::closeGroup()
+{
+    flushBytes();
+    if (stack_.empty()) {
+        warn(Unbalanced, QStringLiteral("closing brace without an opening one ignored"));
+        return;
+    }
+    if (state_.destination == Destination::FontTable) {
+        fonts_.endEntry(limits_.maxFonts);
+        cachedFont_ = -2;
+    } else if (state_.destination == Destination::ColorTable) {
+        cachedFont_ = -2;
+    }
+    if (static_cast<qsizetype>(stack_.size()) == pictureDepth_)
+        finishPicture();
+    state_ = stack_.back();
+    stack_.pop_back();
+}
+
+void Parser::controlWord(const Token& token)
+{
+    flushBytes();
+    const ControlWord* entry = findControlWord(token.word);
+    if (state_.starred) {
+        state_.starred = false;
+        if (!entry || (entry->action != Action::Destination && entry->action != Action::TextGroup)) {
+            state_.destination = Destination::Skip;
+            return;
+        }
+    }
+    if (!entry)
+        return;
+    if (entry->action == Action::Binary) {
+        skipBinary(token);
+        return;
+    }
+    if (entry->action == Action::Unicode) {
+        if (state_.destination == Destination::Text && token.hasParam) {
+            const int code = token.param < 0 ? token.param + 65536 : token.param;
+            if (code > 0 && code <= 0xFFFF)
+                emitText(QString(QChar(static_cast<char16_t>(code))));
+        }
+        fallbackPending_ = state_.unicodeSkip;
+        return;
+    }
+    if (entry->action == Action::UnicodeSkip) {
+        state_.unicodeSkip = token.hasParam ? std::clamp(token.param, 0, maxUnicodeSkip) : 1;
+        return;
+    }
+    if (entry->action == Action::Destination || entry->action == Action::TextGroup) {
+        if (entry->action == Action::Destination)
+            startDestination(static_cast<Destination>(entry->value));
+        return;
+    }
+    if (state_.destination == Destination::Text)
+        textControlWord(*entry, token);
+    else
+        destinationControlWord(*entry, token);
+}
+
+void Parser::startDestination(Destination destination)
+{
+    if (state_.destination != Destination::Text) {
+        state_.destination = Destination::Skip;  // tables and pictures do not nest
+        return;
+    }
+    if (destination == Destination::Picture) {
+        if (pictureDepth_ >= 0) {
+            state_.destination = Destination::Skip;
+            return;
+        }
+        picture_.begin();
+        pictureDepth_ = static_cast<qsizetype>(stack_.size());
+    }
+    state_.destination = destination;
+}
+
+void Parser::destinationControlWord(const ControlWord& entry, const Token& token)
+{
+    switch (state_.destination) {
+    case Destination::FontTable:
+        if (entry.action == Action::Font)
+            fonts_.beginEntry(token.hasParam ? token.param : -1);
+        else if (entry.action == Action::FontCharset && token.hasParam)
+            fonts_.setCharset(token.param);
+        break;
+    case Destination::ColorTable:
+        if (entry.action == Action::Red || entry.action == Action::Green || entry.action == Action::Blue)
+            colors_.setComponent(entry.action, token.hasParam ? token.param : 0);
+        break;
+    case Destination::Picture:
+        if (entry.action == Action::PictureType)
+            picture_.setKind(entry.value);
+        else if (entry.action == Action::PictureGoalWidth)
+            picture_.setGoalWidth(twips(token));
+        else if (entry.action == Action::PictureGoalHeight)
+            picture_.setGoalHeight(twips(token));
+        else if (entry.action == Action::PictureScaleX)
+            picture_.setScaleX(token.hasParam ? token.param : 100);
+        else if (entry.action == Action::PictureScaleY)
+            picture_.setScaleY(token.hasParam ? token.param : 100);
+        break;
+    case Destination::Text:
+    case Destination::Skip:
+        break;
+    }
+}
+
+void Parser::textControlWord(const ControlWord& entry, const Token& token)
+{
+    CharState& chars = state_.chars;
+    ParaState& para = state_.para;
+    switch (entry.action) {
+    case Action::Bold: chars.bold = switchedOn(token); break;
+    case Action::Italic: chars.italic = switchedOn(token); break;
+    case Action::Strike: chars.strike = switchedOn(token); break;
+    case Action::Underline: chars.underline = switchedOn(token); break;
+    case Action::UnderlineNone: chars.underline = false; break;
+    case Action::FontSize: chars.halfPoints = token.hasParam ? std::clamp(token.param, 2, 3276) : 24; break;
+    case Action::Font: chars.font = token.hasParam ? token.param : -1; break;
+    case Action::Color: chars.color = token.hasParam ? token.param : 0; break;
+    case Action::Highlight: chars.highlight = token.hasParam ? token.param : 0; break;
+    case Action::Plain: chars = CharState(); break;
+    case Action::ParagraphDefault: para = ParaState(); break;
+    case Action::Align: para.alignment = Qt::Alignment(entry.value); break;
+    case Action::LeftIndent: para.leftTwips = twips(token); break;
+    case Action::RightIndent: para.rightTwips = twips(token); break;
+    case Action::FirstIndent: para.firstTwips = twips(token); break;
+    case Action::SpaceBefore: para.beforeTwips = twips(token); break;
+    case Action::SpaceAfter: para.afterTwips = twips(token); break;
+    case Action::Paragraph:
+        builder_.endParagraph(blockFormat(), para.inTable);
+        lastPara_ = para;
+        break;
+    case Action::Page:
+        builder_.pageBreak(blockFormat(), para.inTable);
+        lastPara_ = para;
+        break;
+    case Action::Character: emitText(QString(QChar(static_cast<char16_t>(entry.value)))); break;
+    case Action::AnsiCodePage:
+        if (token.hasParam && token.param > 0)
+            ansiCodePage_ = token.param;
+        break;
+    case Action::CodePage: ansiCodePage_ = entry.value; break;
+    case Action::DefaultFont: defaultFont_ = token.hasParam ? token.param : -1; break;
+    case Action::RowDefaults: boundaries_.clear(); builder_.setRowBoundaries(boundaries_); break;
+    case Action::CellBoundary:
+        if (boundaries_.size() < limits_.maxTableColumns) {
+            boundaries_.append(twips(token));
+            builder_.setRowBoundaries(boundaries_);
+        }
+        break;
+    case Action::InTable: para.inTable = true; break;
+    case Action::Cell: builder_.endCell(blockFormat()); break;
+    case Action::Row: builder_.endRow(); break;
+    default: break;
+    }
+}
+
+void Parser::controlSymbol(char symbol)
+{
+    if (symbol == '*') {
+        state_.starred = true;
+        return;
+    }
+    switch (symbol) {
+    case '\\':
+    case '{':
+    case '}': text(QByteArrayView(&symbol, 1)); return;
+    default: break;
+    }
+    if (state_.destination != Destination::Text)
+        return;
+    switch (symbol) {
+    case '~': emitText(QString(QChar(0x00A0))); break;
+    case '-': emitText(QString(QChar(0x00AD))); break;
+    case '_': emitText(QString(QChar(0x2011))); break;
+    case '\t': emitText(QStringLiteral("\t")); break;
+    default: break;  // \| \: and unknown symbols carry no text
+    }
+}
+
+void Parser::text(QByteArrayView bytes)
+{
+    switch (state_.destination) {
+    case Destination::Text:
+        if (bytes_.size() + bytes.size() > limits_.maxTextLength)
+            flushBytes();
+        bytes_.append(bytes);
+        break;
+    case Destination::FontTable: fonts_.addNameBytes(bytes, limits_.maxFonts); break;
+    case Destination::ColorTable:
+        for (const char c : bytes) {
+            if (c == ';')
+                colors_.endEntry(limits_.maxColors);
+        }
+        break;
+    case Destination::Picture: picture_.addHex(bytes, limits_.maxPictureBytes); break;
+    case Destination::Skip: break;
+    }
+}
+
+void Parser::skipBinary(const Token& token)
+{
+    if (!token.hasParam || token.param <= 0)
+        return;
+    if (tokenizer_.skipBytes(token.param) < token.param)
+        warn(Truncated, QStringLiteral("the file ends inside binary data"));
+}
+
+void Parser::finishPicture()
+{
+    pictureDepth_ = -1;
+    QString problem;
+    const QImage image = picture_.image(limits_, &problem);
+    if (!problem.isEmpty())
+        warn(PictureProblem, problem);
+    if (!image.isNull())
+        builder_.addImage(image, picture_.displaySize(image), state_.para.inTable);
+}
+
+void Parser::emitText(const QString& text)
+{
+    flushBytes();
+    builder_.addText(text, charFormat(), state_.para.inTable);
+    lastPara_ = state_.para;
+}
+
+int Parser::codePage() const
+{
+    const int index = state_.chars.font >= 0 ? state_.chars.font : defaultFont_;
+    const Font* font = fonts_.find(index);
+    return font && font->codePage != 0 ? font->codePage : ansiCodePage_;
+}
+
+void Parser::flushBytes()
+{
+    if (bytes_.isEmpty())
+        return;
+    QString decoded = decoder_.decode(codePage(), bytes_);
+    bytes_.clear();
+    // Control characters other than the tab are no text in RTF.
+    decoded.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+    builder_.addText(decoded, charFormat(), state_.para.inTable);
+    lastPara_ = state_.para;
+}
+
+const QTextCharFormat& Parser::charFormat()
+{
+    const CharState& chars = state_.chars;
+    const int fontIndex = chars.font >= 0 ? chars.font : defaultFont_;
+    if (cachedFont_ == fontIndex && cachedChars_ == chars)
+        return cachedFormat_;
+    QTextCharFormat format;
+    format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(chars.italic);
+    format.setFontUnderline(chars.underline);
+    format.setFontStrikeOut(chars.strike);
+    format.setFontPointSize(chars.halfPoints / 2.0);
+    if (const Font* font = fonts_.find(fontIndex); font && !font->name.isEmpty())
+        format.setFontFamilies({font->name});
+    if (const QColor color = colors_.at(chars.color); color.isValid())
+        format.setForeground(color);
+    if (const QColor color = colors_.at(chars.highlight); color.isValid())
+        format.setBackground(color);
+    cachedChars_ = chars;
+    cachedFont_ = fontIndex;
+    cachedFormat_ = format;
+    return cachedFormat_;
+}
+
+QTextBlockFormat Parser::blockFormat() const
+{
+    const ParaState& para = state_.para;
+    QTextBlockFormat format;
+    format.setAlignment(para.alignment);
+    format.setLeftMargin(twipsToPixels(std::max(0, para.leftTwips)));
+    format.setRightMargin(twipsToPixels(std::max(0, para.rightTwips)));
+    format.setTextIndent(twipsToPixels(para.firstTwips));
+    format.setTopMargin(twipsToPixels(std::max(0, para.beforeTwips)));
+    format.setBottomMargin(twipsToPixels(std::max(0, para.afterTwips)));
+    return format;
+}
+
+}  // namespace rtf

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <Qt>
+
+namespace rtf {
+
+// Where the text of a group goes.
+enum class Destination { Text, Skip, FontTable, ColorTable, Picture };
+
+struct CharState {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    int halfPoints = 24;  // RTF's default size is 12 pt
+    int font = -1;        // index into the font table, -1 = none chosen
+    int color = 0;        // index into the colour table, 0 = automatic
+    int highlight = 0;
+
+    bool operator==(const CharState&) const = default;
+};
+
+struct ParaState {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    int leftTwips = 0;
+    int rightTwips = 0;
+    int firstTwips = 0;
+    int beforeTwips = 0;
+    int afterTwips = 0;
+    bool inTable = false;
+
+    bool operator==(const ParaState&) const = default;
+};
+
+// Everything an RTF group saves on '{' and restores on '}'.
+struct GroupState {
+    Destination destination = Destination::Text;
+    CharState chars;
+    ParaState para;
+    int unicodeSkip = 1;  // \ucN: fallback characters that follow each \uN
+    bool starred = false; // the group began with \*: unknown destinations are skipped
+};
+
+}  // namespace rtf
+
+namespace rtf {
+
+// Twips to the document's pixels (1440 twips per inch at 96 pixels per inch).
+inline double twipsToPixels(int twips) { return twips / 15.0; }
+
+}  // namespace rtf

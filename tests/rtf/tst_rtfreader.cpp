@@ -1,0 +1,375 @@
+#include "RtfTestSupport.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextFragment>
+#include <QTextImageFormat>
+#include <QTextTable>
+
+class RtfReaderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void text_data();
+    void text();
+    void charFormat_data();
+    void charFormat();
+    void blockFormat_data();
+    void blockFormat();
+    void pageBreakStartsNextParagraphOnNewPage();
+    void tableOfThreeRowsAndTwoColumns();
+    void picture_data();
+    void picture();
+    void readingAgainReplacesContent();
+};
+
+void RtfReaderTest::text_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected");
+
+    const auto row = [](const char* name, const char* body, const QString& expected) {
+        QTest::newRow(name) << QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0 ") + body + "}" << expected;
+    };
+    row("plain", "Hello world", u"Hello world"_qs);
+    row("line ends in the source are no text", "Hello\r\nwor\nld", u"Helloworld"_qs);
+    row("paragraphs", "one\\par two\\par\nthree", u"one\ntwo\nthree"_qs);
+    row("backslash and line end is a paragraph", "one\\\ntwo", u"one\ntwo"_qs);
+    row("tab and line break", "a\\tab b\\line c", u"a\tb\u2028c"_qs);
+    row("escaped characters", "\\{x\\} \\\\", u"{x} \\"_qs);
+    row("delimiting space is consumed", "\\b bold\\b0  normal", u"bold normal"_qs);
+
+    row("windows-1252 letters", "\\'e4\\'f6\\'fc\\'df\\'e9\\'e8\\'e0\\'e7\\'f1\\'80", u"äöüßéèàçñ€"_qs);
+    row("windows-1252 punctuation", "\\'93q\\'94 \\'96 \\'85", u"“q” – …"_qs);
+    QTest::newRow("code page 1251 from ansicpg") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}")
+                                                 << u"При"_qs;
+    QTest::newRow("code page of the font's charset")
+        << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset238 Arial CE;}}\\'e8{\\f1 \\'e8}}")
+        << u"èč"_qs;
+    row("unicode with one fallback", "\\u228?\\u246?\\u252?\\u223?\\u8364?", u"äöüß€"_qs);
+    row("unicode without fallback", "\\uc0\\u233\\u232\\u224\\u231\\u241", u"éèàçñ"_qs);
+    row("unicode with two fallbacks", "\\uc2\\u8364\\'80\\'80 x\\u228 ae!", u"€ xä!"_qs);
+    row("fallback hex counts as one", "\\u8364\\'80rest", u"€rest"_qs);
+    row("negative unicode", "\\u-3971?\\u-32?", u"\uF07D\uFFE0"_qs);
+    row("fallback ends at group end", "{\\uc3\\u228 a}bc", u"äbc"_qs);
+    row("uc is kept per group", "{\\uc0\\u228}\\u246?", u"äö"_qs);
+
+    row("special characters", "\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote",
+        u"—–•‘’“”"_qs);
+    row("special symbols", "a\\~b\\-c\\_d", u"a\u00A0b\u00ADc\u2011d"_qs);
+
+    row("bulleted list as written",
+        "{\\*\\listtable{\\list{\\listlevel{\\leveltext\\'01\\u8226 ?;}}}}"
+        "{\\listtext\\'95\\tab}First\\par{\\listtext\\'95\\tab}Second\\par",
+        u"•\tFirst\n•\tSecond\n"_qs);
+    row("numbered list as written",
+        "{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec{\\pntxta .}}One\\par{\\pntext 2.\\tab}Two",
+        u"1.\tOne\n2.\tTwo"_qs);
+    row("symbol font bullet",
+        "{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}Item",
+        u"•\tItem"_qs);
+
+    row("font and colour tables are no text",
+        "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1 Times{\\*\\panose 0202}New Roman;}}"
+        "{\\colortbl;\\red255\\green0\\blue0;}Text",
+        u"Text"_qs);
+    row("ignored destinations",
+        "{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}{\\*\\generator Gen;}"
+        "{\\*\\unknownthing hidden}{\\*\\bkmkstart b}{\\header head}{\\footnote note}Body",
+        u"Body"_qs);
+    row("field shows its result", "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}} after",
+        u"link after"_qs);
+    row("unknown control words are ignored", "a\\foo b\\bar12 c\\zz-3 d", u"abcd"_qs);
+    row("binary data is skipped", "a\\bin3 {}\\b", u"ab"_qs);
+}
+
+void RtfReaderTest::text()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    const ReadSample sample(rtf);
+    QCOMPARE(sample.text(), expected);
+    QVERIFY2(sample.report.complete, qPrintable(sample.report.warnings.join(", ")));
+}
+
+namespace {
+
+const QByteArray tables = "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}"
+                          "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;\\red255\\green255\\blue0;}";
+
+}  // namespace
+
+void RtfReaderTest::charFormat_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<bool>("strike");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QColor>("foreground");  // invalid: none set
+    QTest::addColumn<QColor>("background");
+
+    const QColor none;
+    const QColor red(255, 0, 0);
+    const QColor blue(0, 0, 255);
+    const QColor yellow(255, 255, 0);
+    const QString arial = u"Arial"_qs;
+    const QString times = u"Times New Roman"_qs;
+    QTest::newRow("default") << QByteArray("x TEXT") << u"TEXT"_qs << false << false << false << false << 12.0
+                             << arial << none << none;
+    QTest::newRow("bold") << QByteArray("\\b TEXT") << u"TEXT"_qs << true << false << false << false << 12.0
+                          << arial << none << none;
+    QTest::newRow("bold off") << QByteArray("\\b a\\b0 TEXT") << u"TEXT"_qs << false << false << false << false
+                              << 12.0 << arial << none << none;
+    QTest::newRow("italic") << QByteArray("\\i TEXT\\i0 x") << u"TEXT"_qs << false << true << false << false
+                            << 12.0 << arial << none << none;
+    QTest::newRow("italic off") << QByteArray("\\i x\\i0 TEXT") << u"TEXT"_qs << false << false << false
+                                << false << 12.0 << arial << none << none;
+    QTest::newRow("underline") << QByteArray("\\ul TEXT") << u"TEXT"_qs << false << false << true << false
+                               << 12.0 << arial << none << none;
+    QTest::newRow("underline none") << QByteArray("\\ul x\\ulnone TEXT") << u"TEXT"_qs << false << false
+                                    << false << false << 12.0 << arial << none << none;
+    QTest::newRow("underline zero") << QByteArray("\\ul x\\ul0 TEXT") << u"TEXT"_qs << false << false << false
+                                    << false << 12.0 << arial << none << none;
+    QTest::newRow("strike") << QByteArray("\\strike TEXT") << u"TEXT"_qs << false << false << false << true
+                            << 12.0 << arial << none << none;
+    QTest::newRow("strike off") << QByteArray("\\strike x\\strike0 TEXT") << u"TEXT"_qs << false << false
+                                << false << false << 12.0 << arial << none << none;
+    QTest::newRow("size") << QByteArray("\\fs32 TEXT") << u"TEXT"_qs << false << false << false << false << 16.0
+                          << arial << none << none;
+    QTest::newRow("odd half points") << QByteArray("\\fs21 TEXT") << u"TEXT"_qs << false << false << false
+                                     << false << 10.5 << arial << none << none;
+    QTest::newRow("font") << QByteArray("\\f1 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0
+                          << times << none << none;
+    QTest::newRow("colour") << QByteArray("\\cf2 TEXT") << u"TEXT"_qs << false << false << false << false
+                            << 12.0 << arial << blue << none;
+    QTest::newRow("colour back to automatic") << QByteArray("\\cf1 x\\cf0 TEXT") << u"TEXT"_qs << false << false
+                                              << false << false << 12.0 << arial << none << none;
+    QTest::newRow("highlight") << QByteArray("\\highlight3 TEXT") << u"TEXT"_qs << false << false << false
+                               << false << 12.0 << arial << none << yellow;
+    QTest::newRow("colour outside the table") << QByteArray("\\cf9 TEXT") << u"TEXT"_qs << false << false
+                                              << false << false << 12.0 << arial << none << none;
+    QTest::newRow("plain resets") << QByteArray("\\b\\i\\ul\\strike\\fs40\\f1\\cf1\\highlight3\\plain TEXT")
+                                  << u"TEXT"_qs << false << false << false << false << 12.0 << arial << none
+                                  << none;
+    QTest::newRow("group end restores") << QByteArray("{\\b\\i\\fs40\\cf1 x}TEXT") << u"TEXT"_qs << false
+                                        << false << false << false << 12.0 << arial << none << none;
+    QTest::newRow("group inherits") << QByteArray("\\b\\cf1{\\i TEXT}") << u"TEXT"_qs << true << true << false
+                                    << false << 12.0 << arial << red << none;
+    QTest::newRow("all at once") << QByteArray("\\b\\i\\ul\\strike\\fs18\\f1\\cf1\\highlight2 TEXT")
+                                 << u"TEXT"_qs << true << true << true << true << 9.0 << times << red << blue;
+}
+
+void RtfReaderTest::charFormat()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, needle);
+    const ReadSample sample("{\\rtf1\\ansi\\deff0" + tables + body + "}");
+    const QTextCursor cursor = sample.at(needle);
+    QVERIFY(!cursor.isNull());
+    const QTextCharFormat format = cursor.charFormat();
+    QTEST(format.fontWeight() == QFont::Bold, "bold");
+    QTEST(format.fontItalic(), "italic");
+    QTEST(format.fontUnderline(), "underline");
+    QTEST(format.fontStrikeOut(), "strike");
+    QTEST(format.fontPointSize(), "points");
+    QTEST(format.fontFamilies().toStringList().value(0), "family");
+    QFETCH(QColor, foreground);
+    QFETCH(QColor, background);
+    QCOMPARE(format.hasProperty(QTextFormat::ForegroundBrush), foreground.isValid());
+    if (foreground.isValid())
+        QCOMPARE(format.foreground().color(), foreground);
+    QCOMPARE(format.hasProperty(QTextFormat::BackgroundBrush), background.isValid());
+    if (background.isValid())
+        QCOMPARE(format.background().color(), background);
+}
+
+void RtfReaderTest::blockFormat_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<double>("left");  // pixels at 96 dpi: 15 twips each
+    QTest::addColumn<double>("right");
+    QTest::addColumn<double>("indent");
+    QTest::addColumn<double>("before");
+    QTest::addColumn<double>("after");
+
+    const int left = Qt::AlignLeft;
+    QTest::newRow("default") << QByteArray("PARA\\par") << left << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("centred") << QByteArray("\\qc PARA\\par") << int(Qt::AlignHCenter) << 0.0 << 0.0 << 0.0
+                             << 0.0 << 0.0;
+    QTest::newRow("right") << QByteArray("\\qr PARA\\par") << int(Qt::AlignRight) << 0.0 << 0.0 << 0.0 << 0.0
+                           << 0.0;
+    QTest::newRow("justified") << QByteArray("\\qj PARA\\par") << int(Qt::AlignJustify) << 0.0 << 0.0 << 0.0
+                               << 0.0 << 0.0;
+    QTest::newRow("left after centred") << QByteArray("\\qc\\ql PARA\\par") << left << 0.0 << 0.0 << 0.0 << 0.0
+                                        << 0.0;
+    QTest::newRow("indents") << QByteArray("\\li720\\ri360\\fi-300 PARA\\par") << left << 48.0 << 24.0 << -20.0
+                             << 0.0 << 0.0;
+    QTest::newRow("spacing") << QByteArray("\\sb240\\sa120 PARA\\par") << left << 0.0 << 0.0 << 0.0 << 16.0
+                             << 8.0;
+    QTest::newRow("pard resets") << QByteArray("\\qc\\li720\\sb240 x\\par\\pard PARA\\par") << left << 0.0 << 0.0
+                                 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("paragraph keeps its format") << QByteArray("\\qr\\li150 x\\par PARA\\par") << int(Qt::AlignRight)
+                                                << 10.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("format at the paragraph end counts") << QByteArray("PARA\\qc\\sa60\\par x")
+                                                        << int(Qt::AlignHCenter) << 0.0 << 0.0 << 0.0 << 0.0
+                                                        << 4.0;
+    QTest::newRow("last paragraph without par") << QByteArray("x\\par\\qr\\ri300 PARA") << int(Qt::AlignRight)
+                                                << 0.0 << 20.0 << 0.0 << 0.0 << 0.0;
+}
+
+void RtfReaderTest::blockFormat()
+{
+    QFETCH(QByteArray, body);
+    const ReadSample sample("{\\rtf1\\ansi " + body + "}");
+    const QTextCursor cursor = sample.at(u"PARA"_qs);
+    QVERIFY(!cursor.isNull());
+    const QTextBlockFormat format = cursor.blockFormat();
+    QTEST(int(format.alignment() & Qt::AlignHorizontal_Mask), "alignment");
+    QTEST(format.leftMargin(), "left");
+    QTEST(format.rightMargin(), "right");
+    QTEST(format.textIndent(), "indent");
+    QTEST(format.topMargin(), "before");
+    QTEST(format.bottomMargin(), "after");
+}
+
+void RtfReaderTest::pageBreakStartsNextParagraphOnNewPage()
+{
+    const ReadSample sample("{\\rtf1 first\\page second\\par third}");
+    QCOMPARE(sample.text(), u"first\nsecond\nthird"_qs);
+    QCOMPARE(sample.at(u"first"_qs).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
+    QCOMPARE(sample.at(u"second"_qs).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+    QCOMPARE(sample.at(u"third"_qs).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
+}
+
+void RtfReaderTest::tableOfThreeRowsAndTwoColumns()
+{
+    QByteArray rtf = "{\\rtf1\\ansi before\\par";
+    const char* cells[3][2] = {{"Name", "Value"}, {"\\b Alpha", "1"}, {"Beta", "2\\par two"}};
+    for (const auto& row : cells) {
+        rtf += "\\trowd\\trgaph108\\cellx2880\\cellx5760";
+        for (const char* cell : row)
+            rtf += QByteArray("\\pard\\intbl{") + cell + "}\\cell ";
+        rtf += "\\row ";
+    }
+    rtf += "\\pard after\\par}";
+    const ReadSample sample(rtf);
+
+    const QTextCursor inside = sample.at(u"Name"_qs);
+    QTextTable* table = inside.currentTable();
+    QVERIFY(table);
+    QCOMPARE(table->rows(), 3);
+    QCOMPARE(table->columns(), 2);
+    const auto cellText = [table](int r, int c) {
+        QTextCursor cursor = table->cellAt(r, c).firstCursorPosition();
+        cursor.setPosition(table->cellAt(r, c).lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        return cursor.selectedText();
+    };
+    QCOMPARE(cellText(0, 0), u"Name"_qs);
+    QCOMPARE(cellText(0, 1), u"Value"_qs);
+    QCOMPARE(cellText(1, 0), u"Alpha"_qs);
+    QCOMPARE(cellText(1, 1), u"1"_qs);
+    QCOMPARE(cellText(2, 0), u"Beta"_qs);
+    QCOMPARE(cellText(2, 1), u"2\u2029two"_qs);
+    QCOMPARE(sample.at(u"Alpha"_qs).charFormat().fontWeight(), int(QFont::Bold));
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), 2);
+    QCOMPARE(widths[0].rawValue(), 192.0);
+    QCOMPARE(widths[1].rawValue(), 192.0);
+
+    QVERIFY(!sample.at(u"before"_qs).currentTable());
+    QVERIFY(!sample.at(u"after"_qs).currentTable());
+    QVERIFY(sample.at(u"after"_qs).position() > table->lastPosition());
+}
+
+namespace {
+
+QByteArray imageHex(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    QByteArray hex = bytes.toHex();
+    for (qsizetype i = 64; i < hex.size(); i += 65)
+        hex.insert(i, '\n');  // writers wrap the hex data in lines
+    return hex;
+}
+
+QImage testImage()
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(QColor(200, 30, 40));
+    return image;
+}
+
+}  // namespace
+
+void RtfReaderTest::picture_data()
+{
+    QTest::addColumn<QByteArray>("picture");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QSizeF>("size");
+
+    const QByteArray png = imageHex(testImage(), "PNG");
+    const QByteArray jpeg = imageHex(testImage(), "JPEG");
+    QTest::newRow("png") << "{\\pict\\pngblip\\picw4\\pich3 " + png + "}" << true << QSizeF(4, 3);
+    QTest::newRow("png with goal size") << "{\\pict\\pngblip\\picwgoal1500\\pichgoal600 " + png + "}" << true
+                                        << QSizeF(100, 40);
+    QTest::newRow("png scaled") << "{\\pict\\pngblip\\picwgoal1500\\pichgoal600\\picscalex50\\picscaley200 " + png
+                                       + "}"
+                                << true << QSizeF(50, 80);
+    QTest::newRow("png in shppict") << "{\\*\\shppict{\\pict{\\*\\picprop x}\\pngblip " + png
+                                           + "}}{\\nonshppict{\\pict\\wmetafile8 0102}}"
+                                    << true << QSizeF(4, 3);
+    QTest::newRow("jpeg") << "{\\pict\\jpegblip " + jpeg + "}" << true << QSizeF(4, 3);
+    QTest::newRow("metafile skipped") << QByteArray("{\\pict\\wmetafile8\\picw10\\pich10 0100090000}") << false
+                                      << QSizeF();
+    QTest::newRow("damaged png skipped") << "{\\pict\\pngblip " + png.left(40) + "}" << false << QSizeF();
+}
+
+void RtfReaderTest::picture()
+{
+    QFETCH(QByteArray, picture);
+    QFETCH(bool, shown);
+    const ReadSample sample("{\\rtf1\\ansi before " + picture + " after}");
+    QVERIFY(sample.text().startsWith(u"before "_qs));
+    QVERIFY(sample.text().endsWith(u" after"_qs));
+
+    QTextImageFormat image;
+    bool found = false;
+    for (QTextBlock block = sample.document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isImageFormat()) {
+                image = it.fragment().charFormat().toImageFormat();
+                found = true;
+            }
+        }
+    }
+    QCOMPARE(found, shown);
+    if (!shown)
+        return;
+    const QVariant resource = sample.document.resource(QTextDocument::ImageResource, QUrl(image.name()));
+    const QImage loaded = resource.value<QImage>();
+    QCOMPARE(loaded.size(), QSize(4, 3));
+    const QColor pixel = loaded.pixelColor(1, 1);
+    QVERIFY(qAbs(pixel.red() - 200) < 12 && qAbs(pixel.green() - 30) < 12 && qAbs(pixel.blue() - 40) < 12);
+    QTEST(QSizeF(image.width(), image.height()), "size");
+}
+
+void RtfReaderTest::readingAgainReplacesContent()
+{
+    QTextDocument document;
+    rtf::readInto(document, "{\\rtf1 first {\\pict\\pngblip " + imageHex(testImage(), "PNG") + "}}");
+    rtf::readInto(document, "{\\rtf1 second}");
+    QCOMPARE(document.toPlainText(), u"second"_qs);
+}
+
+QTEST_MAIN(RtfReaderTest)
+#include "tst_rtfreader.moc"
