@@ -1,5 +1,6 @@
 #include "app/frmMDI.h"
 
+#include "app/AppIdentity.h"
 #include "app/Language.h"
 #include "details/frmDetails.h"
 #include "grid/frmMain.h"
@@ -23,6 +24,7 @@ frmMDI::frmMDI(const QString& programFolder, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral(" Zelvaro"));
+    setWindowIcon(app::programIcon());
     MDIForm_Load();
 }
 

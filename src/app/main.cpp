@@ -1,3 +1,4 @@
+#include "app/AppIdentity.h"
 #include "app/frmMDI.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zelvaro"));
+    app::setApplicationIdentity();
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
 
     frmMDI frame(QCoreApplication::applicationDirPath());

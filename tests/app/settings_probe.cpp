@@ -1,7 +1,10 @@
 // Test helper: starts the real frame window as the program does, with the
 // folder of this executable as the program folder. It prints the language
 // shown after start-up; given a language name it then chooses it and presses
-// "Go". Tests run it as another user, since root ignores folder permissions.
+// "Go"; given "+instructions" it also opens the instructions window and prints
+// how many characters of text it shows. Tests run it as another user, since
+// root ignores folder permissions.
+#include "app/AppIdentity.h"
 #include "app/frmMDI.h"
 #include "grid/frmMain.h"
 #include "ui/MsgBox.h"
@@ -9,24 +12,51 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
+#include <QTextEdit>
 #include <cstdio>
+
+namespace {
+
+// -1 when no instructions window came up.
+qsizetype shownInstructions()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() != QLatin1String("frmAnleitung"))
+            continue;
+        const auto* view = window->findChild<QTextEdit*>(QStringLiteral("rtfAnleitung"));
+        return view ? view->toPlainText().size() : 0;
+    }
+    return -1;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    app::setApplicationIdentity();
+    const QStringList arguments = QApplication::arguments().mid(1);
     ui::MsgBoxRecorder boxes;
     int shownLanguages = 0;
     {
         frmMDI frame(QCoreApplication::applicationDirPath());
         QComboBox* list = frame.main()->cboSprache;
         std::printf("started=%s\n", qPrintable(list->currentText()));
-        if (argc > 1) {
-            list->setCurrentIndex(list->findText(QString::fromLocal8Bit(argv[1])));
+        for (const QString& argument : arguments) {
+            if (argument == QLatin1String("+instructions")) {
+                frame.main()->btnAnleitung->click();
+                QApplication::processEvents();
+                std::printf("instructions=%lld\n", static_cast<long long>(shownInstructions()));
+                continue;
+            }
+            list->setCurrentIndex(list->findText(argument));
             frame.main()->btnSpracheGo->click();
             std::printf("chosen=%s\n", qPrintable(list->currentText()));
         }
         shownLanguages = list->count();
     }
+    for (const ui::MsgBoxCall& box : boxes.calls)
+        std::printf("box=%s: %s\n", qPrintable(box.title), qPrintable(box.text));
     std::printf("languages=%d boxes=%d\n", shownLanguages, int(boxes.calls.size()));
     return 0;
 }

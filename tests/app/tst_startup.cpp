@@ -98,6 +98,13 @@ private slots:
         QCOMPARE(readSettings(m_folder.path()), QByteArray("<none>"));
     }
 
+    void frameWindowCarriesTheProgramIcon()
+    {
+        auto frame = start(m_folder.path());
+        QCOMPARE(frame->windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {128, 128}, {256, 256}}));
+        QVERIFY(!frame->windowIcon().pixmap(48).toImage().isNull());
+    }
+
     void startsInTheStoredLanguage_data()
     {
         QTest::addColumn<QByteArray>("content");

@@ -1,7 +1,7 @@
 // Where the language choice is kept when the program folder is not writable,
 // as an installed program's is: the real start-up in a helper executable, run
 // as a user who cannot write the program folder.
-#include "ProbeSandbox.h"
+#include "../support/ProbeSandbox.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -40,7 +40,7 @@ private slots:
         Sandbox box;
         const QString probe = installProbe(box, {}, false);
         const QString home = box.userFolder(QStringLiteral("home"));
-        const auto first = Sandbox::run(probe, home, {}, QStringLiteral("Francais"));
+        const auto first = Sandbox::run(probe, home, {}, QStringList{"Francais"});
         QCOMPARE(first.chosen, QStringLiteral("Francais"));
         QCOMPARE(contentOf(box.path(kProgramFolder + QStringLiteral("/kv.inf"))), QByteArray("SPRACHE=3\r\n"));
         QCOMPARE(entriesOf(home), QStringList{});
@@ -63,7 +63,7 @@ private slots:
         const QString userFile = (ownConfigFolder ? xdg : home + QStringLiteral("/.config")) +
                                  QStringLiteral("/zelvaro/kv.inf");
 
-        const auto first = Sandbox::run(probe, home, xdg, QStringLiteral("Francais"));
+        const auto first = Sandbox::run(probe, home, xdg, QStringList{"Francais"});
         QCOMPARE(first.started, QStringLiteral("Deutsch"));
         QCOMPARE(first.chosen, QStringLiteral("Francais"));
         QCOMPARE(first.summary, kCleanEnd);
@@ -81,7 +81,7 @@ private slots:
         Sandbox box;
         const QString probe = installProbe(box, "SPRACHE=4\r\n");
         const QString home = box.userFolder(QStringLiteral("home"));
-        const auto first = Sandbox::run(probe, home, {}, QStringLiteral("English"));
+        const auto first = Sandbox::run(probe, home, {}, QStringList{"English"});
         QCOMPARE(first.started, QStringLiteral("Italiano"));
         QCOMPARE(first.chosen, QStringLiteral("English"));
         QCOMPARE(contentOf(home + QStringLiteral("/.config/zelvaro/kv.inf")), QByteArray("SPRACHE=1\r\n"));
@@ -97,7 +97,7 @@ private slots:
         QDir().mkpath(box.path(QStringLiteral("bin")));
         QVERIFY(QFile::link(QStringLiteral("../lib/zelvaro/settings_probe"), box.path(QStringLiteral("bin/second"))));
         QVERIFY(QFile::link(QStringLiteral("second"), box.path(QStringLiteral("bin/first"))));
-        const auto run = Sandbox::run(box.path(QStringLiteral("bin/first")), home, {}, QStringLiteral("Italiano"));
+        const auto run = Sandbox::run(box.path(QStringLiteral("bin/first")), home, {}, QStringList{"Italiano"});
         QCOMPARE(run.started, QStringLiteral("English"));
         QCOMPARE(run.summary, kCleanEnd);
         QCOMPARE(contentOf(home + QStringLiteral("/.config/zelvaro/kv.inf")), QByteArray("SPRACHE=4\r\n"));
@@ -160,7 +160,7 @@ private slots:
         const QStringList userEntries = entriesOf(userFolder);
         const QStringList programEntries = entriesOf(programFolder);
 
-        const auto first = Sandbox::run(probe, home, {}, QStringLiteral("English"));
+        const auto first = Sandbox::run(probe, home, {}, QStringList{"English"});
         QCOMPARE(first.started, started);
         QCOMPARE(first.chosen, QStringLiteral("English"));
         QCOMPARE(first.summary, kCleanEnd);

@@ -26,6 +26,7 @@ struct ProbeRun {
     QString started;  // the language shown after start-up
     QString chosen;   // the language after "Go", when one was chosen
     QString summary;  // "languages=5 boxes=0" when the window came up and showed no message
+    QString instructions;  // characters shown by the instructions window, -1 without one
     QString output;
 };
 
@@ -38,6 +39,8 @@ inline ProbeRun parse(const QByteArray& output)
             run.started = line.mid(8);
         else if (line.startsWith(QLatin1String("chosen=")))
             run.chosen = line.mid(7);
+        else if (line.startsWith(QLatin1String("instructions=")))
+            run.instructions = line.mid(13);
         else if (line.startsWith(QLatin1String("languages=")))
             run.summary = line;
     }
@@ -104,7 +107,7 @@ public:
 
     // home empty: HOME is unset. xdgConfig empty: XDG_CONFIG_HOME is unset.
     static ProbeRun run(const QString& program, const QString& home, const QString& xdgConfig = {},
-                        const QString& language = {})
+                        const QStringList& arguments = {})
     {
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -113,9 +116,6 @@ public:
             environment.insert(QStringLiteral("HOME"), home);
         if (!xdgConfig.isEmpty())
             environment.insert(QStringLiteral("XDG_CONFIG_HOME"), xdgConfig);
-        QStringList arguments;
-        if (!language.isEmpty())
-            arguments << language;
         QProcess process;
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
