@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+// The instructions window: shows the instruction file of the language chosen in
+// the main window and prints it. Not modal; destroyed when closed.
+class frmAnleitung : public QWidget {
+    Q_OBJECT
+
+public:
+    // The text shown in the main window's language list, asked for when the
+    // window is loaded, so that this window needs nothing of the main window.
+    using LanguageText = std::function<QString()>;
+    // Shows the print dialog modally for the text of this view; handed in by the
+    // frame window, which knows the dialog.
+    using PrintDialog = std::function<void(const QTextEdit* view)>;
+
+    // programFolder holds the instruction files. The window loads itself on creation.
+    frmAnleitung(QString programFolder, LanguageText languageText, PrintDialog printDialog,
+                 QWidget* parent = nullptr);
+
+    QTextEdit* rtfAnleitung = nullptr;
+    QPushButton* btnDrucken = nullptr;
+    QPushButton* btnSchliessen = nullptr;
+
+    void Form_Load();
+    void subInitForm(quint8 language);
+    void btnDrucken_Click();
+    void btnSchliessen_Click();
+
+    // "Readme_" & language & ".rtf"
+    static QString fileName(const QString& language);
+    // The folder with one separator before the file name.
+    static QString filePath(const QString& folder, const QString& fileName);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeControls();
+
+    QString m_programFolder;
+    LanguageText m_languageText;
+    PrintDialog m_printDialog;
+    QLabel* shpHarvelt = nullptr;
+    QLabel* lblTitel = nullptr;
+};
