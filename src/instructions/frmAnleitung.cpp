@@ -20,6 +20,9 @@ namespace {
 // Designed size of the window and the places of its controls, in twips.
 constexpr int kWidth = 10305;
 constexpr int kHeight = 8850;
+// Far beyond any instructions; a larger file is read only this far.
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
 constexpr int kBandHeight = 780;
 constexpr int kDefaultTab = 360;
 constexpr int kTitleTop = 825;
@@ -117,7 +120,7 @@ void frmAnleitung::Form_Load()
         QFile file(filePath(m_programFolder, name));
         // Only a plain file: a pipe or device under that name would block the reading.
         const bool opened = QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly);
-        const QByteArray content = opened ? file.readAll() : QByteArray();
+        const QByteArray content = opened ? file.read(kMaxFileBytes) : QByteArray();
         if (!opened || file.error() != QFileDevice::NoError) {
             ui::msgBox(QStringLiteral("File <") + name + QStringLiteral("> not found."), ui::MsgIcon::Critical,
                        ui::errorTitle(QStringLiteral("Form_Load")));
