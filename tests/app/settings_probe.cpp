@@ -20,7 +20,7 @@ namespace {
 // -1 when no instructions window came up.
 qsizetype shownInstructions()
 {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
+    for (QWidget* window : QApplication::allWidgets()) {
         if (window->objectName() != QLatin1String("frmAnleitung"))
             continue;
         const auto* view = window->findChild<QTextEdit*>(QStringLiteral("rtfAnleitung"));
