@@ -4,6 +4,7 @@
 #include "app/Language.h"
 #include "details/frmDetails.h"
 #include "grid/frmMain.h"
+#include "instructions/InstructionsWindow.h"
 #include "texts/modTexte.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
@@ -28,6 +29,8 @@ frmMDI::frmMDI(const QString& programFolder, QWidget* parent)
     MDIForm_Load();
 }
 
+frmMDI::~frmMDI() = default;
+
 void frmMDI::MDIForm_Load()
 {
     ui::guard(QStringLiteral("MDIForm_Load"), [&] {
@@ -40,6 +43,11 @@ void frmMDI::MDIForm_Load()
         setCentralWidget(area);
         m_language = new Language(m_main, m_programFolder);
         connect(m_main->btnExit, &QPushButton::clicked, this, [this] { btnExit_Click(); });
+        // The instructions follow the entry shown in the language list, applied or not.
+        m_instructions = std::make_unique<InstructionsWindow>(
+            m_programFolder, [this] { return m_main ? m_main->cboSprache->currentText() : QString(); },
+            frmAnleitung::PrintDialog(), this);
+        connect(m_main->btnAnleitung, &QPushButton::clicked, this, [this] { m_instructions->show(); });
 
         const QSize wanted = m_main->size() + QSize(4, 4);
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
@@ -77,6 +85,8 @@ void frmMDI::unloadWindows()
         m_language = nullptr;
     }
     // The report window exists only while a report is printed; nothing to unload otherwise.
+    if (m_instructions)
+        m_instructions->unload();
 }
 
 void frmMDI::btnExit_Click()

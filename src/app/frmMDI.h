@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
+class InstructionsWindow;
 class frmMain;
 class Language;
 
@@ -12,9 +14,12 @@ class frmMDI : public QMainWindow {
 public:
     // programFolder is where the settings file lives.
     explicit frmMDI(const QString& programFolder, QWidget* parent = nullptr);
+    ~frmMDI() override;
 
     frmMain* main() const { return m_main; }
     Language* language() const { return m_language; }
+    // The instructions window, opened by the main window's instructions button.
+    InstructionsWindow* instructions() const { return m_instructions.get(); }
 
     void MDIForm_Load();
     void Form_Load();
@@ -30,4 +35,5 @@ private:
     QString m_programFolder;
     frmMain* m_main = nullptr;
     Language* m_language = nullptr;
+    std::unique_ptr<InstructionsWindow> m_instructions;
 };

@@ -1,0 +1,165 @@
+// The instructions window opened from the real main window of the running program.
+#include "../support/WidgetDriver.h"
+#include "app/frmMDI.h"
+#include "grid/frmMain.h"
+#include "instructions/InstructionsWindow.h"
+#include "instructions/frmAnleitung.h"
+#include "ui/MsgBox.h"
+#include "ui/Widgets.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <memory>
+
+namespace {
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+QList<frmAnleitung*> instructionWindows()
+{
+    QList<frmAnleitung*> windows;
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* window = qobject_cast<frmAnleitung*>(widget); window && window->isVisible())
+            windows << window;
+    return windows;
+}
+
+}  // namespace
+
+class InstructionsProgramTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<frmMDI> m_frame;
+
+    frmAnleitung* clickInstructions()
+    {
+        QTest::mouseClick(m_frame->main()->btnAnleitung, Qt::LeftButton);
+        QApplication::processEvents();
+        const QList<frmAnleitung*> windows = instructionWindows();
+        return windows.size() == 1 ? windows.front() : nullptr;
+    }
+    void choose(const QString& language)
+    {
+        QComboBox* list = m_frame->main()->cboSprache;
+        list->setCurrentIndex(list->findText(language));
+    }
+    static QString shown(const frmAnleitung* window) { return window->rtfAnleitung->toPlainText().trimmed(); }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        for (const char* language : {"Deutsch", "English", "Francais", "Italiano", "Espaniol"}) {
+            QFile file(QDir(m_folder->path()).filePath(QStringLiteral("Readme_%1.rtf").arg(language)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("{\\rtf1\\ansi {\\b Anleitung} ") + language + "\\par}");
+        }
+        m_frame = std::make_unique<frmMDI>(m_folder->path());
+        m_frame->show();
+    }
+    void cleanup()
+    {
+        m_frame.reset();
+        flushDeletes();
+    }
+
+    void opensBesideTheUsableMainWindow()
+    {
+        frmAnleitung* window = clickInstructions();
+        QVERIFY(window);
+        QCOMPARE(shown(window), "Anleitung Deutsch");
+        QCOMPARE(window->windowTitle(), " Anleitung");
+        QVERIFY(!QApplication::activeModalWidget());
+
+        // The main window takes input while the instructions are open.
+        auto* option = driver::find<QRadioButton>(m_frame->main(), "optEingabe_G_1");
+        QTest::mouseClick(option, Qt::LeftButton);
+        QVERIFY(option->isChecked());
+        QVERIFY(driver::find(m_frame->main(), "btnBerechnenZeile_1")->isEnabled());
+        QCOMPARE(instructionWindows(), QList<frmAnleitung*>{window});
+    }
+
+    void aSecondClickKeepsTheOneWindow()
+    {
+        frmAnleitung* first = clickInstructions();
+        QVERIFY(first);
+        choose("English");
+        QCOMPARE(clickInstructions(), first);
+        QCOMPARE(shown(first), "Anleitung Deutsch");
+    }
+
+    void followsTheSelectedListEntryBeforeGo()
+    {
+        choose("English");
+        frmAnleitung* window = clickInstructions();
+        QVERIFY(window);
+        QCOMPARE(shown(window), "Anleitung English");
+        QCOMPARE(window->windowTitle(), " Anleitung");
+        QCOMPARE(window->btnDrucken->text(), "Drucken");
+        QCOMPARE(window->btnSchliessen->text(), "Schließen");
+    }
+
+    void aLanguageChangeShowsAtTheNextOpening()
+    {
+        QPointer<frmAnleitung> first = clickInstructions();
+        choose("Italiano");
+        QTest::mouseClick(m_frame->main()->btnSpracheGo, Qt::LeftButton);
+        QCOMPARE(first->windowTitle(), " Anleitung");  // an open window stays as it was
+        QCOMPARE(shown(first), "Anleitung Deutsch");
+
+        QTest::mouseClick(first->btnSchliessen, Qt::LeftButton);
+        flushDeletes();
+        QVERIFY(first.isNull());
+        frmAnleitung* second = clickInstructions();
+        QVERIFY(second);
+        QCOMPARE(shown(second), "Anleitung Italiano");
+        QCOMPARE(second->windowTitle(), " istruzioni");
+        QCOMPARE(second->btnDrucken->text(), "stampa");
+        QCOMPARE(second->btnSchliessen->text(), "chiudere");
+    }
+
+    void theMissingFileOfTheChosenLanguageIsReported()
+    {
+        QVERIFY(QFile::remove(QDir(m_folder->path()).filePath("Readme_Espaniol.rtf")));
+        choose("Espaniol");
+        ui::MsgBoxRecorder boxes;
+        frmAnleitung* window = clickInstructions();
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].text, "File <Readme_Espaniol.rtf> not found.");
+        QVERIFY(window && window->rtfAnleitung->document()->isEmpty());
+    }
+
+    void theEndOfTheProgramClosesIt_data()
+    {
+        QTest::addColumn<bool>("exitButton");
+        QTest::newRow("exit button") << true;
+        QTest::newRow("frame closed") << false;
+    }
+    void theEndOfTheProgramClosesIt()
+    {
+        QFETCH(bool, exitButton);
+        QPointer<frmAnleitung> window = clickInstructions();
+        QVERIFY(window);
+        if (exitButton)
+            QTest::mouseClick(m_frame->main()->btnExit, Qt::LeftButton);
+        else
+            m_frame->close();
+        flushDeletes();
+        QVERIFY(window.isNull());
+        QVERIFY(instructionWindows().isEmpty());
+    }
+};
+
+QTEST_MAIN(InstructionsProgramTest)
+#include "tst_instructions_program.moc"
