@@ -18,6 +18,7 @@ void InstructionsWindow::show()
 {
     // A window on its way out after being closed counts as gone.
     if (m_window && m_window->isVisible()) {
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
         m_window->raise();
         m_window->activateWindow();
         return;

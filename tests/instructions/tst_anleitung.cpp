@@ -249,8 +249,10 @@ private slots:
         write("Readme_Deutsch.rtf", sample("Neu"));
         m_languageText = "English";
         useLanguage(2);
+        first->setWindowState(Qt::WindowMinimized);
 
         QCOMPARE(open(), first);
+        QVERIFY(!(first->windowState() & Qt::WindowMinimized));
         QVERIFY(shown(first).startsWith("Anleitung Deutsch"));
         QCOMPARE(first->rtfAnleitung->textCursor().selectedText(), "Anleitung");
         QCOMPARE(first->windowTitle(), " Anleitung");
