@@ -30,13 +30,13 @@ Language::Language(frmMain* window, QString programFolder)
     , m_window(window)
     , m_programFolder(std::move(programFolder))
 {
-    connect(window->btnSpracheGo, &QPushButton::clicked, this, [this] { btnSpracheGo_Click(); });
+    connect(window->btnSpracheGo(), &QPushButton::clicked, this, [this] { btnSpracheGo_Click(); });
 }
 
 void Language::subFuellSprache()
 {
     ui::guard(QStringLiteral("subFuellSprache"), [&] {
-        QComboBox* list = m_window->cboSprache;
+        QComboBox* list = m_window->cboSprache();
         list->clear();
         for (const LanguageName& language : kLanguages)
             ui::setItemData(list, ui::addItem(list, QLatin1String(language.name)), language.number);
@@ -46,7 +46,7 @@ void Language::subFuellSprache()
 void Language::btnSpracheGo_Click()
 {
     ui::guard(QStringLiteral("btnSpracheGo_Click"), [&] {
-        bytSprachNr = ui::toByte(ui::selectedItemData(m_window->cboSprache));
+        bytSprachNr = ui::toByte(ui::selectedItemData(m_window->cboSprache()));
         subInit(bytSprachNr);
         subSpeichereSprache();
     });
@@ -67,7 +67,7 @@ void Language::subSpeichereSprache()
     if (m_readingSettings)
         return;
     ui::guardSilently([&] {
-        const int position = ui::listIndex(m_window->cboSprache);
+        const int position = ui::listIndex(m_window->cboSprache());
         if (position < 0)
             return;
         settings::saveLanguagePosition(m_programFolder, position);
@@ -88,7 +88,7 @@ bool Language::fktLeseSprache()
         // Each valid line would switch the whole window; only the last one is
         // visible afterwards, so it is the only one applied.
         m_readingSettings = true;
-        ui::setListIndex(m_window->cboSprache, positions.last());
+        ui::setListIndex(m_window->cboSprache(), positions.last());
         btnSpracheGo_Click();
         m_readingSettings = false;
         applied = true;

@@ -42,12 +42,12 @@ void frmMDI::MDIForm_Load()
         area->setWidget(m_main);
         setCentralWidget(area);
         m_language = new Language(m_main, m_programFolder);
-        connect(m_main->btnExit, &QPushButton::clicked, this, [this] { btnExit_Click(); });
+        connect(m_main->btnExit(), &QPushButton::clicked, this, [this] { btnExit_Click(); });
         // The instructions follow the entry shown in the language list, applied or not.
         m_instructions = std::make_unique<InstructionsWindow>(
-            m_programFolder, [this] { return m_main ? m_main->cboSprache->currentText() : QString(); },
+            m_programFolder, [this] { return m_main ? m_main->spracheText() : QString(); },
             frmAnleitung::PrintDialog(), this);
-        connect(m_main->btnAnleitung, &QPushButton::clicked, this, [this] { m_instructions->show(); });
+        m_main->setInstructionsOpener([this] { m_instructions->show(); });
 
         const QSize wanted = m_main->size() + QSize(4, 4);
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
@@ -63,9 +63,9 @@ void frmMDI::Form_Load()
         frmMain* window = m_main;
         m_language->subFuellSprache();
         if (!m_language->fktLeseSprache())
-            ui::setListIndex(window->cboSprache, 0);
-        bytSprachNr = ui::toByte(ui::selectedItemData(window->cboSprache));
-        window->txtDatum->setText(ui::regional().shortDate(QDate::currentDate()));
+            ui::setListIndex(window->cboSprache(), 0);
+        bytSprachNr = ui::toByte(ui::selectedItemData(window->cboSprache()));
+        window->setDatum(ui::regional().shortDate(QDate::currentDate()));
         m_language->subInit(bytSprachNr);
         window->subResetDaten();
         // Loaded with its lists filled, but not shown.

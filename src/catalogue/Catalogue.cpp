@@ -1,5 +1,6 @@
 #include "catalogue/Catalogue.h"
 
+#include "texts/TextEntries.h"
 #include "ui/ErrorGuard.h"
 #include "ui/RuntimeError.h"
 
@@ -120,7 +121,7 @@ constexpr std::array<WorkCycle, kWorkCycles> kWorkCycleTable{{
     {43, 20,   2, {{0.63, 0.45, 0.39}, {0.82, 0.53, 0.60}, {1.01, 0.68, 0.81}}},  // Arbeitszyklus
 }};
 
-constexpr std::array<int, kConditions> kConditionTextEntries{65, 89, 52};  // leicht, norm., hart
+constexpr std::array<int, kConditions> kConditionTextEntries{modTexte::Leicht, modTexte::Norm, modTexte::Hart};
 
 constexpr bool tablesAreInCodeOrder()
 {

@@ -1,5 +1,6 @@
 #include "catalogue/Catalogue.h"
 
+#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
 #include "ui/Lists.h"
 
@@ -60,7 +61,7 @@ void fillDurations(QComboBox* list)
 void fillDriverExperience(QComboBox* list, int language)
 {
     list->clear();
-    for (int entry = 162; entry <= 166; ++entry)
+    for (int entry = modTexte::Unerfahren; entry <= modTexte::AusgebildetErfahren; ++entry)
         ui::addItem(list, modTexte::Texte(language, entry));
 }
 

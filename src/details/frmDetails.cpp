@@ -1,5 +1,6 @@
 #include "details/frmDetails.h"
 
+#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
@@ -26,26 +27,31 @@ namespace {
 constexpr int kMaterialLength = 20;
 constexpr int kRemarkLength = 60;
 
+using namespace modTexte;
+
 // Text-table entries of the list entries, in list order; the codes are 1, 2, 3, …
-constexpr std::initializer_list<int> kZustandEntries{28, 67, 135, 68, 117, 66};
-constexpr std::initializer_list<int> kFestigkeitEntries{5, 17, 104, 43, 133, 129, 130};
-constexpr std::initializer_list<int> kFahrstilEntries{63, 89, 105};
+constexpr std::initializer_list<TextEntry> kZustandEntries{Eben, LeichtUneben, Wellig, LeichtWellig, Steinig,
+                                                           LeichtSteinig};
+constexpr std::initializer_list<TextEntry> kFestigkeitEntries{Asphaltiert, Betoniert,       Sandig,
+                                                              Felsig,      WeicheErde,      VerdichteteErde,
+                                                              VerdichteterSchotter};
+constexpr std::initializer_list<TextEntry> kFahrstilEntries{Langsam, Norm, Schnell};
 
 QString rowName(const char* control, int row)
 {
-    return QStringLiteral("%1_%2").arg(QLatin1String(control)).arg(row);
+    return ui::controlName(QLatin1String(control), row);
 }
 
 // A list with a real entry selected is left alone; otherwise it is filled anew
 // with the empty entry and the table's entries, nothing selected.
-void fillList(QComboBox* list, quint8 language, std::initializer_list<int> entries)
+void fillList(QComboBox* list, quint8 language, std::initializer_list<TextEntry> entries)
 {
     if (!list->currentText().trimmed().isEmpty())
         return;
     list->clear();
     ui::setItemData(list, ui::addItem(list, QString()), 0);
     int code = 0;
-    for (const int entry : entries)
+    for (const TextEntry entry : entries)
         ui::setItemData(list, ui::addItem(list, modTexte::Texte(language, entry)), ++code);
 }
 
@@ -59,11 +65,9 @@ frmDetails::frmDetails(RowInUse rowInUse, QWidget* parent)
     setFixedSize(ui::twips(11040), ui::twips(10200));
 
     auto columnLabel = [this](const char* name, int left, int width) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QLatin1String(name));
+        auto* label = ui::makeControl<QLabel>(this, QLatin1String(name), left, 1365, width, 435);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        ui::placeTwips(label, left, 1365, width, 435);
         return label;
     };
     m_lblZustandUntergrund = columnLabel("lblZustandUntergrund", 420, 2100);
@@ -73,41 +77,31 @@ frmDetails::frmDetails(RowInUse rowInUse, QWidget* parent)
     m_lblAnmerkungen = columnLabel("lblAnmerkungen", 8505, 2100);
 
     for (int i = 1; i <= kRows; ++i) {
-        Row& r = m_rows[i - 1];
-        r.frame = new QGroupBox(this);
-        r.frame->setObjectName(rowName("fraEingabe", i));
-        ui::placeTwips(r.frame, 210, 2100 + 1470 * (i - 1), 10620, 1275);
+        Row& r = m_rows[static_cast<std::size_t>(i - 1)];
+        r.frame = ui::makeControl<QGroupBox>(this, rowName("fraEingabe", i), 210, 2100 + 1470 * (i - 1), 10620, 1275);
 
         auto pickList = [&](const char* name, int left, int width) {
-            auto* list = new QComboBox(r.frame);
-            list->setObjectName(rowName(name, i));
+            auto* list = ui::makeControl<QComboBox>(r.frame, rowName(name, i), left, 315, width, 315);
             list->setEditable(false);
             ui::setSorted(list, false);
-            ui::placeTwips(list, left, 315, width, 315);
             return list;
         };
         r.zustand = pickList("cboZustandUntergrund", 210, 2000);
         r.festigkeit = pickList("cboFestigkeitUntergrund", 2415, 1900);
 
-        r.material = new QLineEdit(r.frame);
-        r.material->setObjectName(rowName("txtBewegtesMaterial", i));
+        r.material = ui::makeControl<QLineEdit>(r.frame, rowName("txtBewegtesMaterial", i), 4515, 315, 2000, 315);
         r.material->setMaxLength(kMaterialLength);
-        ui::placeTwips(r.material, 4515, 315, 2000, 315);
 
         r.fahrstil = pickList("cboFahrstil", 6720, 1400);
 
-        r.anmerkung = new QPlainTextEdit(r.frame);
-        r.anmerkung->setObjectName(rowName("txtAnmerkung", i));
+        r.anmerkung = ui::makeControl<QPlainTextEdit>(r.frame, rowName("txtAnmerkung", i), 8295, 315, 2115, 735);
         r.anmerkung->setTabChangesFocus(true);
         ui::setMaxLength(r.anmerkung, kRemarkLength);
-        ui::placeTwips(r.anmerkung, 8295, 315, 2115, 735);
     }
 
-    m_btnSchliessen = new QPushButton(this);
-    m_btnSchliessen->setObjectName(QStringLiteral("btnSchliessen"));
+    m_btnSchliessen = ui::makeControl<QPushButton>(this, QStringLiteral("btnSchliessen"), 8715, 9450, 1695, 435);
     // Enter in a field must not close the window.
     m_btnSchliessen->setAutoDefault(false);
-    ui::placeTwips(m_btnSchliessen, 8715, 9450, 1695, 435);
     connect(m_btnSchliessen, &QPushButton::clicked, this, &frmDetails::btnSchliessen_Click);
 
     resetToInitialState();
@@ -122,7 +116,7 @@ const frmDetails::Row& frmDetails::row(int number) const
 {
     if (number < 1 || number > kRows)
         ui::raise(ui::ErrSubscript);
-    return m_rows[number - 1];
+    return m_rows[static_cast<std::size_t>(number - 1)];
 }
 
 QComboBox* frmDetails::cboZustandUntergrund(int number) const { return row(number).zustand; }
@@ -131,6 +125,13 @@ QLineEdit* frmDetails::txtBewegtesMaterial(int number) const { return row(number
 QComboBox* frmDetails::cboFahrstil(int number) const { return row(number).fahrstil; }
 QPlainTextEdit* frmDetails::txtAnmerkung(int number) const { return row(number).anmerkung; }
 QPushButton* frmDetails::btnSchliessen() const { return m_btnSchliessen; }
+
+frmDetails::RowTexts frmDetails::rowTexts(int number) const
+{
+    const Row& r = row(number);
+    return {r.zustand->currentText(), r.festigkeit->currentText(), r.material->text(), r.fahrstil->currentText(),
+            r.anmerkung->toPlainText()};
+}
 
 void frmDetails::Form_Activate()
 {
@@ -150,17 +151,15 @@ void frmDetails::Form_Activate()
 void frmDetails::subInitForm(quint8 language)
 {
     ui::guard(QStringLiteral("subInitForm"), [this, language] {
-        using modTexte::Texte;
-        setWindowTitle(QLatin1Char(' ') + Texte(language, 24));
+        setWindowTitle(QLatin1Char(' ') + Texte(language, Details));
         for (int i = 1; i <= kRows; ++i)
-            row(i).frame->setTitle(QLatin1Char(' ') + Texte(language, 142) + QLatin1Char(' ') + QString::number(i)
-                                   + QLatin1Char(' '));
-        m_lblZustandUntergrund->setText(Texte(language, 141));
-        m_lblFestigkeitUntergrund->setText(Texte(language, 44));
-        m_lblBewegtesMaterial->setText(Texte(language, 21));
-        m_lblFahrstil->setText(Texte(language, 40));
-        m_lblAnmerkungen->setText(Texte(language, 147));
-        m_btnSchliessen->setText(Texte(language, 148));
+            row(i).frame->setTitle(rowFrameCaption(language, i));
+        m_lblZustandUntergrund->setText(Texte(language, ZustandDesUntergrundes));
+        m_lblFestigkeitUntergrund->setText(Texte(language, FestigkeitDesUntergrundes));
+        m_lblBewegtesMaterial->setText(Texte(language, BewegtesMaterial));
+        m_lblFahrstil->setText(Texte(language, Fahrstil));
+        m_lblAnmerkungen->setText(Texte(language, Anmerkungen));
+        m_btnSchliessen->setText(Texte(language, Schliessen));
     });
 }
 

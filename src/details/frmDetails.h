@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculation/Measures.h"
+
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -17,7 +19,7 @@ class frmDetails : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kRows = 5;
+    static constexpr int kRows = calculation::kRows;
 
     // Tells whether row 1..5 of the main window is in use; handed over by the
     // main window so that this window needs nothing of it.
@@ -31,6 +33,17 @@ public:
     QComboBox* cboFahrstil(int row) const;
     QPlainTextEdit* txtAnmerkung(int row) const;
     QPushButton* btnSchliessen() const;
+
+    // The five texts of a row as the window shows them; a list without a
+    // selected entry shows nothing.
+    struct RowTexts {
+        QString ZustandUntergrund;
+        QString FestigkeitUntergrund;
+        QString BewegtesMaterial;
+        QString Fahrstil;
+        QString Anmerkung;
+    };
+    RowTexts rowTexts(int row) const;
 
     // Runs whenever the window is shown or becomes active: captions, row
     // enabling from the main window's row state, fills of empty lists.

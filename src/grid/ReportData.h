@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculation/Measures.h"
+
 #include <QString>
 #include <array>
 
@@ -35,7 +37,7 @@ struct ReportData {
     QString txtFahrer;
     QString txtFahrererfahrung;  // text of the selected driver-experience entry
 
-    std::array<ReportRow, 5> rows;  // rows 1..5 at index 0..4
+    std::array<ReportRow, calculation::kRows> rows;  // rows 1..5 at index 0..4
 
     QString txtA8X;
     QString txtA8Y;

@@ -1,20 +1,71 @@
 #include "grid/WorkRow.h"
 
+#include "ui/RuntimeError.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
 QList<QWidget*> InputLine::fields() const
 {
-    return {MaschinenFamilie, MaschinenTyp,      Arbeitszyklus,      Betriebsbedingung,
-            Einwirkungsdauer, Messwert[AxisX],   Punkte[AxisX],      Messwert[AxisY],
+    const std::array<QWidget*, 3> machine = machineFields();
+    return {machine[0],       machine[1],        machine[2],      Betriebsbedingung,
+            Einwirkungsdauer, Messwert[AxisX],   Punkte[AxisX],   Messwert[AxisY],
             Punkte[AxisY],    Messwert[AxisZ],   Punkte[AxisZ]};
 }
 
-void WorkRow::neutraliseWorkingFields()
+std::array<QWidget*, 3> CatalogueLine::machineFields() const
+{
+    return {MaschinenFamilie, MaschinenTyp, Arbeitszyklus};
+}
+
+void CatalogueLine::emptyMachineFields()
+{
+    MaschinenFamilie->clear();
+    MaschinenTyp->clear();
+    Arbeitszyklus->clear();
+}
+
+std::array<QString, 3> CatalogueLine::machineTexts() const
+{
+    return {MaschinenFamilie->currentText(), MaschinenTyp->currentText(), Arbeitszyklus->currentText()};
+}
+
+std::array<QWidget*, 3> OwnValuesLine::machineFields() const
+{
+    return {MaschinenFamilie, MaschinenTyp, Arbeitszyklus};
+}
+
+void OwnValuesLine::emptyMachineFields()
+{
+    MaschinenFamilie->setText(QString());
+    MaschinenTyp->setText(QString());
+    Arbeitszyklus->setText(QString());
+}
+
+std::array<QString, 3> OwnValuesLine::machineTexts() const
+{
+    return {MaschinenFamilie->text(), MaschinenTyp->text(), Arbeitszyklus->text()};
+}
+
+void WorkingFields::neutralise()
 {
     const QString zero = QStringLiteral("0");
     txtAnzNr = zero;
     Messwert = {zero, zero, zero};
     Punkte = {zero, zero, zero};
     txtDauer = zero;
+}
+
+InputLine& WorkRow::line(const QString& suffix)
+{
+    return const_cast<InputLine&>(std::as_const(*this).line(suffix));
+}
+
+const InputLine& WorkRow::line(const QString& suffix) const
+{
+    if (suffix == QLatin1String("G"))
+        return G;
+    if (suffix == QLatin1String("E"))
+        return E;
+    ui::raise(ui::ErrInvalidIndex);
 }

@@ -14,39 +14,73 @@ class QWidget;
 
 enum Axis { AxisX = 0, AxisY = 1, AxisZ = 2 };
 
-// The controls of one input line of a row: "G" (catalogue) or "E" (own values).
+// What both input lines of a row have: "G" (catalogue) or "E" (own values).
 struct InputLine {
+    virtual ~InputLine() = default;
+
     QString suffix;
     QRadioButton* optEingabe = nullptr;
-    // Drop-down lists on the G line, free-text fields on the E line.
-    QWidget* MaschinenFamilie = nullptr;
-    QWidget* MaschinenTyp = nullptr;
-    QWidget* Arbeitszyklus = nullptr;
     QComboBox* Betriebsbedingung = nullptr;
     QComboBox* Einwirkungsdauer = nullptr;
     std::array<QLineEdit*, 3> Messwert{};
     std::array<QLineEdit*, 3> Punkte{};
 
+    // Machine family, machine type and work cycle, whatever kind of control they are.
+    virtual std::array<QWidget*, 3> machineFields() const = 0;
+    // Empties them: a list loses its entries, a text field its text.
+    virtual void emptyMachineFields() = 0;
+    // Their texts as shown: the selected entry of a list (empty when none), a field's text.
+    virtual std::array<QString, 3> machineTexts() const = 0;
+
     // The eleven fields in the order the line is switched.
     QList<QWidget*> fields() const;
 };
 
-// One of the five work-cycle rows: both lines, its mark, its buttons and the
-// hidden working fields the day calculation reads.
-struct WorkRow {
-    int number = 0;
-    QGroupBox* fraEingabe = nullptr;
-    InputLine G;
-    InputLine E;
-    QLabel* lblStatus = nullptr;
-    QPushButton* btnResetZeile = nullptr;
-    QPushButton* btnBerechnenZeile = nullptr;
+// The catalogue line: the machine is chosen from three cascading lists.
+struct CatalogueLine final : InputLine {
+    QComboBox* MaschinenFamilie = nullptr;
+    QComboBox* MaschinenTyp = nullptr;
+    QComboBox* Arbeitszyklus = nullptr;
 
+    std::array<QWidget*, 3> machineFields() const override;
+    void emptyMachineFields() override;
+    std::array<QString, 3> machineTexts() const override;
+};
+
+// The own-values line: the machine is described in free text.
+struct OwnValuesLine final : InputLine {
+    QLineEdit* MaschinenFamilie = nullptr;
+    QLineEdit* MaschinenTyp = nullptr;
+    QLineEdit* Arbeitszyklus = nullptr;
+
+    std::array<QWidget*, 3> machineFields() const override;
+    void emptyMachineFields() override;
+    std::array<QString, 3> machineTexts() const override;
+};
+
+// The hidden working fields of a row: what the day calculation reads, whichever
+// line it came from. Neutral content "0".
+struct WorkingFields {
     std::array<QString, 3> Messwert;
     std::array<QString, 3> Punkte;
     QString txtDauer;
-    QString txtAnzNr;
+    QString txtAnzNr;  // "1" when the row counted at the last calculation
 
-    InputLine& line(const QString& suffix) { return suffix == QLatin1String("G") ? G : E; }
-    void neutraliseWorkingFields();
+    void neutralise();
+};
+
+// One of the work-cycle rows: both lines, its mark, its buttons and its working fields.
+struct WorkRow {
+    int number = 0;
+    QGroupBox* fraEingabe = nullptr;
+    CatalogueLine G;
+    OwnValuesLine E;
+    QLabel* lblStatus = nullptr;
+    QPushButton* btnResetZeile = nullptr;
+    QPushButton* btnBerechnenZeile = nullptr;
+    WorkingFields working;
+
+    // The line of suffix "G" or "E"; any other suffix raises 381 (invalid property array index).
+    InputLine& line(const QString& suffix);
+    const InputLine& line(const QString& suffix) const;
 };

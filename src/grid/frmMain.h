@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculation/Measures.h"
+#include "grid/ReportData.h"
 #include "grid/WorkRow.h"
 
 #include <QWidget>
@@ -13,50 +15,58 @@ class QLineEdit;
 class QPushButton;
 
 // The main window: header, five work-cycle rows, the day result and the commands.
+// Its start-up sequence (Form_Load) and the language switch are the frame
+// window's: app/frmMDI.cpp and app/Language.cpp.
 class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kRows = 5;
+    static constexpr int kRows = calculation::kRows;
 
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    WorkRow& row(int number);
-    const WorkRow& row(int number) const;
+    // Read-only views of the header and the day result (frmMain_report.cpp).
+    const QLineEdit* txtFirma() const { return m_txtFirma; }
+    const QLineEdit* txtFahrer() const { return m_txtFahrer; }
+    const QComboBox* cboFahrererfahrung() const { return m_cboFahrererfahrung; }
+    const QLineEdit* txtDatum() const { return m_txtDatum; }
+    const QLineEdit* txtDauerSum() const { return m_txtDauerSum; }
+    const QLineEdit* txtAnzSum() const { return m_txtAnzSum; }
+    const QLineEdit* txtA8X() const { return m_txtA8X; }
+    const QLineEdit* txtA8Y() const { return m_txtA8Y; }
+    const QLineEdit* txtA8Z() const { return m_txtA8Z; }
+    const QLineEdit* txtPunkteGesX() const { return m_txtPunkteGesX; }
+    const QLineEdit* txtPunkteGesY() const { return m_txtPunkteGesY; }
+    const QLineEdit* txtPunkteGesZ() const { return m_txtPunkteGesZ; }
+    const QLineEdit* txtPktMax() const { return m_txtPktMax; }
+    const QLineEdit* txtA8Max() const { return m_txtA8Max; }
 
-    // Header
-    QComboBox* cboSprache = nullptr;
-    QPushButton* btnSpracheGo = nullptr;
-    QLineEdit* txtFirma = nullptr;
-    QLineEdit* txtFahrer = nullptr;
-    QComboBox* cboFahrererfahrung = nullptr;
-    QLineEdit* txtDatum = nullptr;
+    // The hidden working fields of row 1..5; another row number raises 381.
+    WorkingFields& workingFields(int row);
+    const WorkingFields& workingFields(int row) const;
 
-    // Day result
-    QLineEdit* txtDauerSum = nullptr;
-    QLineEdit* txtAnzSum = nullptr;
-    QLineEdit* txtA8X = nullptr;
-    QLineEdit* txtA8Y = nullptr;
-    QLineEdit* txtA8Z = nullptr;
-    QLineEdit* txtPunkteGesX = nullptr;
-    QLineEdit* txtPunkteGesY = nullptr;
-    QLineEdit* txtPunkteGesZ = nullptr;
-    QLineEdit* txtPktMax = nullptr;
-    QLineEdit* txtA8Max = nullptr;
+    // Everything the printed report copies, as the main and details windows show it now.
+    ReportData reportData() const;
+    // The language shown in the language list (the instruction file is named after it).
+    QString spracheText() const;
 
-    // Commands
-    QPushButton* btnDetails = nullptr;
-    QPushButton* btnBerechnen = nullptr;
-    QPushButton* btnDrucken = nullptr;
-    QPushButton* btnReset = nullptr;
-    QPushButton* btnAnleitung = nullptr;
-    QPushButton* btnExit = nullptr;
+    // What the print and instructions buttons open; handed in by the frame window.
+    void setPrintOpener(std::function<void()> opener);
+    void setInstructionsOpener(std::function<void()> opener);
 
-    // The details window this window opens and resets; created on first use.
+    // Driven by the frame window's start-up and language switch.
+    QComboBox* cboSprache() { return m_cboSprache; }
+    const QComboBox* cboSprache() const { return m_cboSprache; }
+    const QPushButton* btnSpracheGo() const { return m_btnSpracheGo; }
+    const QPushButton* btnExit() const { return m_btnExit; }
+    void setDatum(const QString& text);
+
+    // The details window this window opens and resets; created on first use (frmMain_details.cpp).
     frmDetails* details();
     // Unloads the details window (exit); the next use creates it again.
     void unloadDetails();
+    void btnDetails_Click();
     bool rowInUse(int number) const;
 
     // Captions in the given language (frmMain_captions.cpp)
@@ -76,7 +86,7 @@ public:
     void Einwirkungsdauer_G_Validate(int row);
     void Einwirkungsdauer_E_Validate(int row);
 
-    // Input modes (frmMain_rows.cpp)
+    // Input modes and the rows' signals (frmMain_rows.cpp)
     void optEingabe_G_Click(int row);
     void optEingabe_E_Click(int row);
     void subZeilenEinAus(quint8 row, const QString& suffix, bool on, bool rowButtons);
@@ -98,44 +108,80 @@ public:
     void btnReset_Click();
     void subResetDaten();
     void btnResetZeile_Click(int row);
-    void btnDetails_Click();
+
+    // Print and instructions (frmMain_report.cpp)
+    void btnDrucken_Click();
+    void btnAnleitung_Click();
 
 private:
+    WorkRow& row(int number);
+    const WorkRow& row(int number) const;
+
     void buildHeader();
     void buildHeadings();
     void buildRow(WorkRow& row);
     void buildResults();
     void buildCommands();
     void connectRow(WorkRow& row);
+    void switchInputMode(const QString& routine, int row, const QString& on, const QString& off);
     void clearDetailsRow(int row);
     // Leaving a row list: the row's last check and the day result no longer hold.
     void markRowEdited(const QString& routine, int row);
+    std::array<QLineEdit*, 10> resultFields() const;
 
     std::array<WorkRow, kRows> m_rows;
     frmDetails* m_details = nullptr;
     bool m_returningFocus = false;
+    std::function<void()> m_printOpener;
+    std::function<void()> m_instructionsOpener;
 
-    // Captioned labels of the main window, set by subInitForm.
-    QLabel* lblTitel = nullptr;
-    QLabel* lblFirma = nullptr;
-    QLabel* lblFahrer = nullptr;
-    QLabel* lblFahrererfahrung = nullptr;
-    QLabel* lblMesswertQuelle = nullptr;
-    QLabel* lblMaschinenfamilie = nullptr;
-    QLabel* lblMaschinentyp = nullptr;
-    QLabel* lblArbeitszyklus = nullptr;
-    QLabel* lblBetriebsbedingungen = nullptr;
-    QLabel* lblEinwirkungsdauer = nullptr;
-    QLabel* lblXAchse = nullptr;
-    QLabel* lblYAchse = nullptr;
-    QLabel* lblZAchse = nullptr;
-    std::array<QLabel*, 3> lblPunkteAchse{};
-    std::array<QLabel*, 3> lblPunkteErgebnis{};
-    QLabel* lblZwischenergebnis = nullptr;
-    QLabel* lblEndergebnis = nullptr;
-    QLabel* lblSummeAllerArbeitszyklen = nullptr;
-    QLabel* lblTaeglicheSchwingungsbelastung = nullptr;
-    QLabel* lblGesamtpunktezahl = nullptr;
-    QLabel* lblSumDauer = nullptr;
-    QLabel* lblAnzahlZyklen = nullptr;
+    // Header
+    QComboBox* m_cboSprache = nullptr;
+    QPushButton* m_btnSpracheGo = nullptr;
+    QLineEdit* m_txtFirma = nullptr;
+    QLineEdit* m_txtFahrer = nullptr;
+    QComboBox* m_cboFahrererfahrung = nullptr;
+    QLineEdit* m_txtDatum = nullptr;
+
+    // Day result
+    QLineEdit* m_txtDauerSum = nullptr;
+    QLineEdit* m_txtAnzSum = nullptr;
+    QLineEdit* m_txtA8X = nullptr;
+    QLineEdit* m_txtA8Y = nullptr;
+    QLineEdit* m_txtA8Z = nullptr;
+    QLineEdit* m_txtPunkteGesX = nullptr;
+    QLineEdit* m_txtPunkteGesY = nullptr;
+    QLineEdit* m_txtPunkteGesZ = nullptr;
+    QLineEdit* m_txtPktMax = nullptr;
+    QLineEdit* m_txtA8Max = nullptr;
+
+    // Commands
+    QPushButton* m_btnDetails = nullptr;
+    QPushButton* m_btnBerechnen = nullptr;
+    QPushButton* m_btnDrucken = nullptr;
+    QPushButton* m_btnReset = nullptr;
+    QPushButton* m_btnAnleitung = nullptr;
+    QPushButton* m_btnExit = nullptr;
+
+    // Captioned labels, set by subInitForm.
+    QLabel* m_lblTitel = nullptr;
+    QLabel* m_lblFirma = nullptr;
+    QLabel* m_lblFahrer = nullptr;
+    QLabel* m_lblFahrererfahrung = nullptr;
+    QLabel* m_lblMesswertQuelle = nullptr;
+    QLabel* m_lblMaschinenfamilie = nullptr;
+    QLabel* m_lblMaschinentyp = nullptr;
+    QLabel* m_lblArbeitszyklus = nullptr;
+    QLabel* m_lblBetriebsbedingungen = nullptr;
+    QLabel* m_lblEinwirkungsdauer = nullptr;
+    std::array<QLabel*, 3> m_lblAchse{};  // x, y, z
+    std::array<QLabel*, 3> m_lblPunkteAchse{};
+    std::array<QLabel*, 3> m_lblPunkteErgebnis{};
+    QLabel* m_lblZwischenergebnis = nullptr;
+    QLabel* m_lblEndergebnis = nullptr;
+    QLabel* m_lblSummeAllerArbeitszyklen = nullptr;
+    QLabel* m_lblTaeglicheSchwingungsbelastung = nullptr;
+    QLabel* m_lblGesamtpunktezahl = nullptr;
+    QLabel* m_lblSumDauer = nullptr;
+    QLabel* m_lblAnzahlZyklen = nullptr;
 };

@@ -1,6 +1,7 @@
 // Row status, completeness check, row and day calculation.
 #include "grid/frmMain.h"
 
+#include "calculation/DayTotals.h"
 #include "calculation/Formulas.h"
 #include "catalogue/Catalogue.h"
 #include "ui/ErrorGuard.h"
@@ -12,7 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -26,23 +27,10 @@ bool isBlank(const QComboBox* list)
     return isBlank(list->currentText());
 }
 
-QComboBox* list(QWidget* widget)
-{
-    return static_cast<QComboBox*>(widget);
-}
-
 // Integer conversion of a field's text: not a number is a type mismatch.
 qint16 integerOf(const QString& text)
 {
     return ui::toInt16(ui::regional().toDouble(text));
-}
-
-qint16 checkedSum(qint16 sum, qint16 add)
-{
-    const int total = int(sum) + int(add);
-    if (total < -32768 || total > 32767)
-        ui::raise(ui::ErrOverflow);
-    return static_cast<qint16>(total);
 }
 
 }  // namespace
@@ -73,8 +61,7 @@ void frmMain::subSetzeStatus(quint8 number, const QString& state)
 void frmMain::subLoescheErgebnis()
 {
     ui::guard(QStringLiteral("subLoescheErgebnis"), [&] {
-        for (QLineEdit* field : {txtDauerSum, txtA8X, txtA8Y, txtA8Z, txtPunkteGesX, txtPunkteGesY, txtPunkteGesZ,
-                                 txtAnzSum, txtA8Max, txtPktMax})
+        for (QLineEdit* field : resultFields())
             field->setText(QString());
     });
 }
@@ -89,12 +76,12 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
             int workCycle = 0;
             quint8 condition = 0;
             double hours = 0;
-            if (isBlank(list(r.G.MaschinenTyp)))
+            if (isBlank(r.G.MaschinenTyp))
                 complete = false;
-            if (isBlank(list(r.G.Arbeitszyklus)))
+            if (isBlank(r.G.Arbeitszyklus))
                 complete = false;
             else
-                workCycle = ui::toInt16(ui::selectedItemData(list(r.G.Arbeitszyklus)));
+                workCycle = ui::toInt16(ui::selectedItemData(r.G.Arbeitszyklus));
             if (isBlank(r.G.Betriebsbedingung))
                 complete = false;
             else
@@ -113,8 +100,9 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
                 r.G.Messwert[AxisX]->setText(settings.fixed2(x));
                 r.G.Messwert[AxisY]->setText(settings.fixed2(y));
                 r.G.Messwert[AxisZ]->setText(settings.fixed2(z));
-                r.Messwert = {settings.generalNumber(x), settings.generalNumber(y), settings.generalNumber(z)};
-                r.txtDauer = settings.generalNumber(hours);
+                r.working.Messwert = {settings.generalNumber(x), settings.generalNumber(y),
+                                      settings.generalNumber(z)};
+                r.working.txtDauer = settings.generalNumber(hours);
                 subBerechnePunkte(number, QStringLiteral("G"), x, y, z, hours);
             }
             return true;
@@ -138,9 +126,9 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
                 return false;
             }
             subSetzeStatus(number, QStringLiteral("OK"));
-            r.Messwert = {settings.generalNumber(values[AxisX]), settings.generalNumber(values[AxisY]),
-                          settings.generalNumber(values[AxisZ])};
-            r.txtDauer = settings.generalNumber(hours);
+            r.working.Messwert = {settings.generalNumber(values[AxisX]), settings.generalNumber(values[AxisY]),
+                                  settings.generalNumber(values[AxisZ])};
+            r.working.txtDauer = settings.generalNumber(hours);
             subBerechnePunkte(number, QStringLiteral("E"), values[AxisX], values[AxisY], values[AxisZ], hours);
             return true;
         }
@@ -160,7 +148,7 @@ void frmMain::subBerechnePunkte(quint8 number, const QString& suffix, double aX,
             line.Punkte[axis]->setText(points ? QString::number(*points) : QString());
         }
         for (int axis = 0; axis < 3; ++axis)
-            r.Punkte[axis] = line.Punkte[axis]->text();
+            r.working.Punkte[axis] = line.Punkte[axis]->text();
     });
 }
 
@@ -168,10 +156,10 @@ void frmMain::btnBerechnenZeile_Click(int number)
 {
     ui::guard(ui::indexed(QStringLiteral("btnBerechnenZeile_Click"), number), [&] {
         subLoescheErgebnis();
-        WorkRow& r = row(number);
-        r.neutraliseWorkingFields();
+        WorkingFields& working = workingFields(number);
+        working.neutralise();
         if (subCheckAusfuellenOK(ui::toByte(number)))
-            r.txtAnzNr = QStringLiteral("1");
+            working.txtAnzNr = QStringLiteral("1");
     });
 }
 
@@ -180,11 +168,11 @@ void frmMain::btnBerechnen_Click()
     ui::guard(QStringLiteral("btnBerechnen_Click"), [&] {
         quint8 complete = 0;
         for (WorkRow& r : m_rows)
-            r.neutraliseWorkingFields();
+            r.working.neutralise();
         for (WorkRow& r : m_rows) {
-            if (subCheckAusfuellenOK(r.number)) {
+            if (subCheckAusfuellenOK(ui::toByte(r.number))) {
                 ++complete;
-                r.txtAnzNr = QStringLiteral("1");
+                r.working.txtAnzNr = QStringLiteral("1");
             }
         }
         if (complete > 0)
@@ -198,40 +186,39 @@ void frmMain::subErmittleSummen()
 {
     const bool done = ui::guard(QStringLiteral("subErmittleSummen"), [&] {
         const ui::Regional& settings = ui::regional();
-        qint16 count = 0;
-        std::array<qint16, 3> points{0, 0, 0};
-        std::array<double, 3> squares{0, 0, 0};
-        double hoursSum = 0;
+        std::vector<calculation::CountedRow> counted;
         for (const WorkRow& r : m_rows) {
-            if (settings.toDouble(r.txtAnzNr) != 1)
+            const WorkingFields& w = r.working;
+            if (settings.toDouble(w.txtAnzNr) != 1)
                 continue;
-            count = checkedSum(count, 1);
-            for (int axis = 0; axis < 3; ++axis)
-                points[axis] = checkedSum(points[axis], integerOf(r.Punkte[axis]));
-            const double hours = settings.toDouble(r.txtDauer);
-            hoursSum += hours;
-            for (int axis = 0; axis < 3; ++axis)
-                squares[axis] += std::pow(settings.toDouble(r.Messwert[axis]), 2) * hours;
+            calculation::CountedRow c;
+            for (std::size_t axis = 0; axis < 3; ++axis)
+                c.Punkte[axis] = integerOf(w.Punkte[axis]);
+            c.hours = settings.toDouble(w.txtDauer);
+            for (std::size_t axis = 0; axis < 3; ++axis)
+                c.Messwert[axis] = settings.toDouble(w.Messwert[axis]);
+            counted.push_back(c);
         }
-        std::array<double, 3> a8{};
-        for (int axis = 0; axis < 3; ++axis)
-            a8[axis] = calculation::a8(squares[axis]);
-        if (!std::isfinite(hoursSum))
-            ui::raise(ui::ErrOverflow);
-
         // Everything is computed before anything is written, so that a failure
         // never leaves part of an old or new result on screen.
-        txtAnzSum->setText(QString::number(count));
-        txtPunkteGesX->setText(QString::number(points[AxisX]));
-        txtPunkteGesY->setText(QString::number(points[AxisY]));
-        txtPunkteGesZ->setText(QString::number(points[AxisZ]));
-        txtA8X->setText(settings.fixed2(a8[AxisX]));
-        txtA8Y->setText(settings.fixed2(a8[AxisY]));
-        txtA8Z->setText(settings.fixed2(a8[AxisZ]));
-        txtDauerSum->setText(settings.generalNumber(hoursSum));
-        txtPktMax->setText(settings.generalNumber(calculation::fktMaxZahl(points[AxisX], points[AxisY], points[AxisZ])));
-        txtA8Max->setText(settings.fixed2(calculation::fktMaxZahl(a8[AxisX], a8[AxisY], a8[AxisZ])));
+        const calculation::DayTotals day = calculation::dayTotals(counted);
+        m_txtAnzSum->setText(QString::number(day.AnzSum));
+        m_txtPunkteGesX->setText(QString::number(day.PunkteGes[AxisX]));
+        m_txtPunkteGesY->setText(QString::number(day.PunkteGes[AxisY]));
+        m_txtPunkteGesZ->setText(QString::number(day.PunkteGes[AxisZ]));
+        m_txtA8X->setText(settings.fixed2(day.A8[AxisX]));
+        m_txtA8Y->setText(settings.fixed2(day.A8[AxisY]));
+        m_txtA8Z->setText(settings.fixed2(day.A8[AxisZ]));
+        m_txtDauerSum->setText(settings.generalNumber(day.DauerSum));
+        m_txtPktMax->setText(QString::number(day.PktMax));
+        m_txtA8Max->setText(settings.fixed2(day.A8Max));
     });
     if (!done)
         subLoescheErgebnis();
+}
+
+std::array<QLineEdit*, 10> frmMain::resultFields() const
+{
+    return {m_txtDauerSum, m_txtA8X,   m_txtA8Y,    m_txtA8Z,  m_txtPunkteGesX,
+            m_txtPunkteGesY, m_txtPunkteGesZ, m_txtAnzSum, m_txtA8Max, m_txtPktMax};
 }

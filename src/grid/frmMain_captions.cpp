@@ -2,6 +2,7 @@
 #include "grid/frmMain.h"
 
 #include "catalogue/Catalogue.h"
+#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
 #include "ui/ErrorGuard.h"
 
@@ -26,51 +27,52 @@ QString caption(const QString& text)
 void frmMain::subInitForm(quint8 language)
 {
     ui::guard(QStringLiteral("subInitForm"), [&] {
-        auto t = [language](int entry) { return caption(modTexte::Texte(language, entry)); };
-        lblTitel->setText(t(46) + QStringLiteral(" - ") + t(16));
-        lblFirma->setText(t(45) + QLatin1Char(':'));
-        lblFahrer->setText(t(38) + QLatin1Char(':'));
-        lblFahrererfahrung->setText(t(39) + QLatin1Char(':'));
+        using namespace modTexte;
+        auto t = [language](TextEntry entry) { return caption(Texte(language, entry)); };
+        m_lblTitel->setText(t(Ganzkoerperschwingungen) + QStringLiteral(" - ")
+                            + t(BerechnungDerTaeglichenSchwingungsbelastung));
+        m_lblFirma->setText(t(Firma) + QLatin1Char(':'));
+        m_lblFahrer->setText(t(Fahrer) + QLatin1Char(':'));
+        m_lblFahrererfahrung->setText(t(Fahrerqualifizierung) + QLatin1Char(':'));
         subFuellFahrererfahrung(language);
-        lblMesswertQuelle->setText(t(96));
-        lblMaschinenfamilie->setText(t(71));
-        lblMaschinentyp->setText(t(75));
-        lblArbeitszyklus->setText(t(2));
-        lblBetriebsbedingungen->setText(t(18));
-        lblEinwirkungsdauer->setText(t(32));
-        lblXAchse->setText(t(138));
-        lblYAchse->setText(t(139));
-        lblZAchse->setText(t(140));
-        for (QLabel* heading : lblPunkteAchse)
-            heading->setText(t(94));
-        for (QLabel* heading : lblPunkteErgebnis)
-            heading->setText(t(94));
+        m_lblMesswertQuelle->setText(t(QuelleDerMesswerte));
+        m_lblMaschinenfamilie->setText(t(Maschinenfamilie));
+        m_lblMaschinentyp->setText(t(Maschinentyp));
+        m_lblArbeitszyklus->setText(t(Arbeitszyklus));
+        m_lblBetriebsbedingungen->setText(t(Betriebsbedingung));
+        m_lblEinwirkungsdauer->setText(t(EinwirkungszeitInH));
+        const std::array<TextEntry, 3> axes{XAchse, YAchse, ZAchse};
+        for (int axis = 0; axis < 3; ++axis) {
+            m_lblAchse[axis]->setText(t(axes[axis]));
+            m_lblPunkteAchse[axis]->setText(t(Punkte));
+            m_lblPunkteErgebnis[axis]->setText(t(Punkte));
+        }
         for (int i = 1; i <= kRows; ++i) {
             WorkRow& r = row(i);
-            r.btnBerechnenZeile->setText(t(15));
-            r.btnResetZeile->setText(t(102));
-            r.G.optEingabe->setText(t(143));
-            r.E.optEingabe->setText(t(144));
-            r.fraEingabe->setTitle(QStringLiteral(" %1 %2 ").arg(t(142)).arg(i));
+            r.btnBerechnenZeile->setText(t(Berechnen));
+            r.btnResetZeile->setText(t(Reset));
+            r.G.optEingabe->setText(t(Genormt));
+            r.E.optEingabe->setText(t(Eigene));
+            r.fraEingabe->setTitle(rowFrameCaption(language, i));
         }
-        btnBerechnen->setText(t(15));
-        btnDrucken->setText(t(27));
-        btnReset->setText(t(102));
-        btnDetails->setText(t(24));
-        btnAnleitung->setText(t(145));
-        btnExit->setText(t(146));
-        lblZwischenergebnis->setText(t(170) + QLatin1Char(':'));
-        lblEndergebnis->setText(t(171) + QLatin1Char(':'));
-        lblSummeAllerArbeitszyklen->setText(t(118));
-        lblTaeglicheSchwingungsbelastung->setText(t(119));
-        lblGesamtpunktezahl->setText(t(167));
-        lblSumDauer->setText(t(169));
-        lblAnzahlZyklen->setText(t(156));
+        m_btnBerechnen->setText(t(Berechnen));
+        m_btnDrucken->setText(t(Drucken));
+        m_btnReset->setText(t(Reset));
+        m_btnDetails->setText(t(Details));
+        m_btnAnleitung->setText(t(Anleitung));
+        m_btnExit->setText(t(Beenden));
+        m_lblZwischenergebnis->setText(t(Zwischenergebnis) + QLatin1Char(':'));
+        m_lblEndergebnis->setText(t(Endergebnis) + QLatin1Char(':'));
+        m_lblSummeAllerArbeitszyklen->setText(t(SummeAllerArbeitszyklen));
+        m_lblTaeglicheSchwingungsbelastung->setText(t(TaeglicheSchwingungsbelastung));
+        m_lblGesamtpunktezahl->setText(t(Gesamtpunktezahl));
+        m_lblSumDauer->setText(t(EinwirkungszeitSumme));
+        m_lblAnzahlZyklen->setText(t(AnzahlZyklen));
     });
 }
 
 void frmMain::subFuellFahrererfahrung(quint8 language)
 {
     ui::guard(QStringLiteral("subFuellFahrererfahrung"),
-              [&] { catalogue::fillDriverExperience(cboFahrererfahrung, language); });
+              [&] { catalogue::fillDriverExperience(m_cboFahrererfahrung, language); });
 }

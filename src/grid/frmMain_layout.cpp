@@ -1,7 +1,6 @@
 // Creating and placing the controls of the main window.
 #include "grid/frmMain.h"
 
-#include "details/frmDetails.h"
 #include "ui/Lists.h"
 #include "ui/Widgets.h"
 
@@ -19,19 +18,18 @@ const QColor kFormBackground(244, 244, 244);
 const QColor kRowFrameBackground(225, 225, 225);
 const QColor kCaptionBlue(0, 0, 128);
 constexpr int kLineHeight = 315;
+// Left edges of the X, Y and Z value columns; each axis's points column follows 525 twips on.
+constexpr std::array<int, 3> kValueLeft{10185, 11445, 12705};
 
 QString indexedName(const char* base, int index)
 {
-    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(index);
+    return ui::controlName(QLatin1String(base), index);
 }
 
 template <class W>
 W* make(QWidget* parent, const QString& name, int left, int top, int width, int height = kLineHeight)
 {
-    auto* widget = new W(parent);
-    widget->setObjectName(name);
-    ui::placeTwips(widget, left, top, width, height);
-    return widget;
+    return ui::makeControl<W>(parent, name, left, top, width, height);
 }
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
@@ -109,24 +107,24 @@ void frmMain::buildHeader()
     white.setColor(QPalette::Window, Qt::white);
     band->setPalette(white);
 
-    cboSprache = dropDown(this, QStringLiteral("cboSprache"), 210, 180, 1275, true);
-    btnSpracheGo = make<QPushButton>(this, QStringLiteral("btnSpracheGo"), 1470, 165, 435, 330);
-    btnSpracheGo->setText(QStringLiteral("Go"));
+    m_cboSprache = dropDown(this, QStringLiteral("cboSprache"), 210, 180, 1275, true);
+    m_btnSpracheGo = make<QPushButton>(this, QStringLiteral("btnSpracheGo"), 1470, 165, 435, 330);
+    m_btnSpracheGo->setText(QStringLiteral("Go"));
 
-    lblTitel = label(this, QStringLiteral("lblTitel"), QString(), 0, 795, 15270, 360, Qt::AlignCenter);
-    QFont titleFont = lblTitel->font();
+    m_lblTitel = label(this, QStringLiteral("lblTitel"), QString(), 0, 795, 15270, 360, Qt::AlignCenter);
+    QFont titleFont = m_lblTitel->font();
     titleFont.setBold(true);
     titleFont.setPointSize(10);
-    lblTitel->setFont(titleFont);
+    m_lblTitel->setFont(titleFont);
 
-    lblFirma = label(this, QStringLiteral("lblFirma"), QString(), 210, 1260, 930);
-    txtFirma = textBox(this, QStringLiteral("txtFirma"), 1155, 1260, 2955, 30);
-    lblFahrer = label(this, QStringLiteral("lblFahrer"), QString(), 4410, 1260, 1350);
-    txtFahrer = textBox(this, QStringLiteral("txtFahrer"), 5775, 1260, 2790, 30);
-    lblFahrererfahrung = label(this, QStringLiteral("lblFahrererfahrung"), QString(), 8580, 1260, 2640);
-    cboFahrererfahrung = dropDown(this, QStringLiteral("cboFahrererfahrung"), 11235, 1260, 2535, false);
-    txtDatum = textBox(this, QStringLiteral("txtDatum"), 13965, 1260, 1170, 0);
-    txtDatum->setAlignment(Qt::AlignCenter);
+    m_lblFirma = label(this, QStringLiteral("lblFirma"), QString(), 210, 1260, 930);
+    m_txtFirma = textBox(this, QStringLiteral("txtFirma"), 1155, 1260, 2955, 30);
+    m_lblFahrer = label(this, QStringLiteral("lblFahrer"), QString(), 4410, 1260, 1350);
+    m_txtFahrer = textBox(this, QStringLiteral("txtFahrer"), 5775, 1260, 2790, 30);
+    m_lblFahrererfahrung = label(this, QStringLiteral("lblFahrererfahrung"), QString(), 8580, 1260, 2640);
+    m_cboFahrererfahrung = dropDown(this, QStringLiteral("cboFahrererfahrung"), 11235, 1260, 2535, false);
+    m_txtDatum = textBox(this, QStringLiteral("txtDatum"), 13965, 1260, 1170, 0);
+    m_txtDatum->setAlignment(Qt::AlignCenter);
 }
 
 void frmMain::buildHeadings()
@@ -136,32 +134,26 @@ void frmMain::buildHeadings()
     constexpr int top = 1700;
     constexpr int height = 900;
     const Qt::Alignment bottom = Qt::AlignLeft | Qt::AlignBottom;
-    lblMesswertQuelle = label(this, QStringLiteral("lblMesswertQuelle"), {}, x0 + 105, top, 1250, height, bottom);
-    lblMaschinenfamilie = label(this, QStringLiteral("lblMaschinenfamilie"), {}, x0 + 1365, top, 1695, height, bottom);
-    lblMaschinentyp = label(this, QStringLiteral("lblMaschinentyp"), {}, x0 + 3150, top, 2850, height, bottom);
-    lblArbeitszyklus = label(this, QStringLiteral("lblArbeitszyklus"), {}, x0 + 6090, top, 2010, height, bottom);
-    lblBetriebsbedingungen =
+    m_lblMesswertQuelle = label(this, QStringLiteral("lblMesswertQuelle"), {}, x0 + 105, top, 1250, height, bottom);
+    m_lblMaschinenfamilie = label(this, QStringLiteral("lblMaschinenfamilie"), {}, x0 + 1365, top, 1695, height, bottom);
+    m_lblMaschinentyp = label(this, QStringLiteral("lblMaschinentyp"), {}, x0 + 3150, top, 2850, height, bottom);
+    m_lblArbeitszyklus = label(this, QStringLiteral("lblArbeitszyklus"), {}, x0 + 6090, top, 2010, height, bottom);
+    m_lblBetriebsbedingungen =
         label(this, QStringLiteral("lblBetriebsbedingungen"), {}, x0 + 8190, top, 1100, height, bottom);
-    lblEinwirkungsdauer = label(this, QStringLiteral("lblEinwirkungsdauer"), {}, x0 + 9345, top, 830, height, bottom);
-    for (QLabel* heading : {lblMesswertQuelle, lblMaschinenfamilie, lblMaschinentyp, lblArbeitszyklus,
-                            lblBetriebsbedingungen, lblEinwirkungsdauer})
+    m_lblEinwirkungsdauer = label(this, QStringLiteral("lblEinwirkungsdauer"), {}, x0 + 9345, top, 830, height, bottom);
+    for (QLabel* heading : {m_lblMesswertQuelle, m_lblMaschinenfamilie, m_lblMaschinentyp, m_lblArbeitszyklus,
+                            m_lblBetriebsbedingungen, m_lblEinwirkungsdauer})
         heading->setWordWrap(true);
 
-    const std::array<int, 3> valueLeft{10185, 11445, 12705};
     const std::array<const char*, 3> axisNames{"lblXAchse", "lblYAchse", "lblZAchse"};
-    std::array<QLabel*, 3> axisLabels{};
     for (int axis = 0; axis < 3; ++axis) {
-        const int left = x0 + valueLeft[axis];
-        axisLabels[axis] = label(this, QLatin1String(axisNames[axis]), {}, left, 2000, 1000, 280, Qt::AlignCenter);
+        const int left = x0 + kValueLeft[axis];
+        m_lblAchse[axis] = label(this, QLatin1String(axisNames[axis]), {}, left, 2000, 1000, 280, Qt::AlignCenter);
+        makeBold(m_lblAchse[axis]);
         label(this, indexedName("Label2", axis), QStringLiteral("m/s²"), left, 2300, 500, 280, Qt::AlignCenter);
-        lblPunkteAchse[axis] = label(this, indexedName("lblPunkteAchse", axis), {}, left + 525, 2300, 500, 280,
-                                     Qt::AlignCenter);
+        m_lblPunkteAchse[axis] = label(this, indexedName("lblPunkteAchse", axis), {}, left + 525, 2300, 500, 280,
+                                       Qt::AlignCenter);
     }
-    lblXAchse = axisLabels[0];
-    lblYAchse = axisLabels[1];
-    lblZAchse = axisLabels[2];
-    for (QLabel* heading : axisLabels)
-        makeBold(heading);
 }
 
 void frmMain::buildRow(WorkRow& r)
@@ -179,30 +171,25 @@ void frmMain::buildRow(WorkRow& r)
     QFont plain = font();
     plain.setBold(false);
 
-    auto buildLine = [&](InputLine& line, const QString& s, int top, int optionTop) {
+    auto lineName = [i](const char* base, const QString& suffix) {
+        return ui::controlName(QLatin1String(base), suffix, i);
+    };
+    // Controls are made in tab order: option, machine columns, condition, duration, values.
+    auto buildLine = [&](InputLine& line, const QString& s, int top, int optionTop, auto makeMachineFields) {
+        const bool catalogueLine = s == QLatin1String("G");
         line.suffix = s;
-        auto name = [&](const char* base) { return QStringLiteral("%1_%2_%3").arg(QLatin1String(base), s).arg(i); };
-        line.optEingabe = make<QRadioButton>(frame, name("optEingabe"), 105, optionTop, 1275, 225);
-        if (s == QLatin1String("G")) {
-            line.MaschinenFamilie = dropDown(frame, name("MaschinenFamilie"), 1365, top, 1695, true);
-            line.MaschinenTyp = dropDown(frame, name("MaschinenTyp"), 3150, top, 2850, true);
-            line.Arbeitszyklus = dropDown(frame, name("Arbeitszyklus"), 6090, top, 2010, true);
-        } else {
-            line.MaschinenFamilie = textBox(frame, name("MaschinenFamilie"), 1365, top, 1695, 20);
-            line.MaschinenTyp = textBox(frame, name("MaschinenTyp"), 3150, top, 2850, 34);
-            line.Arbeitszyklus = textBox(frame, name("Arbeitszyklus"), 6090, top, 2010, 24);
-        }
-        line.Betriebsbedingung = dropDown(frame, name("Betriebsbedingung"), 8190, top, 855, false);
-        line.Einwirkungsdauer = dropDown(frame, name("Einwirkungsdauer"), 9345, top, 540, false);
+        line.optEingabe = make<QRadioButton>(frame, lineName("optEingabe", s), 105, optionTop, 1275, 225);
+        makeMachineFields(s, top);
+        line.Betriebsbedingung = dropDown(frame, lineName("Betriebsbedingung", s), 8190, top, 855, false);
+        line.Einwirkungsdauer = dropDown(frame, lineName("Einwirkungsdauer", s), 9345, top, 540, false);
         const std::array<const char*, 3> values{"MesswertX", "MesswertY", "MesswertZ"};
         const std::array<const char*, 3> points{"PunkteX", "PunkteY", "PunkteZ"};
-        const std::array<int, 3> valueLeft{10185, 11445, 12705};
         for (int axis = 0; axis < 3; ++axis) {
-            const bool catalogueLine = s == QLatin1String("G");
-            line.Messwert[axis] = textBox(frame, name(values[axis]), valueLeft[axis], top, 435, catalogueLine ? 0 : 4);
+            line.Messwert[axis] =
+                textBox(frame, lineName(values[axis], s), kValueLeft[axis], top, 435, catalogueLine ? 0 : 4);
             line.Messwert[axis]->setReadOnly(catalogueLine);
             line.Messwert[axis]->setAlignment(Qt::AlignCenter);
-            line.Punkte[axis] = textBox(frame, name(points[axis]), valueLeft[axis] + 525, top, 435, 0);
+            line.Punkte[axis] = textBox(frame, lineName(points[axis], s), kValueLeft[axis] + 525, top, 435, 0);
             line.Punkte[axis]->setReadOnly(true);
             line.Punkte[axis]->setAlignment(Qt::AlignCenter);
         }
@@ -214,8 +201,16 @@ void frmMain::buildRow(WorkRow& r)
         optionPalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
         line.optEingabe->setPalette(optionPalette);
     };
-    buildLine(r.G, QStringLiteral("G"), 210, 255);
-    buildLine(r.E, QStringLiteral("E"), 540, 585);
+    buildLine(r.G, QStringLiteral("G"), 210, 255, [&](const QString& s, int top) {
+        r.G.MaschinenFamilie = dropDown(frame, lineName("MaschinenFamilie", s), 1365, top, 1695, true);
+        r.G.MaschinenTyp = dropDown(frame, lineName("MaschinenTyp", s), 3150, top, 2850, true);
+        r.G.Arbeitszyklus = dropDown(frame, lineName("Arbeitszyklus", s), 6090, top, 2010, true);
+    });
+    buildLine(r.E, QStringLiteral("E"), 540, 585, [&](const QString& s, int top) {
+        r.E.MaschinenFamilie = textBox(frame, lineName("MaschinenFamilie", s), 1365, top, 1695, 20);
+        r.E.MaschinenTyp = textBox(frame, lineName("MaschinenTyp", s), 3150, top, 2850, 34);
+        r.E.Arbeitszyklus = textBox(frame, lineName("Arbeitszyklus", s), 6090, top, 2010, 24);
+    });
 
     r.lblStatus = label(frame, indexedName("lblStatus", i), {}, 13650, 420, 330, 330, Qt::AlignCenter);
     QFont symbols(QStringLiteral("DejaVu Sans"), 12);
@@ -227,35 +222,35 @@ void frmMain::buildRow(WorkRow& r)
     r.btnBerechnenZeile = make<QPushButton>(frame, indexedName("btnBerechnenZeile", i), 13965, 540, 960);
     r.btnResetZeile->setFont(plain);
     r.btnBerechnenZeile->setFont(plain);
-    r.neutraliseWorkingFields();
+    r.working.neutralise();
 }
 
 void frmMain::buildResults()
 {
-    lblZwischenergebnis = label(this, QStringLiteral("lblZwischenergebnis"), {}, 210, 8085, 1900);
-    lblSummeAllerArbeitszyklen =
+    m_lblZwischenergebnis = label(this, QStringLiteral("lblZwischenergebnis"), {}, 210, 8085, 1900);
+    m_lblSummeAllerArbeitszyklen =
         label(this, QStringLiteral("lblSummeAllerArbeitszyklen"), {}, 2100, 8085, 3300, 520, Qt::AlignLeft | Qt::AlignTop);
-    lblEndergebnis = label(this, QStringLiteral("lblEndergebnis"), {}, 210, 9135, 1900);
-    makeBold(lblZwischenergebnis);
-    makeBold(lblEndergebnis);
+    m_lblEndergebnis = label(this, QStringLiteral("lblEndergebnis"), {}, 210, 9135, 1900);
+    makeBold(m_lblZwischenergebnis);
+    makeBold(m_lblEndergebnis);
 
     const Qt::Alignment bottomCentre = Qt::AlignHCenter | Qt::AlignBottom;
-    lblSumDauer = label(this, QStringLiteral("lblSumDauer"), {}, 5400, 8085, 1150, 520, bottomCentre);
-    lblAnzahlZyklen = label(this, QStringLiteral("lblAnzahlZyklen"), {}, 6450, 8085, 1000, 520, bottomCentre);
-    for (QLabel* heading : {lblSumDauer, lblAnzahlZyklen})
+    m_lblSumDauer = label(this, QStringLiteral("lblSumDauer"), {}, 5400, 8085, 1150, 520, bottomCentre);
+    m_lblAnzahlZyklen = label(this, QStringLiteral("lblAnzahlZyklen"), {}, 6450, 8085, 1000, 520, bottomCentre);
+    for (QLabel* heading : {m_lblSumDauer, m_lblAnzahlZyklen})
         heading->setWordWrap(true);
-    txtDauerSum = resultField(this, "txtDauerSum", 5775, 8610, 435);
-    txtAnzSum = resultField(this, "txtAnzSum", 6720, 8610, 435);
+    m_txtDauerSum = resultField(this, "txtDauerSum", 5775, 8610, 435);
+    m_txtAnzSum = resultField(this, "txtAnzSum", 6720, 8610, 435);
 
     const std::array<int, 3> a8Left{7560, 8925, 10290};
     const std::array<const char*, 3> subscripts{"(8) x", "(8) y", "(8) z"};
     const std::array<int, 3> unitIndex{0, 5, 2};
-    txtA8X = resultField(this, "txtA8X", a8Left[0], 8610, 540);
-    txtA8Y = resultField(this, "txtA8Y", a8Left[1], 8610, 540);
-    txtA8Z = resultField(this, "txtA8Z", a8Left[2], 8610, 540);
-    txtPunkteGesX = resultField(this, "txtPunkteGesX", a8Left[0] + 630, 8610, 540);
-    txtPunkteGesY = resultField(this, "txtPunkteGesY", a8Left[1] + 630, 8610, 540);
-    txtPunkteGesZ = resultField(this, "txtPunkteGesZ", a8Left[2] + 630, 8610, 540);
+    m_txtA8X = resultField(this, "txtA8X", a8Left[0], 8610, 540);
+    m_txtA8Y = resultField(this, "txtA8Y", a8Left[1], 8610, 540);
+    m_txtA8Z = resultField(this, "txtA8Z", a8Left[2], 8610, 540);
+    m_txtPunkteGesX = resultField(this, "txtPunkteGesX", a8Left[0] + 630, 8610, 540);
+    m_txtPunkteGesY = resultField(this, "txtPunkteGesY", a8Left[1] + 630, 8610, 540);
+    m_txtPunkteGesZ = resultField(this, "txtPunkteGesZ", a8Left[2] + 630, 8610, 540);
     QFont subscriptFont = font();
     subscriptFont.setPointSize(6);
     for (int axis = 0; axis < 3; ++axis) {
@@ -266,28 +261,28 @@ void frmMain::buildResults()
               Qt::AlignLeft | Qt::AlignBottom)->setFont(subscriptFont);
         label(this, indexedName("lblms2", unitIndex[axis]), QStringLiteral("m/s²"), left, 8925, 540, 240,
               Qt::AlignCenter)->setFont(subscriptFont);
-        lblPunkteErgebnis[axis] = label(this, indexedName("lblPunkteErgebnis", axis), {}, left + 630, 8300, 540,
+        m_lblPunkteErgebnis[axis] = label(this, indexedName("lblPunkteErgebnis", axis), {}, left + 630, 8300, 540,
                                         300, bottomCentre);
     }
 
-    lblGesamtpunktezahl = label(this, QStringLiteral("lblGesamtpunktezahl"), {}, 4200, 9240, 4900, kLineHeight,
+    m_lblGesamtpunktezahl = label(this, QStringLiteral("lblGesamtpunktezahl"), {}, 4200, 9240, 4900, kLineHeight,
                                 Qt::AlignRight | Qt::AlignVCenter);
     label(this, indexedName("Label10", 3), QStringLiteral("P"), 9250, 9200, 180, 330, Qt::AlignRight | Qt::AlignVCenter);
     label(this, indexedName("Label10", 4), QStringLiteral("E,total"), 9430, 9300, 520, 260,
           Qt::AlignLeft | Qt::AlignBottom)->setFont(subscriptFont);
     label(this, indexedName("Label10", 5), QStringLiteral("="), 9950, 9240, 200, kLineHeight, Qt::AlignCenter);
-    txtPktMax = resultField(this, "txtPktMax", 10185, 9240, 1275);
+    m_txtPktMax = resultField(this, "txtPktMax", 10185, 9240, 1275);
 
-    lblTaeglicheSchwingungsbelastung =
+    m_lblTaeglicheSchwingungsbelastung =
         label(this, QStringLiteral("lblTaeglicheSchwingungsbelastung"), {}, 3300, 9660, 5800, kLineHeight,
               Qt::AlignRight | Qt::AlignVCenter);
     label(this, indexedName("Label10", 6), QStringLiteral("A"), 9250, 9620, 180, 330, Qt::AlignRight | Qt::AlignVCenter);
     label(this, indexedName("Label10", 7), QStringLiteral("(8)"), 9430, 9720, 520, 260,
           Qt::AlignLeft | Qt::AlignBottom)->setFont(subscriptFont);
     label(this, indexedName("Label10", 8), QStringLiteral("="), 9950, 9660, 200, kLineHeight, Qt::AlignCenter);
-    txtA8Max = resultField(this, "txtA8Max", 10185, 9660, 1275);
-    makeBold(txtPktMax);
-    makeBold(txtA8Max);
+    m_txtA8Max = resultField(this, "txtA8Max", 10185, 9660, 1275);
+    makeBold(m_txtPktMax);
+    makeBold(m_txtA8Max);
 }
 
 void frmMain::buildCommands()
@@ -297,15 +292,17 @@ void frmMain::buildCommands()
         makeBold(b);
         return b;
     };
-    btnDetails = button("btnDetails", 12120, 8190);
-    btnBerechnen = button("btnBerechnen", 13605, 8190);
-    btnDrucken = button("btnDrucken", 12120, 8820);
-    btnReset = button("btnReset", 13605, 8820);
-    btnAnleitung = button("btnAnleitung", 12120, 9450);
-    btnExit = button("btnExit", 13605, 9450);
-    connect(btnBerechnen, &QPushButton::clicked, this, [this] { btnBerechnen_Click(); });
-    connect(btnReset, &QPushButton::clicked, this, [this] { btnReset_Click(); });
-    connect(btnDetails, &QPushButton::clicked, this, [this] { btnDetails_Click(); });
+    m_btnDetails = button("btnDetails", 12120, 8190);
+    m_btnBerechnen = button("btnBerechnen", 13605, 8190);
+    m_btnDrucken = button("btnDrucken", 12120, 8820);
+    m_btnReset = button("btnReset", 13605, 8820);
+    m_btnAnleitung = button("btnAnleitung", 12120, 9450);
+    m_btnExit = button("btnExit", 13605, 9450);
+    connect(m_btnBerechnen, &QPushButton::clicked, this, [this] { btnBerechnen_Click(); });
+    connect(m_btnReset, &QPushButton::clicked, this, [this] { btnReset_Click(); });
+    connect(m_btnDetails, &QPushButton::clicked, this, [this] { btnDetails_Click(); });
+    connect(m_btnDrucken, &QPushButton::clicked, this, [this] { btnDrucken_Click(); });
+    connect(m_btnAnleitung, &QPushButton::clicked, this, [this] { btnAnleitung_Click(); });
 
     label(this, QStringLiteral("lblVersion"), QStringLiteral("Zelvaro %1").arg(QLatin1String(ZELVARO_VERSION)), 210,
           9800, 3000, 280);

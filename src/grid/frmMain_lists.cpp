@@ -13,11 +13,6 @@
 
 namespace {
 
-QComboBox* list(QWidget* widget)
-{
-    return static_cast<QComboBox*>(widget);
-}
-
 // The code of the selected entry, or nothing when no entry is selected: the
 // validate events end silently then.
 std::optional<int> selectedCode(const QComboBox* list)
@@ -41,13 +36,24 @@ QString languageText()
     return QString::number(bytSprachNr);
 }
 
+// The type and work-cycle fills: the list is emptied first; a code outside its
+// range gives the fixed message and leaves it empty.
+template <class Fill>
+void fillCascadeList(QComboBox* list, int code, int highestCode, const char* unknownCode, Fill fill)
+{
+    list->clear();
+    if (code < 1 || code > highestCode) {
+        ui::msgBox(QLatin1String(unknownCode));
+        return;
+    }
+    fill();
+}
+
 }  // namespace
 
 void frmMain::subFuellBetriebsbedingung(quint8 r, quint8 language, const QString& suffix)
 {
     ui::guard(QStringLiteral("subFuellBetriebsbedingung"), [&] {
-        if (suffix != QLatin1String("G") && suffix != QLatin1String("E"))
-            ui::raise(ui::ErrInvalidIndex);
         catalogue::fillConditions(row(r).line(suffix).Betriebsbedingung, language);
     });
 }
@@ -55,8 +61,6 @@ void frmMain::subFuellBetriebsbedingung(quint8 r, quint8 language, const QString
 void frmMain::subFuellEinwirkungsdauer(quint8 r, const QString& suffix)
 {
     ui::guard(QStringLiteral("subFuellEinwirkungsdauer"), [&] {
-        if (suffix != QLatin1String("G") && suffix != QLatin1String("E"))
-            ui::raise(ui::ErrInvalidIndex);
         catalogue::fillDurations(row(r).line(suffix).Einwirkungsdauer);
     });
 }
@@ -64,44 +68,36 @@ void frmMain::subFuellEinwirkungsdauer(quint8 r, const QString& suffix)
 void frmMain::subFuellMaschinenfamilie(quint8 r, quint8 language)
 {
     ui::guard(QStringLiteral("subFuellMaschinenfamilie"), [&] {
-        catalogue::fillFamilies(list(row(r).G.MaschinenFamilie), language);
+        catalogue::fillFamilies(row(r).G.MaschinenFamilie, language);
     });
 }
 
 void frmMain::subFuellMaschinentyp(quint8 r, const QString& language, quint8 family)
 {
     ui::guard(QStringLiteral("subFuellMaschinentyp"), [&] {
-        QComboBox* types = list(row(r).G.MaschinenTyp);
-        types->clear();
-        if (family < 1 || family > catalogue::kFamilies) {
-            ui::msgBox(QStringLiteral("Unbekannte Maschinenfamilie"));
-            return;
-        }
-        catalogue::fillTypes(types, languageFromText(language), family);
+        QComboBox* types = row(r).G.MaschinenTyp;
+        fillCascadeList(types, family, catalogue::kFamilies, "Unbekannte Maschinenfamilie",
+                        [&] { catalogue::fillTypes(types, languageFromText(language), family); });
     });
 }
 
 void frmMain::subFuellArbeitszyklus(quint8 r, const QString& language, quint8 type)
 {
     ui::guard(QStringLiteral("subFuellArbeitszyklus"), [&] {
-        QComboBox* cycles = list(row(r).G.Arbeitszyklus);
-        cycles->clear();
-        if (type < 1 || type > catalogue::kTypes) {
-            ui::msgBox(QStringLiteral("Unbekannter Maschinentyp"));
-            return;
-        }
-        catalogue::fillWorkCycles(cycles, languageFromText(language), type);
+        QComboBox* cycles = row(r).G.Arbeitszyklus;
+        fillCascadeList(cycles, type, catalogue::kTypes, "Unbekannter Maschinentyp",
+                        [&] { catalogue::fillWorkCycles(cycles, languageFromText(language), type); });
     });
 }
 
 void frmMain::MaschinenFamilie_G_Validate(int r)
 {
     ui::guard(QStringLiteral("MaschinenFamilie_G_Validate"), [&] {
-        const std::optional<int> family = selectedCode(list(row(r).G.MaschinenFamilie));
+        const std::optional<int> family = selectedCode(row(r).G.MaschinenFamilie);
         if (!family)
             return;
-        subFuellMaschinentyp(r, languageText(), ui::toByte(*family));
-        list(row(r).G.Arbeitszyklus)->clear();
+        subFuellMaschinentyp(ui::toByte(r), languageText(), ui::toByte(*family));
+        row(r).G.Arbeitszyklus->clear();
         subSetzeStatus(r, QStringLiteral("Normal"));
         subLoescheErgebnis();
     });
@@ -110,10 +106,10 @@ void frmMain::MaschinenFamilie_G_Validate(int r)
 void frmMain::MaschinenTyp_G_Validate(int r)
 {
     ui::guard(QStringLiteral("MaschinenTyp_G_Validate"), [&] {
-        const std::optional<int> type = selectedCode(list(row(r).G.MaschinenTyp));
+        const std::optional<int> type = selectedCode(row(r).G.MaschinenTyp);
         if (!type)
             return;
-        subFuellArbeitszyklus(r, languageText(), ui::toByte(*type));
+        subFuellArbeitszyklus(ui::toByte(r), languageText(), ui::toByte(*type));
         subSetzeStatus(r, QStringLiteral("Normal"));
         subLoescheErgebnis();
     });

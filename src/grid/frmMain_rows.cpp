@@ -1,8 +1,9 @@
-// Input modes: switching the lines of a row on and off.
+// The rows: lookup, their signals, and switching their lines on and off.
 #include "grid/frmMain.h"
 
 #include "texts/modTexte.h"
 #include "ui/ErrorGuard.h"
+#include "ui/Regional.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -23,28 +24,28 @@ void clearOption(QRadioButton* option)
     option->blockSignals(blocked);
 }
 
-void emptyField(QWidget* field)
-{
-    if (auto* list = qobject_cast<QComboBox*>(field))
-        list->clear();
-    else if (auto* text = qobject_cast<QLineEdit*>(field))
-        text->setText(QString());
-}
-
 }  // namespace
 
 WorkRow& frmMain::row(int number)
 {
-    if (number < 1 || number > kRows)
-        ui::raise(ui::ErrInvalidIndex);
-    return m_rows[number - 1];
+    return const_cast<WorkRow&>(std::as_const(*this).row(number));
 }
 
 const WorkRow& frmMain::row(int number) const
 {
     if (number < 1 || number > kRows)
         ui::raise(ui::ErrInvalidIndex);
-    return m_rows[number - 1];
+    return m_rows[static_cast<std::size_t>(number - 1)];
+}
+
+WorkingFields& frmMain::workingFields(int number)
+{
+    return row(number).working;
+}
+
+const WorkingFields& frmMain::workingFields(int number) const
+{
+    return row(number).working;
 }
 
 bool frmMain::rowInUse(int number) const
@@ -54,22 +55,49 @@ bool frmMain::rowInUse(int number) const
     return !(ui::backColor(r.G.Einwirkungsdauer) == off && ui::backColor(r.E.Einwirkungsdauer) == off);
 }
 
+void frmMain::connectRow(WorkRow& r)
+{
+    const int i = r.number;
+    connect(r.G.optEingabe, &QRadioButton::toggled, this, [this, i](bool checked) {
+        if (checked)
+            optEingabe_G_Click(i);
+    });
+    connect(r.E.optEingabe, &QRadioButton::toggled, this, [this, i](bool checked) {
+        if (checked)
+            optEingabe_E_Click(i);
+    });
+    ui::onFocusLeave(r.G.MaschinenFamilie, [this, i] { MaschinenFamilie_G_Validate(i); });
+    ui::onFocusLeave(r.G.MaschinenTyp, [this, i] { MaschinenTyp_G_Validate(i); });
+    ui::onFocusLeave(r.G.Arbeitszyklus, [this, i] { Arbeitszyklus_G_Validate(i); });
+    ui::onFocusLeave(r.G.Betriebsbedingung, [this, i] { Betriebsbedingung_G_Validate(i); });
+    ui::onFocusLeave(r.G.Einwirkungsdauer, [this, i] { Einwirkungsdauer_G_Validate(i); });
+    ui::onFocusLeave(r.E.Einwirkungsdauer, [this, i] { Einwirkungsdauer_E_Validate(i); });
+    for (int a = 0; a < 3; ++a) {
+        const auto axis = static_cast<Axis>(a);
+        connect(r.E.Messwert[axis], &QLineEdit::textChanged, this, [this, i, axis] { Messwert_E_Change(i, axis); });
+        ui::onFocusLeave(r.E.Messwert[axis], [this, i, axis] { Messwert_E_LostFocus(i, axis); });
+    }
+    connect(r.btnResetZeile, &QPushButton::clicked, this, [this, i] { btnResetZeile_Click(i); });
+    connect(r.btnBerechnenZeile, &QPushButton::clicked, this, [this, i] { btnBerechnenZeile_Click(i); });
+}
+
 void frmMain::optEingabe_G_Click(int r)
 {
-    ui::guard(ui::indexed(QStringLiteral("optEingabe_G_Click"), r), [&] {
-        subZeilenEinAus(r, QStringLiteral("G"), true, true);
-        subZeilenEinAus(r, QStringLiteral("E"), false, true);
-        row(r).G.MaschinenFamilie->setFocus(Qt::OtherFocusReason);
-        subLoescheErgebnis();
-    });
+    switchInputMode(QStringLiteral("optEingabe_G_Click"), r, QStringLiteral("G"), QStringLiteral("E"));
 }
 
 void frmMain::optEingabe_E_Click(int r)
 {
-    ui::guard(ui::indexed(QStringLiteral("optEingabe_E_Click"), r), [&] {
-        subZeilenEinAus(r, QStringLiteral("E"), true, true);
-        subZeilenEinAus(r, QStringLiteral("G"), false, true);
-        row(r).E.MaschinenFamilie->setFocus(Qt::OtherFocusReason);
+    switchInputMode(QStringLiteral("optEingabe_E_Click"), r, QStringLiteral("E"), QStringLiteral("G"));
+}
+
+void frmMain::switchInputMode(const QString& routine, int r, const QString& on, const QString& off)
+{
+    ui::guard(ui::indexed(routine, r), [&] {
+        const quint8 number = ui::toByte(r);
+        subZeilenEinAus(number, on, true, true);
+        subZeilenEinAus(number, off, false, true);
+        row(r).line(on).machineFields()[0]->setFocus(Qt::OtherFocusReason);
         subLoescheErgebnis();
     });
 }
@@ -78,47 +106,41 @@ void frmMain::subZeilenEinAus(quint8 number, const QString& suffix, bool on, boo
 {
     ui::guard(QStringLiteral("subZeilenEinAus"), [&] {
         WorkRow& r = row(number);
-        const bool catalogueLine = suffix == QLatin1String("G");
-        const bool ownLine = suffix == QLatin1String("E");
-        if (catalogueLine || ownLine) {
-            InputLine& line = r.line(suffix);
-            for (QWidget* field : line.fields())
-                field->setEnabled(on);
-            if (on) {
-                subFuellBetriebsbedingung(number, bytSprachNr, suffix);
-                subFuellEinwirkungsdauer(number, suffix);
-                if (catalogueLine)
-                    subFuellMaschinenfamilie(number, bytSprachNr);
-            } else {
-                clearOption(line.optEingabe);
-                line.Betriebsbedingung->clear();
-                line.Einwirkungsdauer->clear();
-                for (int axis = 0; axis < 3; ++axis) {
-                    line.Messwert[axis]->setText(QString());
-                    line.Punkte[axis]->setText(QString());
-                }
-                emptyField(line.MaschinenFamilie);
-                emptyField(line.MaschinenTyp);
-                emptyField(line.Arbeitszyklus);
+        InputLine& line = r.line(suffix);
+        const bool catalogueLine = &line == &r.G;
+        for (QWidget* field : line.fields())
+            field->setEnabled(on);
+        if (on) {
+            subFuellBetriebsbedingung(number, bytSprachNr, suffix);
+            subFuellEinwirkungsdauer(number, suffix);
+            if (catalogueLine)
+                subFuellMaschinenfamilie(number, bytSprachNr);
+        } else {
+            clearOption(line.optEingabe);
+            line.Betriebsbedingung->clear();
+            line.Einwirkungsdauer->clear();
+            for (std::size_t axis = 0; axis < 3; ++axis) {
+                line.Messwert[axis]->setText(QString());
+                line.Punkte[axis]->setText(QString());
             }
+            line.emptyMachineFields();
+        }
 
-            const QColor off = ui::buttonFace();
-            const QColor required = on ? ui::lightYellow() : off;
-            const QColor optional = on ? (catalogueLine ? ui::lightYellow() : ui::windowBackground()) : off;
-            const QColor fixed = on ? ui::lightGrey() : off;
-            ui::setBackColor(line.MaschinenFamilie, optional);
-            ui::setBackColor(line.MaschinenTyp, optional);
-            ui::setBackColor(line.Arbeitszyklus, optional);
-            ui::setBackColor(line.Betriebsbedingung, optional);
-            ui::setBackColor(line.Einwirkungsdauer, required);
-            for (int axis = 0; axis < 3; ++axis) {
-                ui::setBackColor(line.Messwert[axis], on ? (catalogueLine ? ui::lightGrey() : ui::lightYellow()) : off);
-                ui::setBackColor(line.Punkte[axis], fixed);
-            }
+        const QColor off = ui::buttonFace();
+        const QColor required = on ? ui::lightYellow() : off;
+        const QColor optional = on ? (catalogueLine ? ui::lightYellow() : ui::windowBackground()) : off;
+        const QColor fixed = on ? ui::lightGrey() : off;
+        for (QWidget* field : line.machineFields())
+            ui::setBackColor(field, optional);
+        ui::setBackColor(line.Betriebsbedingung, optional);
+        ui::setBackColor(line.Einwirkungsdauer, required);
+        for (std::size_t axis = 0; axis < 3; ++axis) {
+            ui::setBackColor(line.Messwert[axis], on ? (catalogueLine ? ui::lightGrey() : ui::lightYellow()) : off);
+            ui::setBackColor(line.Punkte[axis], fixed);
         }
         r.btnResetZeile->setEnabled(rowButtons);
         r.btnBerechnenZeile->setEnabled(rowButtons);
         subSetzeStatus(number, QStringLiteral("Normal"));
-        r.neutraliseWorkingFields();
+        r.working.neutralise();
     });
 }

@@ -1,6 +1,8 @@
 // Typing the own measured values of a row.
 #include "grid/frmMain.h"
 
+#include "calculation/Measures.h"
+#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
 #include "ui/ErrorGuard.h"
 #include "ui/MsgBox.h"
@@ -13,21 +15,18 @@
 
 namespace {
 
-constexpr double kLowestValue = 0.0;
-constexpr double kHighestValue = 9.0;
-
 // The handlers' names as the error titles show them, lower-case y and z included.
 QString changeRoutine(Axis axis)
 {
     static const std::array<const char*, 3> names{"MesswertX_E_Change", "Messwerty_E_Change", "MesswertZ_E_Change"};
-    return QLatin1String(names[axis]);
+    return QLatin1String(names[static_cast<std::size_t>(axis)]);
 }
 
 QString lostFocusRoutine(Axis axis)
 {
     static const std::array<const char*, 3> names{"MesswertX_E_LostFocus", "MesswertY_E_LostFocus",
                                                   "Messwertz_E_LostFocus"};
-    return QLatin1String(names[axis]);
+    return QLatin1String(names[static_cast<std::size_t>(axis)]);
 }
 
 }  // namespace
@@ -54,12 +53,13 @@ void frmMain::Messwert_E_LostFocus(int r, Axis axis)
         const ui::Regional& settings = ui::regional();
         if (settings.isNumeric(text)) {
             const double value = settings.toDouble(text);
-            if (value >= kLowestValue && value <= kHighestValue)
+            if (value >= calculation::kLowestMesswert && value <= calculation::kHighestMesswert)
                 return;
         }
         ui::beep();
         ui::setBackColor(field, ui::lightRed());
-        ui::msgBox(modTexte::text(157), ui::MsgIcon::Critical, modTexte::text(153));
+        ui::msgBox(modTexte::text(modTexte::NurDezimalzahlenZwischen), ui::MsgIcon::Critical,
+                   modTexte::text(modTexte::FehlerhafteEingabe));
         // The focus is still on its way to the next control; send it back once it arrived.
         QPointer<QLineEdit> refused(field);
         QTimer::singleShot(0, field, [this, refused] {

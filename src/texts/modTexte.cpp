@@ -1,6 +1,9 @@
 #include "texts/modTexte.h"
 
 #include "texts/TexteSpalte.h"
+
+#include "calculation/Measures.h"
+#include "texts/TextEntries.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Regional.h"
 #include "ui/RuntimeError.h"
@@ -21,7 +24,8 @@ namespace detail {
 QString rejectedValueMessage(const QString& opening, const QString& middle, const QString& closing)
 {
     const ui::Regional& settings = ui::regional();
-    return opening + settings.fixed2(0) + middle + settings.fixed2(9) + closing;
+    return opening + settings.fixed2(calculation::kLowestMesswert) + middle
+           + settings.fixed2(calculation::kHighestMesswert) + closing;
 }
 
 }  // namespace detail
@@ -50,6 +54,11 @@ QString Texte(int language, int entry)
 QString text(int entry)
 {
     return Texte(bytSprachNr, entry);
+}
+
+QString rowFrameCaption(int language, int row)
+{
+    return QStringLiteral(" %1 %2 ").arg(Texte(language, Eingabe)).arg(row);
 }
 
 }  // namespace modTexte

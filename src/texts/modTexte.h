@@ -28,4 +28,8 @@ QString Texte(int language, int entry);
 // The entry in the current language bytSprachNr.
 QString text(int entry);
 
+// The caption of the frame of work-cycle row 1..5, " Eingabe 3 " in German,
+// in the main and the details window alike.
+QString rowFrameCaption(int language, int row);
+
 }  // namespace modTexte

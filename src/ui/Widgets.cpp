@@ -39,6 +39,16 @@ private:
 
 }  // namespace
 
+QString controlName(const QString& base, int index)
+{
+    return QStringLiteral("%1_%2").arg(base).arg(index);
+}
+
+QString controlName(const QString& base, const QString& suffix, int index)
+{
+    return QStringLiteral("%1_%2_%3").arg(base, suffix).arg(index);
+}
+
 int twips(int value)
 {
     return static_cast<int>(std::lround(value / 15.0));

@@ -1,15 +1,31 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
+#include <QWidget>
 #include <functional>
 
-class QWidget;
-
 namespace ui {
+
+// Object names: a single control is named by its base name; an element of a
+// control array by base, "_" and its index ("lblStatus_1"); a control of an
+// input line of a row puts the line's suffix between ("MaschinenFamilie_G_3").
+QString controlName(const QString& base, int index);
+QString controlName(const QString& base, const QString& suffix, int index);
 
 // Layout positions are designed in twips; 15 twips make one pixel at 96 dpi.
 int twips(int value);
 void placeTwips(QWidget* widget, int left, int top, int width, int height);
+
+// Makes a control of a window: created in parent, named, placed in twips.
+template <class W>
+W* makeControl(QWidget* parent, const QString& name, int left, int top, int width, int height)
+{
+    auto* control = new W(parent);
+    control->setObjectName(name);
+    placeTwips(control, left, top, width, height);
+    return control;
+}
 
 // Field colours of the program.
 QColor lightYellow();

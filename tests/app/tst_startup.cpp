@@ -49,9 +49,9 @@ QString captionOf(const frmMain* window, const QString& name)
 
 void pressGo(frmMDI& frame, const QString& language)
 {
-    QComboBox* list = frame.main()->cboSprache;
+    QComboBox* list = frame.main()->cboSprache();
     list->setCurrentIndex(list->findText(language));
-    QTest::mouseClick(frame.main()->btnSpracheGo, Qt::LeftButton);
+    QTest::mouseClick(driver::find<QPushButton>(frame.main(), QStringLiteral("btnSpracheGo")), Qt::LeftButton);
 }
 
 }  // namespace
@@ -84,13 +84,13 @@ private slots:
         QCOMPARE(frame->windowTitle(), QStringLiteral(" Zelvaro"));
         QCOMPARE(frame->objectName(), QStringLiteral("frmMDI"));
         frmMain* window = frame->main();
-        QCOMPARE(window->cboSprache->currentText(), QStringLiteral("Deutsch"));
-        QCOMPARE(driver::texts(window->cboSprache),
+        QCOMPARE(window->cboSprache()->currentText(), QStringLiteral("Deutsch"));
+        QCOMPARE(driver::texts(window->cboSprache()),
                  (QStringList{"Deutsch", "English", "Espaniol", "Francais", "Italiano"}));
-        QCOMPARE(driver::codes(window->cboSprache), (QList<int>{1, 2, 5, 3, 4}));
+        QCOMPARE(driver::codes(window->cboSprache()), (QList<int>{1, 2, 5, 3, 4}));
         QCOMPARE(int(bytSprachNr), 1);
         QCOMPARE(captionOf(window, QStringLiteral("btnExit")), QStringLiteral("Beenden"));
-        QCOMPARE(window->txtDatum->text(), ui::regional().shortDate(QDate::currentDate()));
+        QCOMPARE(window->txtDatum()->text(), ui::regional().shortDate(QDate::currentDate()));
         QVERIFY(!window->rowInUse(1));
         QCOMPARE(window->details()->cboZustandUntergrund(1)->count(), 7);
         QVERIFY(!window->details()->isVisible());
@@ -130,7 +130,7 @@ private slots:
         writeSettings(m_folder.path(), content);
         ui::MsgBoxRecorder boxes;
         auto frame = start(m_folder.path());
-        QCOMPARE(frame->main()->cboSprache->currentText(), language);
+        QCOMPARE(frame->main()->cboSprache()->currentText(), language);
         QCOMPARE(captionOf(frame->main(), QStringLiteral("btnExit")), exitCaption);
         QVERIFY(boxes.calls.isEmpty());
         // Reading never rewrites the file.
@@ -158,7 +158,7 @@ private slots:
         // The choice survives a restart.
         frame.reset();
         auto again = start(m_folder.path());
-        QCOMPARE(again->main()->cboSprache->currentText(), QStringLiteral("Francais"));
+        QCOMPARE(again->main()->cboSprache()->currentText(), QStringLiteral("Francais"));
         QCOMPARE(captionOf(again->main(), QStringLiteral("btnExit")), QStringLiteral("sortie"));
     }
 
@@ -167,9 +167,9 @@ private slots:
         auto frame = start(m_folder.path());
         frmMain* window = frame->main();
         QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_G_1")), Qt::LeftButton);
-        window->cboSprache->setCurrentIndex(-1);
+        window->cboSprache()->setCurrentIndex(-1);
         ui::MsgBoxRecorder boxes;
-        QTest::mouseClick(window->btnSpracheGo, Qt::LeftButton);
+        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnSpracheGo")), Qt::LeftButton);
         QCOMPARE(boxes.calls.size(), 1);
         QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <btnSpracheGo_Click>"));
         QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("381 => ")));
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("kv.inf")));
         ui::MsgBoxRecorder boxes;
         auto frame = start(folder.path());
-        QCOMPARE(frame->main()->cboSprache->currentText(), QStringLiteral("Deutsch"));
+        QCOMPARE(frame->main()->cboSprache()->currentText(), QStringLiteral("Deutsch"));
         pressGo(*frame, QStringLiteral("English"));
         QCOMPARE(captionOf(frame->main(), QStringLiteral("btnExit")), QStringLiteral("exit"));
         QVERIFY(boxes.calls.isEmpty());
@@ -236,12 +236,13 @@ private slots:
         auto frame = start(m_folder.path());
         pressGo(*frame, language);
         frmMain* window = frame->main();
+        QCOMPARE(window->spracheText(), language);
         QStringList shown;
         for (const char* name : {"btnBerechnen", "optEingabe_G_1", "fraEingabe_1", "lblSumDauer", "lblFahrererfahrung"})
             shown << captionOf(window, QLatin1String(name));
         QCOMPARE(shown, captions);
-        QCOMPARE(driver::texts(window->cboFahrererfahrung), experience);
-        QCOMPARE(window->cboFahrererfahrung->currentIndex(), -1);
+        QCOMPARE(driver::texts(window->cboFahrererfahrung()), experience);
+        QCOMPARE(window->cboFahrererfahrung()->currentIndex(), -1);
         QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_G_4")), Qt::LeftButton);
         QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("Betriebsbedingung_G_4"))), conditions);
         QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("Einwirkungsdauer_G_4"))),
@@ -253,7 +254,7 @@ private slots:
         auto frame = start(m_folder.path());
         frmMain* window = frame->main();
         frmDetails* details = window->details();
-        QTest::mouseClick(window->btnDetails, Qt::LeftButton);
+        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnDetails")), Qt::LeftButton);
         QVERIFY(details->isVisible());
         QVERIFY(!details->cboZustandUntergrund(3)->isEnabled());
         QCOMPARE(ui::backColor(details->txtAnmerkung(3)), ui::buttonFace());
@@ -261,17 +262,17 @@ private slots:
         QVERIFY(!details->isVisible());
 
         QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_E_3")), Qt::LeftButton);
-        QTest::mouseClick(window->btnDetails, Qt::LeftButton);
+        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnDetails")), Qt::LeftButton);
         QVERIFY(details->cboZustandUntergrund(3)->isEnabled());
         QCOMPARE(ui::backColor(details->txtAnmerkung(3)), ui::windowBackground());
         details->cboZustandUntergrund(3)->setCurrentIndex(details->cboZustandUntergrund(3)->findText("wellig"));
         QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
-        QTest::mouseClick(window->btnDetails, Qt::LeftButton);
+        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnDetails")), Qt::LeftButton);
         QCOMPARE(details->cboZustandUntergrund(3)->currentText(), QStringLiteral("wellig"));
         QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
 
         pressGo(*frame, QStringLiteral("English"));
-        QTest::mouseClick(window->btnDetails, Qt::LeftButton);
+        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnDetails")), Qt::LeftButton);
         QCOMPARE(details->windowTitle(), QStringLiteral(" details"));
         QCOMPARE(details->cboZustandUntergrund(3)->currentIndex(), -1);
         QCOMPARE(details->cboZustandUntergrund(3)->itemText(3), QStringLiteral("unlevel"));
@@ -284,9 +285,9 @@ private slots:
         auto frame = start(m_folder.path());
         QPointer<frmMain> window = frame->main();
         QPointer<frmDetails> details = window->details();
-        QTest::mouseClick(window->btnDetails, Qt::LeftButton);
+        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnDetails")), Qt::LeftButton);
         ui::MsgBoxRecorder boxes;
-        QTest::mouseClick(window->btnExit, Qt::LeftButton);
+        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnExit")), Qt::LeftButton);
         QVERIFY(!frame->isVisible());
         QVERIFY(!details);
         QTRY_VERIFY(!window);

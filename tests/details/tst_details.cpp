@@ -44,7 +44,7 @@ class DetailsTest : public QObject {
     template <class T = QWidget>
     T* child(const QString& control, int row = 0) const
     {
-        return m_window->findChild<T*>(row ? control + '_' + QString::number(row) : control);
+        return m_window->findChild<T*>(row ? ui::controlName(control, row) : control);
     }
     QComboBox* list(const QString& control, int row) const { return child<QComboBox>(control, row); }
     void reopen()

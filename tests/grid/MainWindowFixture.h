@@ -36,7 +36,7 @@ struct MainWindowFixture {
 
     QRadioButton* option(const char* suffix, int row) const
     {
-        return get<QRadioButton>(QStringLiteral("optEingabe_%1_%2").arg(QLatin1String(suffix)).arg(row));
+        return get<QRadioButton>(ui::controlName(QStringLiteral("optEingabe"), QLatin1String(suffix), row));
     }
     QComboBox* list(const char* name, int row) const { return get<QComboBox>(name, row); }
     QLineEdit* field(const char* name, int row) const { return get<QLineEdit>(name, row); }
@@ -75,12 +75,16 @@ struct MainWindowFixture {
         QApplication::processEvents();
     }
 
+    // The text of one result field, found by its name.
+    QString result(const char* name) const { return get<QLineEdit>(QLatin1String(name))->text(); }
+
+    // All ten result texts, for comparing a whole day result at once.
     QStringList results() const
     {
         QStringList texts;
         for (const char* name : {"txtAnzSum", "txtDauerSum", "txtPunkteGesX", "txtPunkteGesY", "txtPunkteGesZ",
                                  "txtPktMax", "txtA8X", "txtA8Y", "txtA8Z", "txtA8Max"})
-            texts << get<QLineEdit>(QLatin1String(name))->text();
+            texts << result(name);
         return texts;
     }
 };

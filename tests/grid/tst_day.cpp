@@ -28,7 +28,7 @@ private slots:
         f.calculate();
         QCOMPARE(f.results(), expected);
         QCOMPARE(f.status(1), QStringLiteral("\u2611"));
-        const WorkRow& r = f.window->row(1);
+        const WorkingFields& r = f.window->workingFields(1);
         QCOMPARE(r.txtAnzNr, QStringLiteral("1"));
         QCOMPARE(r.Messwert[AxisY], value(QStringLiteral("0.3")));
         QCOMPARE(r.txtDauer, QStringLiteral("8"));
@@ -43,11 +43,10 @@ private slots:
         f.calculate();
         QCOMPARE(f.field("PunkteX_E", 1)->text(), QStringLiteral("18"));
         QCOMPARE(f.field("PunkteX_E", 2)->text(), QStringLiteral("72"));
-        const QStringList r = f.results();
-        QCOMPARE(r[2], QStringLiteral("90"));
-        QCOMPARE(r[6], QStringLiteral("0.47"));
-        QCOMPARE(r[7], QStringLiteral("0.00"));
-        QCOMPARE(r[9], QStringLiteral("0.47"));
+        QCOMPARE(f.result("txtPunkteGesX"), QStringLiteral("90"));
+        QCOMPARE(f.result("txtA8X"), QStringLiteral("0.47"));
+        QCOMPARE(f.result("txtA8Y"), QStringLiteral("0.00"));
+        QCOMPARE(f.result("txtA8Max"), QStringLiteral("0.47"));
     }
 
     void whichRowsCount_data()
@@ -67,10 +66,10 @@ private slots:
         for (int row : rows)
             f.ownRow(row, QStringLiteral("0.1"), QStringLiteral("0.1"), QStringLiteral("0.1"), 8);
         f.calculate();
-        QCOMPARE(f.results()[0], count);
-        QCOMPARE(f.results()[1], hours);
+        QCOMPARE(f.result("txtAnzSum"), count);
+        QCOMPARE(f.result("txtDauerSum"), hours);
         for (int row = 1; row <= 5; ++row)
-            QCOMPARE(f.window->row(row).txtAnzNr, rows.contains(row) ? QStringLiteral("1") : QStringLiteral("0"));
+            QCOMPARE(f.window->workingFields(row).txtAnzNr, rows.contains(row) ? QStringLiteral("1") : QStringLiteral("0"));
     }
 
     void noCompleteRowEmptiesTheResult()
@@ -78,14 +77,14 @@ private slots:
         MainWindowFixture f;
         f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0.5"), QStringLiteral("0.5"), 8);
         f.calculate();
-        QVERIFY(!f.results()[0].isEmpty());
+        QVERIFY(!f.result("txtAnzSum").isEmpty());
         // A calculated value stays in the working fields only until the row stops being complete.
         driver::type(f.field("MesswertX_E", 1), QString());
         f.calculate();
         QCOMPARE(f.results(), QStringList(10, QString()));
         QCOMPARE(f.status(1), QStringLiteral("\u2610"));
-        QCOMPARE(f.window->row(1).Messwert[AxisY], QStringLiteral("0"));
-        QCOMPARE(f.window->row(1).txtAnzNr, QStringLiteral("0"));
+        QCOMPARE(f.window->workingFields(1).Messwert[AxisY], QStringLiteral("0"));
+        QCOMPARE(f.window->workingFields(1).txtAnzNr, QStringLiteral("0"));
     }
 
     void completenessVerdicts()
@@ -109,21 +108,21 @@ private slots:
         QCOMPARE(f.status(1), QStringLiteral("\u2610"));
         QVERIFY(!f.get("lblStatus", 1)->isEnabled());
         QVERIFY(f.field("MesswertX_G", 1)->text().isEmpty());
-        QCOMPARE(f.window->row(1).Messwert[AxisX], QStringLiteral("0"));
+        QCOMPARE(f.window->workingFields(1).Messwert[AxisX], QStringLiteral("0"));
         QCOMPARE(f.status(2), QStringLiteral("\u2610"));
         QCOMPARE(f.status(3), QStringLiteral("\u2611"));
         QCOMPARE(f.field("PunkteX_E", 3)->text(), QStringLiteral("0"));
         QCOMPARE(f.status(4), QString());
-        QCOMPARE(f.results()[0], QStringLiteral("1"));
-        QCOMPARE(f.results()[6], QStringLiteral("0.00"));
+        QCOMPARE(f.result("txtAnzSum"), QStringLiteral("1"));
+        QCOMPARE(f.result("txtA8X"), QStringLiteral("0.00"));
 
         driver::choose(f.list("Einwirkungsdauer_G", 1), 8);
         f.calculate();
         QCOMPARE(f.status(1), QStringLiteral("\u2611"));
         QCOMPARE(f.field("MesswertX_G", 1)->text(), QStringLiteral("0.30"));
         QCOMPARE(f.field("MesswertY_G", 1)->text(), QStringLiteral("0.31"));
-        QCOMPARE(f.window->row(1).Messwert[AxisX], QStringLiteral("0.3"));
-        QCOMPARE(f.window->row(1).txtDauer, QStringLiteral("8"));
+        QCOMPARE(f.window->workingFields(1).Messwert[AxisX], QStringLiteral("0.3"));
+        QCOMPARE(f.window->workingFields(1).txtDauer, QStringLiteral("8"));
         QCOMPARE(f.field("PunkteX_G", 1)->text(), QStringLiteral("36"));
     }
 
@@ -133,11 +132,11 @@ private slots:
         f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0"), QStringLiteral("0"), 8);
         f.ownRow(2, QStringLiteral("0.5"), QStringLiteral("0"), QStringLiteral("0"), 8);
         f.calculate();
-        f.window->row(2).txtAnzNr = QStringLiteral("0");
+        f.window->workingFields(2).txtAnzNr = QStringLiteral("0");
         QTest::mouseClick(f.get<QPushButton>("btnBerechnenZeile", 2), Qt::LeftButton);
         QCOMPARE(f.results(), QStringList(10, QString()));
-        QCOMPARE(f.window->row(2).txtAnzNr, QStringLiteral("1"));
-        QCOMPARE(f.window->row(1).txtAnzNr, QStringLiteral("1"));
+        QCOMPARE(f.window->workingFields(2).txtAnzNr, QStringLiteral("1"));
+        QCOMPARE(f.window->workingFields(1).txtAnzNr, QStringLiteral("1"));
         QCOMPARE(f.field("PunkteX_E", 2)->text(), QStringLiteral("100"));
     }
 
@@ -152,9 +151,9 @@ private slots:
         QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("6 => ")));
         QVERIFY(f.field("PunkteX_E", 1)->text().isEmpty());
         QCOMPARE(f.field("PunkteY_E", 1)->text(), QStringLiteral("100"));
-        QVERIFY(f.window->row(1).Punkte[AxisX].isEmpty());
+        QVERIFY(f.window->workingFields(1).Punkte[AxisX].isEmpty());
 
-        WorkRow& r = f.window->row(1);
+        WorkingFields& r = f.window->workingFields(1);
         r.txtAnzNr = QStringLiteral("1");
         r.Messwert = {QStringLiteral("10"), QStringLiteral("0.5"), QStringLiteral("0")};
         r.txtDauer = QStringLiteral("8");
@@ -186,7 +185,7 @@ private slots:
         f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0.3"), QStringLiteral("0.2"), 8);
         f.catalogueRow(2, 2, 5, 12, 3, 4);
         f.calculate();
-        QCOMPARE(f.results()[0], QStringLiteral("2"));
+        QCOMPARE(f.result("txtAnzSum"), QStringLiteral("2"));
         f.window->details()->txtBewegtesMaterial(2)->setText(QStringLiteral("Kies"));
         f.window->details()->txtBewegtesMaterial(1)->setText(QStringLiteral("Sand"));
 
@@ -223,7 +222,7 @@ private slots:
             QVERIFY(f.field("MesswertX_E", row)->text().isEmpty());
             QVERIFY(!f.get("btnBerechnenZeile", row)->isEnabled());
             QCOMPARE(f.status(row), QString());
-            QCOMPARE(f.window->row(row).txtAnzNr, QStringLiteral("0"));
+            QCOMPARE(f.window->workingFields(row).txtAnzNr, QStringLiteral("0"));
             QVERIFY(f.window->details()->txtBewegtesMaterial(row)->text().isEmpty());
         }
         QCOMPARE(f.results(), QStringList(10, QString()));

@@ -19,7 +19,7 @@ private slots:
         for (int row = 1; row <= 5; ++row) {
             for (const QString& base : perLine) {
                 for (const char* suffix : {"G", "E"}) {
-                    const QString name = QStringLiteral("%1_%2_%3").arg(base, QLatin1String(suffix)).arg(row);
+                    const QString name = ui::controlName(base, QLatin1String(suffix), row);
                     QVERIFY2(f.get(name), qPrintable(name));
                 }
             }
@@ -146,7 +146,7 @@ private slots:
             }
             QVERIFY(!f.window->rowInUse(row));
             QCOMPARE(f.status(row), QString());
-            const WorkRow& r = f.window->row(row);
+            const WorkingFields& r = f.window->workingFields(row);
             QCOMPARE(r.txtAnzNr, QStringLiteral("0"));
             QCOMPARE(r.Punkte[AxisZ], QStringLiteral("0"));
         }

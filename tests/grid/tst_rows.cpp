@@ -178,7 +178,7 @@ private slots:
         QVERIFY(!f.option("E", 2)->isChecked());
         QVERIFY(f.option("E", 2)->isEnabled());
         QVERIFY(f.results().join(QString()).isEmpty());
-        QCOMPARE(f.window->row(2).txtAnzNr, QStringLiteral("0"));
+        QCOMPARE(f.window->workingFields(2).txtAnzNr, QStringLiteral("0"));
 
         QCOMPARE(f.field("MesswertX_E", 3)->text(), QStringLiteral("1"));
         QCOMPARE(f.field("PunkteX_E", 3)->text(), QStringLiteral("50"));
@@ -248,6 +248,40 @@ private slots:
         QCOMPARE(f.status(3), QString());
         QCOMPARE(f.status(1), QStringLiteral("\u2611"));
         QVERIFY(f.results().join(QString()).isEmpty());
+    }
+
+    void unknownSuffixIsError381_data()
+    {
+        QTest::addColumn<int>("call");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("routine");
+        QTest::newRow("conditions X") << 0 << "X" << "subFuellBetriebsbedingung";
+        QTest::newRow("durations lower-case e") << 1 << "e" << "subFuellEinwirkungsdauer";
+        QTest::newRow("points empty") << 2 << "" << "subBerechnePunkte";
+        QTest::newRow("switching GE") << 3 << "GE" << "subZeilenEinAus";
+    }
+    void unknownSuffixIsError381()
+    {
+        QFETCH(int, call);
+        QFETCH(QString, suffix);
+        QFETCH(QString, routine);
+        MainWindowFixture f;
+        f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0.5"), QStringLiteral("0.5"), 8);
+        ui::MsgBoxRecorder boxes;
+        frmMain& w = *f.window;
+        switch (call) {
+        case 0: w.subFuellBetriebsbedingung(1, 1, suffix); break;
+        case 1: w.subFuellEinwirkungsdauer(1, suffix); break;
+        case 2: w.subBerechnePunkte(1, suffix, 1, 1, 1, 8); break;
+        case 3: w.subZeilenEinAus(1, suffix, false, false); break;
+        }
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <%1>").arg(routine));
+        QVERIFY2(boxes.calls[0].text.startsWith(QStringLiteral("381 => ")), qPrintable(boxes.calls[0].text));
+        // No line was taken for the unknown one: the own-values line is untouched.
+        QCOMPARE(f.list("Einwirkungsdauer_E", 1)->currentText(), QStringLiteral("8"));
+        QCOMPARE(f.field("PunkteX_E", 1)->text(), QString());
+        QVERIFY(f.option("E", 1)->isChecked());
     }
 
     void changingOwnConditionKeepsMarkAndResult()

@@ -4,6 +4,7 @@
 // entries, leave controls the way a user does.
 
 #include "ui/Lists.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,18 +14,23 @@
 
 namespace driver {
 
+// The control of that name and kind below root. A missing one fails the
+// running test with its name and gives a stand-in that belongs to no window,
+// so that the test ends with that failure instead of crashing on a null pointer.
 template <class T = QWidget>
 T* find(const QWidget* root, const QString& name)
 {
-    T* widget = root->findChild<T*>(name);
-    if (!widget)
-        qWarning("no control named %s", qPrintable(name));
-    return widget;
+    if (T* widget = root->findChild<T*>(name))
+        return widget;
+    QTest::qFail(qPrintable(QStringLiteral("no control named %1").arg(name)), __FILE__, __LINE__);
+    auto* standIn = new T;  // left alive: the failing test may still touch it
+    standIn->setObjectName(name);
+    return standIn;
 }
 
 inline QString rowName(const char* base, int row)
 {
-    return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(row);
+    return ui::controlName(QLatin1String(base), row);
 }
 
 // Moves the keyboard focus into the control as a user tabbing into it would.

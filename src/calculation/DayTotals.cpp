@@ -1,0 +1,45 @@
+#include "calculation/DayTotals.h"
+
+#include "calculation/Formulas.h"
+#include "ui/Regional.h"
+#include "ui/RuntimeError.h"
+
+#include <cmath>
+
+namespace calculation {
+
+namespace {
+
+qint16 checkedSum(qint16 sum, qint16 add)
+{
+    const int total = int(sum) + int(add);
+    if (total < -32768 || total > 32767)
+        ui::raise(ui::ErrOverflow);
+    return static_cast<qint16>(total);
+}
+
+}  // namespace
+
+DayTotals dayTotals(std::span<const CountedRow> rows)
+{
+    DayTotals day;
+    std::array<double, 3> squares{0, 0, 0};
+    for (const CountedRow& row : rows) {
+        day.AnzSum = checkedSum(day.AnzSum, 1);
+        for (std::size_t axis = 0; axis < 3; ++axis)
+            day.PunkteGes[axis] = checkedSum(day.PunkteGes[axis], row.Punkte[axis]);
+        day.DauerSum += row.hours;
+        for (std::size_t axis = 0; axis < 3; ++axis)
+            squares[axis] += std::pow(row.Messwert[axis], 2) * row.hours;
+    }
+    for (std::size_t axis = 0; axis < 3; ++axis)
+        day.A8[axis] = a8(squares[axis]);
+    if (!std::isfinite(day.DauerSum))
+        ui::raise(ui::ErrOverflow);
+    // The largest of three 16-bit totals is one of them, so it fits again.
+    day.PktMax = ui::toInt16(fktMaxZahl(day.PunkteGes[0], day.PunkteGes[1], day.PunkteGes[2]));
+    day.A8Max = fktMaxZahl(day.A8[0], day.A8[1], day.A8[2]);
+    return day;
+}
+
+}  // namespace calculation

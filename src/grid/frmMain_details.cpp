@@ -1,0 +1,36 @@
+// The details window as the main window owns it: created on first use, opened,
+// its rows emptied with the main window's rows.
+#include "grid/frmMain.h"
+
+#include "details/frmDetails.h"
+#include "ui/ErrorGuard.h"
+
+frmDetails* frmMain::details()
+{
+    if (!m_details)
+        m_details = new frmDetails([this](int number) { return rowInUse(number); }, this);
+    return m_details;
+}
+
+void frmMain::unloadDetails()
+{
+    delete m_details;
+    m_details = nullptr;
+}
+
+void frmMain::clearDetailsRow(int number)
+{
+    details()->clearRow(number);
+}
+
+void frmMain::btnDetails_Click()
+{
+    ui::guard(QStringLiteral("btnDetails_Click"), [&] {
+        frmDetails* window = details();
+        // Modal for the whole program: the main window waits until it is hidden again.
+        window->setWindowModality(Qt::ApplicationModal);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+// Entries of the text table by what they say in German; the value is the entry
+// number. Only the entries the program uses are named; the table itself is
+// addressed by number (modTexte::Texte).
+namespace modTexte {
+
+enum TextEntry : int {
+    Arbeitszyklus = 2,
+    Asphaltiert = 5,
+    Berechnen = 15,
+    BerechnungDerTaeglichenSchwingungsbelastung = 16,
+    Betoniert = 17,
+    Betriebsbedingung = 18,
+    BewegtesMaterial = 21,
+    Details = 24,
+    Drucken = 27,
+    Eben = 28,
+    EinwirkungszeitInH = 32,
+    Fahrer = 38,
+    Fahrerqualifizierung = 39,
+    Fahrstil = 40,
+    Felsig = 43,
+    FestigkeitDesUntergrundes = 44,
+    Firma = 45,
+    Ganzkoerperschwingungen = 46,
+    Hart = 52,
+    Langsam = 63,
+    Leicht = 65,
+    LeichtSteinig = 66,
+    LeichtUneben = 67,
+    LeichtWellig = 68,
+    Maschinenfamilie = 71,
+    Maschinentyp = 75,
+    Norm = 89,
+    Punkte = 94,
+    QuelleDerMesswerte = 96,
+    Reset = 102,
+    Sandig = 104,
+    Schnell = 105,
+    Steinig = 117,
+    SummeAllerArbeitszyklen = 118,
+    TaeglicheSchwingungsbelastung = 119,
+    VerdichteteErde = 129,
+    VerdichteterSchotter = 130,
+    WeicheErde = 133,
+    Wellig = 135,
+    XAchse = 138,
+    YAchse = 139,
+    ZAchse = 140,
+    ZustandDesUntergrundes = 141,
+    Eingabe = 142,
+    Genormt = 143,
+    Eigene = 144,
+    Anleitung = 145,
+    Beenden = 146,
+    Anmerkungen = 147,
+    Schliessen = 148,
+    FehlerhafteEingabe = 153,
+    AnzahlZyklen = 156,
+    NurDezimalzahlenZwischen = 157,  // the rejected measured value, with its limits
+    Unerfahren = 162,
+    Angelernt = 163,
+    Erfahren = 164,
+    Ausgebildet = 165,
+    AusgebildetErfahren = 166,
+    Gesamtpunktezahl = 167,
+    EinwirkungszeitSumme = 169,  // the same words as EinwirkungszeitInH, broken for the result heading
+    Zwischenergebnis = 170,
+    Endergebnis = 171,
+};
+
+}  // namespace modTexte
