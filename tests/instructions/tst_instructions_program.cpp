@@ -44,14 +44,14 @@ class InstructionsProgramTest : public QObject {
 
     frmAnleitung* clickInstructions()
     {
-        QTest::mouseClick(m_frame->main()->btnAnleitung, Qt::LeftButton);
+        QTest::mouseClick(m_frame->main()->findChild<QPushButton*>(QStringLiteral("btnAnleitung")), Qt::LeftButton);
         QApplication::processEvents();
         const QList<frmAnleitung*> windows = instructionWindows();
         return windows.size() == 1 ? windows.front() : nullptr;
     }
     void choose(const QString& language)
     {
-        QComboBox* list = m_frame->main()->cboSprache;
+        QComboBox* list = m_frame->main()->cboSprache();
         list->setCurrentIndex(list->findText(language));
     }
     static QString shown(const frmAnleitung* window) { return window->rtfAnleitung->toPlainText().trimmed(); }
@@ -114,7 +114,7 @@ private slots:
     {
         QPointer<frmAnleitung> first = clickInstructions();
         choose("Italiano");
-        QTest::mouseClick(m_frame->main()->btnSpracheGo, Qt::LeftButton);
+        QTest::mouseClick(m_frame->main()->findChild<QPushButton*>(QStringLiteral("btnSpracheGo")), Qt::LeftButton);
         QCOMPARE(first->windowTitle(), " Anleitung");  // an open window stays as it was
         QCOMPARE(shown(first), "Anleitung Deutsch");
 
@@ -152,7 +152,7 @@ private slots:
         QPointer<frmAnleitung> window = clickInstructions();
         QVERIFY(window);
         if (exitButton)
-            QTest::mouseClick(m_frame->main()->btnExit, Qt::LeftButton);
+            QTest::mouseClick(m_frame->main()->findChild<QPushButton*>(QStringLiteral("btnExit")), Qt::LeftButton);
         else
             m_frame->close();
         flushDeletes();
