@@ -26,6 +26,8 @@ void InstructionsWindow::show()
     if (m_window)
         m_window->deleteLater();
     m_window = new frmAnleitung(m_programFolder, m_languageText, m_printDialog, m_owner);
+    if (m_owner)
+        m_window->move(m_owner->frameGeometry().center() - m_window->rect().center());
     m_window->show();
 }
 
