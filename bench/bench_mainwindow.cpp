@@ -1,5 +1,6 @@
 // The main window's work on a started program: the day calculation, the
-// language switch and the check of a typed measured value.
+// language switch and the check of a typed measured value, each until the
+// window has been repainted and the event loop is idle again.
 #include "support/BenchSupport.h"
 
 #include <QComboBox>
@@ -15,8 +16,10 @@ void dayCalculation(benchmark::State& state)
     const bench::StartedProgram program;
     program.enterCompleteDay();
     auto* calculate = program.control<QPushButton>(QStringLiteral("btnBerechnen"));
-    for (auto _ : state)
+    for (auto _ : state) {
         calculate->click();
+        bench::runUntilIdle();
+    }
     if (program.control<QLineEdit>(QStringLiteral("txtAnzSum"))->text() != QLatin1String("5"))
         state.SkipWithError("the day did not count five rows");
 }
@@ -32,6 +35,7 @@ void languageSwitch(benchmark::State& state)
         position = 1 - position;
         languages->setCurrentIndex(position);
         go->click();
+        bench::runUntilIdle();
     }
 }
 
@@ -48,6 +52,7 @@ void measuredValueCheck(benchmark::State& state)
     for (auto _ : state) {
         // Moving on to the other field checks the value of the one left.
         fields[next]->setFocus(Qt::TabFocusReason);
+        bench::runUntilIdle();
         next = 1 - next;
     }
     if (!fields[1 - next]->hasFocus())

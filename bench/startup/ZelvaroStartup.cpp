@@ -1,0 +1,11 @@
+#include "StartupOnce.h"
+
+#include "app/frmMDI.h"
+
+#include <QDir>
+
+std::unique_ptr<QWidget> createStartWindow()
+{
+    // No settings file: the program starts as on its first run.
+    return std::make_unique<frmMDI>(QDir::tempPath() + QStringLiteral("/zelvaro-startup-no-settings"));
+}
