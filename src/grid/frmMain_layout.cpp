@@ -53,8 +53,6 @@ QComboBox* dropDown(QWidget* parent, const QString& name, int left, int top, int
 {
     auto* list = make<QComboBox>(parent, name, left, top, width);
     ui::setSorted(list, sorted);
-    // Texts of the lists are often wider than their column.
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return list;
 }
 
@@ -159,17 +157,13 @@ void frmMain::buildHeadings()
 void frmMain::buildRow(WorkRow& r)
 {
     const int i = r.number;
-    auto* frame = make<QGroupBox>(this, indexedName("fraEingabe", i), 105, 2625 + 1050 * (i - 1), 15030, 960);
+    auto* frame = make<ui::BoldTitleGroupBox>(this, indexedName("fraEingabe", i), 105, 2625 + 1050 * (i - 1), 15030, 960);
     r.fraEingabe = frame;
     frame->setAutoFillBackground(true);
     QPalette framePalette = frame->palette();
     framePalette.setColor(QPalette::Window, kRowFrameBackground);
     framePalette.setColor(QPalette::WindowText, kCaptionBlue);
     frame->setPalette(framePalette);
-    makeBold(frame);
-    // Set explicitly, or the controls would inherit the frame caption's bold.
-    QFont plain = font();
-    plain.setBold(false);
 
     auto lineName = [i](const char* base, const QString& suffix) {
         return ui::controlName(QLatin1String(base), suffix, i);
@@ -193,9 +187,6 @@ void frmMain::buildRow(WorkRow& r)
             line.Punkte[axis]->setReadOnly(true);
             line.Punkte[axis]->setAlignment(Qt::AlignCenter);
         }
-        for (QWidget* field : line.fields())
-            field->setFont(plain);
-        line.optEingabe->setFont(plain);
         // The frame's blue is for its caption only.
         QPalette optionPalette = line.optEingabe->palette();
         optionPalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
@@ -220,8 +211,6 @@ void frmMain::buildRow(WorkRow& r)
 
     r.btnResetZeile = make<QPushButton>(frame, indexedName("btnResetZeile", i), 13965, 210, 960);
     r.btnBerechnenZeile = make<QPushButton>(frame, indexedName("btnBerechnenZeile", i), 13965, 540, 960);
-    r.btnResetZeile->setFont(plain);
-    r.btnBerechnenZeile->setFont(plain);
     r.working.neutralise();
 }
 

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QHash>
 #include <QPalette>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QWidget>
 #include <cmath>
 
@@ -65,14 +68,43 @@ QColor lightRed() { return QColor(255, 192, 192); }
 QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
 QColor windowBackground() { return QApplication::palette().color(QPalette::Base); }
 
+namespace {
+
+constexpr QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
+
+bool showsBackColor(const QPalette& palette, const QColor& colour)
+{
+    for (auto group : kGroups)
+        if (palette.color(group, QPalette::Base) != colour || palette.color(group, QPalette::Button) != colour)
+            return false;
+    return true;
+}
+
+// One palette per colour, shared by every control of that colour. It sets only
+// Base and Button; the control takes every other role from its parent as before.
+const QPalette& backPalette(const QColor& colour)
+{
+    static QHash<QRgb, QPalette> palettes;
+    auto found = palettes.find(colour.rgba());
+    if (found == palettes.end()) {
+        QPalette palette;
+        for (auto group : kGroups) {
+            palette.setColor(group, QPalette::Base, colour);
+            palette.setColor(group, QPalette::Button, colour);
+        }
+        found = palettes.insert(colour.rgba(), palette);
+    }
+    return *found;
+}
+
+}  // namespace
+
 void setBackColor(QWidget* widget, const QColor& colour)
 {
-    QPalette palette = widget->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Base, colour);
-        palette.setColor(group, QPalette::Button, colour);
-    }
-    widget->setPalette(palette);
+    // The resets set most fields to the colour they already have.
+    if (showsBackColor(widget->palette(), colour))
+        return;
+    widget->setPalette(backPalette(colour));
 }
 
 QColor backColor(const QWidget* widget)
@@ -83,6 +115,18 @@ QColor backColor(const QWidget* widget)
 void onFocusLeave(QWidget* widget, std::function<void()> handler)
 {
     widget->installEventFilter(new FocusLeaveFilter(widget, std::move(handler)));
+}
+
+void BoldTitleGroupBox::paintEvent(QPaintEvent*)
+{
+    QFont caption = font();
+    caption.setBold(true);
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    option.fontMetrics = QFontMetrics(caption);
+    painter.setFont(caption);
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QGroupBox>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -43,5 +44,18 @@ QColor backColor(const QWidget* widget);
 // of the same window: not when its own popup opens, not when another window
 // takes the focus, not when the widget itself is being disabled or hidden.
 void onFocusLeave(QWidget* widget, std::function<void()> handler);
+
+// A frame whose caption is bold while its controls keep the frame's own
+// font: a bold frame font would reach every control and each would need its
+// font set back (for a drop-down list that also builds its popup at once).
+class BoldTitleGroupBox : public QGroupBox {
+    Q_OBJECT
+
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 }  // namespace ui
