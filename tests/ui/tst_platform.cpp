@@ -4,6 +4,7 @@
 #include "ui/Widgets.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -117,6 +118,46 @@ private slots:
         ui::setBackColor(&field, ui::lightRed());
         QCOMPARE(ui::backColor(&field), QColor(255, 192, 192));
         QCOMPARE(ui::twips(1440), 96);
+    }
+
+    // Fields change colour back and forth; a colour set again must still show,
+    // in every state of the field, whatever the fields share.
+    void backColourFollowsEveryChange()
+    {
+        QWidget parent;
+        QLineEdit first(&parent);
+        QLineEdit second(&parent);
+        for (const QColor& colour : {ui::lightYellow(), ui::buttonFace(), ui::lightYellow(), ui::lightRed()}) {
+            ui::setBackColor(&first, colour);
+            QCOMPARE(ui::backColor(&first), colour);
+            QCOMPARE(first.palette().color(QPalette::Disabled, QPalette::Button), colour);
+        }
+        ui::setBackColor(&second, ui::lightYellow());
+        QCOMPARE(ui::backColor(&first), ui::lightRed());
+        QCOMPARE(ui::backColor(&second), ui::lightYellow());
+        // Only the background is the field's own; the text colour still comes from its window.
+        QPalette blue = parent.palette();
+        blue.setColor(QPalette::Text, Qt::blue);
+        parent.setPalette(blue);
+        QCOMPARE(second.palette().color(QPalette::Text), QColor(Qt::blue));
+    }
+
+    // The caption is drawn exactly as a frame with a bold font draws it; the
+    // controls in the frame keep the plain font.
+    void boldTitleFrameLooksLikeABoldFrame()
+    {
+        ui::BoldTitleGroupBox frame;
+        QGroupBox reference;
+        QFont bold = reference.font();
+        bold.setBold(true);
+        reference.setFont(bold);
+        for (QGroupBox* box : {static_cast<QGroupBox*>(&frame), &reference}) {
+            box->setTitle(QStringLiteral(" Eingabe 1 "));
+            box->resize(300, 60);
+        }
+        QCOMPARE(frame.grab().toImage(), reference.grab().toImage());
+        const QLineEdit field(&frame);
+        QVERIFY(!field.font().bold());
     }
 };
 
