@@ -3,6 +3,7 @@
 // up the plain way: each property written once, no program logic.
 #include "StartupOnce.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFrame>
@@ -137,6 +138,11 @@ void buildDetailsWindow(QWidget* owner)
 }
 
 }  // namespace
+
+void prepareApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Zelvaro"));
+}
 
 std::unique_ptr<QWidget> createStartWindow()
 {

@@ -28,7 +28,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zelvaro"));
+    prepareApplication();
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     const std::unique_ptr<QWidget> window = measuredStartUp();
     std::printf("%s started with %lld controls\n", qPrintable(window->objectName()),

@@ -1,8 +1,14 @@
 #include "StartupOnce.h"
 
+#include "app/AppIdentity.h"
 #include "app/frmMDI.h"
 
 #include <QDir>
+
+void prepareApplication()
+{
+    app::setApplicationIdentity();
+}
 
 std::unique_ptr<QWidget> createStartWindow()
 {

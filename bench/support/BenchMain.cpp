@@ -1,5 +1,6 @@
 // The main() of every benchmark: an offscreen application set up as the
 // program sets itself up, message boxes recorded instead of shown.
+#include "app/AppIdentity.h"
 #include "ui/MsgBox.h"
 #include "ui/Regional.h"
 
@@ -11,7 +12,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zelvaro"));
+    app::setApplicationIdentity();
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     ui::setRegional(ui::Regional::english());
     ui::MsgBoxRecorder boxes;

@@ -14,9 +14,13 @@ void setApplicationIdentity()
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const int size : {48, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/zelvaro-%1.png").arg(size), QSize(size, size));
+    // Read once: the application and the frame window both ask for it at start-up.
+    static const QIcon icon = [] {
+        QIcon drawn;
+        for (const int size : {48, 128, 256})
+            drawn.addFile(QStringLiteral(":/icons/zelvaro-%1.png").arg(size), QSize(size, size));
+        return drawn;
+    }();
     return icon;
 }
 
