@@ -98,7 +98,7 @@ void frmMain::MaschinenFamilie_G_Validate(int r)
             return;
         subFuellMaschinentyp(ui::toByte(r), languageText(), ui::toByte(*family));
         row(r).G.Arbeitszyklus->clear();
-        subSetzeStatus(r, QStringLiteral("Normal"));
+        subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
         subLoescheErgebnis();
     });
 }
@@ -110,7 +110,7 @@ void frmMain::MaschinenTyp_G_Validate(int r)
         if (!type)
             return;
         subFuellArbeitszyklus(ui::toByte(r), languageText(), ui::toByte(*type));
-        subSetzeStatus(r, QStringLiteral("Normal"));
+        subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
         subLoescheErgebnis();
     });
 }
@@ -138,7 +138,7 @@ void frmMain::Einwirkungsdauer_E_Validate(int r)
 void frmMain::markRowEdited(const QString& routine, int r)
 {
     ui::guard(routine, [&] {
-        subSetzeStatus(r, QStringLiteral("Normal"));
+        subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
         subLoescheErgebnis();
     });
 }

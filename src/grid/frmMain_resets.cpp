@@ -26,7 +26,7 @@ void frmMain::subResetDaten()
 void frmMain::btnResetZeile_Click(int number)
 {
     ui::guard(ui::indexed(QStringLiteral("btnResetZeile_Click"), number), [&] {
-        const quint8 r = ui::toByte(number);
+        const auto r = static_cast<quint8>(number);
         subZeilenEinAus(r, QStringLiteral("G"), false, false);
         subZeilenEinAus(r, QStringLiteral("E"), false, false);
         btnBerechnen_Click();

@@ -94,7 +94,7 @@ void frmMain::optEingabe_E_Click(int r)
 void frmMain::switchInputMode(const QString& routine, int r, const QString& on, const QString& off)
 {
     ui::guard(ui::indexed(routine, r), [&] {
-        const quint8 number = ui::toByte(r);
+        const auto number = static_cast<quint8>(r);
         subZeilenEinAus(number, on, true, true);
         subZeilenEinAus(number, off, false, true);
         row(r).line(on).machineFields()[0]->setFocus(Qt::OtherFocusReason);

@@ -35,7 +35,7 @@ void frmMain::Messwert_E_Change(int r, Axis axis)
 {
     ui::guard(ui::indexed(changeRoutine(axis), r), [&] {
         ui::setBackColor(row(r).E.Messwert[axis], ui::lightYellow());
-        subSetzeStatus(r, QStringLiteral("Normal"));
+        subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
         subLoescheErgebnis();
     });
 }

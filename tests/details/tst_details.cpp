@@ -102,7 +102,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, control);
         QFETCH(QStringList, texts);
-        useLanguage(language);
+        useLanguage(static_cast<quint8>(language));
         reopen();
         for (int row = 1; row <= frmDetails::kRows; ++row) {
             QVERIFY(!list(control, row)->isEditable());
@@ -147,7 +147,7 @@ private slots:
         QTest::keyClick(list("cboFahrstil", 4), 's');
         QCOMPARE(list("cboFahrstil", 4)->currentIndex(), 3);
         QTest::keyClicks(m_window->txtAnmerkung(5), "nass");
-        useLanguage(language);
+        useLanguage(static_cast<quint8>(language));
         m_window->reload();
         QVERIFY(!m_window->isVisible());
         reopen();

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <memory>
 
 class PlatformTest : public QObject {
     Q_OBJECT
@@ -112,12 +113,46 @@ private slots:
         QCOMPARE(leaves, 1);
     }
 
-    void backColourIsReadableFromPalette()
+    // A switched-off field is disabled and must still show its colour: the
+    // palette's disabled group and a list's button face carry it too.
+    void backColourShowsOnDisabledFieldsAndLists_data()
     {
-        QLineEdit field;
-        ui::setBackColor(&field, ui::lightRed());
-        QCOMPARE(ui::backColor(&field), QColor(255, 192, 192));
-        QCOMPARE(ui::twips(1440), 96);
+        QTest::addColumn<bool>("list");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("text field") << false << true;
+        QTest::newRow("disabled text field") << false << false;
+        QTest::newRow("list") << true << true;
+        QTest::newRow("disabled list") << true << false;
+    }
+    void backColourShowsOnDisabledFieldsAndLists()
+    {
+        QFETCH(bool, list);
+        QFETCH(bool, enabled);
+        std::unique_ptr<QWidget> field = list ? std::unique_ptr<QWidget>(new QComboBox)
+                                              : std::unique_ptr<QWidget>(new QLineEdit);
+        field->setEnabled(enabled);
+        ui::setBackColor(field.get(), ui::lightRed());
+        const QPalette::ColorGroup group = enabled ? QPalette::Active : QPalette::Disabled;
+        const QPalette::ColorRole role = list ? QPalette::Button : QPalette::Base;
+        QCOMPARE(field->palette().color(group, role), QColor(255, 192, 192));
+        QCOMPARE(ui::backColor(field.get()), QColor(255, 192, 192));
+    }
+
+    void twipsToPixels_data()
+    {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("an inch") << 1440 << 96;
+        QTest::newRow("one pixel") << 15 << 1;
+        QTest::newRow("7 rounds down") << 7 << 0;
+        QTest::newRow("8 rounds up") << 8 << 1;
+        QTest::newRow("main window width") << 15270 << 1018;
+    }
+    void twipsToPixels()
+    {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(ui::twips(twips), pixels);
     }
 
     // Fields change colour back and forth; a colour set again must still show,
