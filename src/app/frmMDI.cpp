@@ -38,6 +38,8 @@ void frmMDI::MDIForm_Load()
         auto* area = new QScrollArea(this);
         area->setObjectName(QStringLiteral("mdiClient"));
         area->setAlignment(Qt::AlignCenter);
+        // Only the controls take the focus; the area still scrolls to the one that has it.
+        area->setFocusPolicy(Qt::NoFocus);
         m_main = new frmMain;
         area->setWidget(m_main);
         setCentralWidget(area);

@@ -160,6 +160,17 @@ void frmDetails::subInitForm(quint8 language)
         m_lblFahrstil->setText(Texte(language, Fahrstil));
         m_lblAnmerkungen->setText(Texte(language, Anmerkungen));
         m_btnSchliessen->setText(Texte(language, Schliessen));
+        // Names for a screen reader: the row, then the column heading.
+        for (int i = 1; i <= kRows; ++i) {
+            const Row& r = row(i);
+            const QString rowName = ui::oneLine(r.frame->title()) + QStringLiteral(", ");
+            const std::array<QString, 5> columns{
+                Texte(language, ZustandDesUntergrundes), Texte(language, FestigkeitDesUntergrundes),
+                Texte(language, BewegtesMaterial), Texte(language, Fahrstil), Texte(language, Anmerkungen)};
+            const std::array<QWidget*, 5> controls = r.controls();
+            for (std::size_t c = 0; c < controls.size(); ++c)
+                controls[c]->setAccessibleName(rowName + ui::oneLine(columns[c]));
+        }
     });
 }
 

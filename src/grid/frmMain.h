@@ -128,6 +128,9 @@ private:
     // Leaving a row list: the row's last check and the day result no longer hold.
     void markRowEdited(const QString& routine, int row);
     std::array<QLineEdit*, 10> resultFields() const;
+    // Keyboard and screen-reader access (frmMain_access.cpp).
+    void setTabChain();
+    void setAccessibleNames(quint8 language);
 
     std::array<WorkRow, kRows> m_rows;
     frmDetails* m_details = nullptr;

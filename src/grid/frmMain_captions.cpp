@@ -68,6 +68,7 @@ void frmMain::subInitForm(quint8 language)
         m_lblGesamtpunktezahl->setText(t(Gesamtpunktezahl));
         m_lblSumDauer->setText(t(EinwirkungszeitSumme));
         m_lblAnzahlZyklen->setText(t(AnzahlZyklen));
+        setAccessibleNames(language);
     });
 }
 

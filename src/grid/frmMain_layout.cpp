@@ -93,6 +93,7 @@ frmMain::frmMain(QWidget* parent)
     }
     buildResults();
     buildCommands();
+    setTabChain();
 }
 
 frmMain::~frmMain() = default;

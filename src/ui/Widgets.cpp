@@ -117,6 +117,14 @@ void onFocusLeave(QWidget* widget, std::function<void()> handler)
     widget->installEventFilter(new FocusLeaveFilter(widget, std::move(handler)));
 }
 
+QString oneLine(const QString& text)
+{
+    QString line = text;
+    line.replace(QStringLiteral("-\r\n"), QString());
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    return line.simplified();
+}
+
 void BoldTitleGroupBox::paintEvent(QPaintEvent*)
 {
     QFont caption = font();

@@ -45,6 +45,10 @@ QColor backColor(const QWidget* widget);
 // takes the focus, not when the widget itself is being disabled or hidden.
 void onFocusLeave(QWidget* widget, std::function<void()> handler);
 
+// A multi-line text of the text table on one line, for a screen reader: a
+// word broken with a hyphen is joined again, other line breaks become blanks.
+QString oneLine(const QString& text);
+
 // A frame whose caption is bold while its controls keep the frame's own
 // font: a bold frame font would reach every control and each would need its
 // font set back (for a drop-down list that also builds its popup at once).

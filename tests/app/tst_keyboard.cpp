@@ -1,0 +1,217 @@
+// Keyboard-only use and screen-reader names of the real frame, main and details windows.
+#include "../support/AccessibleNames.h"
+#include "app/frmMDI.h"
+#include "details/frmDetails.h"
+#include "grid/frmMain.h"
+#include "ui/Lists.h"
+#include "ui/MsgBox.h"
+#include "ui/Regional.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+QStringList expectedMainChain()
+{
+    QStringList names{"cboSprache", "btnSpracheGo", "txtFirma", "txtFahrer", "cboFahrererfahrung", "txtDatum"};
+    const QStringList line{"MaschinenFamilie", "MaschinenTyp", "Arbeitszyklus", "Betriebsbedingung",
+                           "Einwirkungsdauer", "MesswertX", "PunkteX", "MesswertY", "PunkteY", "MesswertZ", "PunkteZ"};
+    for (int row = 1; row <= 5; ++row) {
+        names << QStringLiteral("optEingabe_G_%1").arg(row) << QStringLiteral("optEingabe_E_%1").arg(row);
+        for (const QString& suffix : {QStringLiteral("G"), QStringLiteral("E")})
+            for (const QString& control : line)
+                names << QStringLiteral("%1_%2_%3").arg(control, suffix).arg(row);
+        names << QStringLiteral("btnResetZeile_%1").arg(row) << QStringLiteral("btnBerechnenZeile_%1").arg(row);
+    }
+    names << "btnDetails" << "btnBerechnen" << "btnDrucken" << "btnReset" << "btnAnleitung" << "btnExit";
+    names << "txtDauerSum" << "txtAnzSum" << "txtA8X" << "txtPunkteGesX" << "txtA8Y" << "txtPunkteGesY" << "txtA8Z"
+          << "txtPunkteGesZ" << "txtPktMax" << "txtA8Max";
+    return names;
+}
+
+QWidget* focused()
+{
+    return QApplication::focusWidget();
+}
+
+QString focusedName()
+{
+    return focused() ? focused()->objectName() : QStringLiteral("<nothing>");
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<frmMDI> m_frame;
+
+    template <class T = QWidget>
+    T* control(const QString& name) const
+    {
+        return m_frame->findChild<T*>(name);
+    }
+
+    // Presses Tab until the named control has the focus.
+    bool tabTo(const QString& name) const
+    {
+        for (int presses = 0; presses < 200 && focused(); ++presses) {
+            if (focusedName() == name)
+                return true;
+            QTest::keyClick(focused(), Qt::Key_Tab);
+        }
+        return false;
+    }
+
+    // Steps through the focused list with the arrow key to the entry with this code.
+    bool pick(int code) const
+    {
+        auto* list = qobject_cast<QComboBox*>(focused());
+        for (int presses = 0; list && presses <= list->count(); ++presses) {
+            if (list->currentIndex() >= 0 && ui::itemData(list, list->currentIndex()) == code)
+                return true;
+            QTest::keyClick(list, Qt::Key_Down);
+        }
+        return false;
+    }
+
+    void pickIn(const QString& name, int code) const
+    {
+        QVERIFY2(tabTo(name), qPrintable(focusedName()));
+        QVERIFY2(pick(code), qPrintable(name));
+    }
+
+    void typeIn(const QString& name, const QString& text) const
+    {
+        QVERIFY2(tabTo(name), qPrintable(focusedName()));
+        QTest::keyClicks(focused(), text);
+    }
+
+    void press(const QString& name) const
+    {
+        QVERIFY2(tabTo(name), qPrintable(focusedName()));
+        QTest::keyClick(focused(), Qt::Key_Space);
+    }
+
+private slots:
+    void init()
+    {
+        ui::setRegional(ui::Regional::english());
+        m_frame = std::make_unique<frmMDI>(m_folder.path());
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        control(QStringLiteral("cboSprache"))->setFocus(Qt::TabFocusReason);
+    }
+
+    void cleanup() { m_frame.reset(); }
+
+    void mainWindowTabChain()
+    {
+        QCOMPARE(reach::objectNames(reach::tabChain(m_frame.get())), expectedMainChain());
+    }
+
+    void detailsWindowTabChain()
+    {
+        frmDetails* details = control<frmDetails>(QStringLiteral("frmDetails"));
+        QVERIFY(details);
+        QStringList expected;
+        for (int row = 1; row <= 5; ++row)
+            for (const char* name : {"cboZustandUntergrund", "cboFestigkeitUntergrund", "txtBewegtesMaterial",
+                                     "cboFahrstil", "txtAnmerkung"})
+                expected << QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(row);
+        expected << QStringLiteral("btnSchliessen");
+        QCOMPARE(reach::objectNames(reach::tabChain(details)), expected);
+    }
+
+    void everyControlNamed_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("familyName");
+        QTest::addColumn<QString>("resultName");
+        QTest::addColumn<QString>("detailsName");
+        QTest::newRow("German") << "Deutsch" << "Eingabe 1, genormt, Maschinenfamilie"
+                                << "Endergebnis, Tägliche Schwingungsbelastung in m/s²"
+                                << "Eingabe 2, Zustand des Untergrundes";
+        QTest::newRow("English") << "English" << "entry 1, standardized, machine family"
+                                 << "final result, daily exposure to vibration in m/s²"
+                                 << "entry 2, surface condition";
+    }
+    void everyControlNamed()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, familyName);
+        QFETCH(QString, resultName);
+        QFETCH(QString, detailsName);
+        // The language is switched with the keys, as everything else here.
+        QTest::keyClick(focused(), Qt::Key_Home);
+        QVERIFY(pick(language == QLatin1String("English") ? 2 : 1));
+        press(QStringLiteral("btnSpracheGo"));
+        QCOMPARE(reach::unnamedControls(m_frame.get()), QStringList());
+        QCOMPARE(reach::spokenName(control(QStringLiteral("MaschinenFamilie_G_1"))), familyName);
+        QCOMPARE(reach::spokenName(control(QStringLiteral("txtA8Max"))), resultName);
+        QCOMPARE(reach::spokenName(control(QStringLiteral("Einwirkungsdauer_E_3"))).count(QLatin1Char('\n')), 0);
+
+        press(QStringLiteral("btnDetails"));
+        auto* details = control<frmDetails>(QStringLiteral("frmDetails"));
+        QTRY_VERIFY(details->isActiveWindow());
+        QCOMPARE(reach::unnamedControls(details), QStringList());
+        QCOMPARE(reach::spokenName(details->cboZustandUntergrund(2)), detailsName);
+        // Escape is the window's cancel key: it closes it, keeping what was entered.
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QTRY_VERIFY(!details->isVisible());
+    }
+
+    void wholeDayWithTheKeyboardOnly()
+    {
+        ui::MsgBoxRecorder boxes;
+        typeIn(QStringLiteral("txtFirma"), QStringLiteral("Erdbau"));
+        typeIn(QStringLiteral("txtFahrer"), QStringLiteral("Muster"));
+        pickIn(QStringLiteral("cboFahrererfahrung"), 0);
+
+        // Row 1 from the catalogue: the space bar chooses the option, the focus moves into the line.
+        press(QStringLiteral("optEingabe_G_1"));
+        QCOMPARE(focusedName(), QStringLiteral("MaschinenFamilie_G_1"));
+        QVERIFY(pick(3));
+        pickIn(QStringLiteral("MaschinenTyp_G_1"), 8);
+        pickIn(QStringLiteral("Arbeitszyklus_G_1"), 21);
+        pickIn(QStringLiteral("Betriebsbedingung_G_1"), 2);
+        pickIn(QStringLiteral("Einwirkungsdauer_G_1"), 8);
+
+        // Row 2 with own values: the arrow key moves to the other option of the pair, the space bar chooses it.
+        QVERIFY(tabTo(QStringLiteral("optEingabe_G_2")));
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QCOMPARE(focusedName(), QStringLiteral("optEingabe_E_2"));
+        QTest::keyClick(focused(), Qt::Key_Space);
+        QVERIFY(control<QAbstractButton>(QStringLiteral("optEingabe_E_2"))->isChecked());
+        pickIn(QStringLiteral("Einwirkungsdauer_E_2"), 8);
+        typeIn(QStringLiteral("MesswertX_E_2"), QStringLiteral("0.5"));
+        typeIn(QStringLiteral("MesswertY_E_2"), QStringLiteral("0.3"));
+        typeIn(QStringLiteral("MesswertZ_E_2"), QStringLiteral("0.2"));
+
+        press(QStringLiteral("btnBerechnen"));
+        QCOMPARE(control<QLineEdit>(QStringLiteral("txtAnzSum"))->text(), QStringLiteral("2"));
+        QCOMPARE(control<QLineEdit>(QStringLiteral("txtDauerSum"))->text(), QStringLiteral("16"));
+        QCOMPARE(control<QLabel>(QStringLiteral("lblStatus_1"))->text(), QStringLiteral("\u2611"));
+        QCOMPARE(control<QLabel>(QStringLiteral("lblStatus_2"))->text(), QStringLiteral("\u2611"));
+        // The results are reached by Tab after the commands.
+        QVERIFY(tabTo(QStringLiteral("txtA8Max")));
+        QVERIFY(!control<QLineEdit>(QStringLiteral("txtA8Max"))->text().isEmpty());
+
+        press(QStringLiteral("btnReset"));
+        QCOMPARE(control<QLineEdit>(QStringLiteral("txtAnzSum"))->text(), QString());
+        QVERIFY(!control<QAbstractButton>(QStringLiteral("optEingabe_E_2"))->isChecked());
+        QVERIFY(!control(QStringLiteral("MaschinenFamilie_G_1"))->isEnabled());
+        QCOMPARE(boxes.calls.size(), 0);
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "tst_keyboard.moc"
