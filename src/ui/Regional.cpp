@@ -2,6 +2,8 @@
 
 #include "ui/RuntimeError.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <memory>
 
@@ -19,6 +21,40 @@ double roundHalfEven(double value)
 {
     // nearbyint follows the default rounding mode, which is to nearest, ties to even.
     return std::nearbyint(value);
+}
+
+// Significant digits (no leading zero) whose first digit has the place value 10^exponent,
+// written out with the separator where needed and never with an exponent.
+QString plainDecimal(const QString& digits, int exponent, QChar separator)
+{
+    const qsizetype wholeDigits = qsizetype(exponent) + 1;
+    if (wholeDigits <= 0)
+        return QLatin1Char('0') + separator + QString(-wholeDigits, QLatin1Char('0')) + digits;
+    if (wholeDigits >= digits.size())
+        return digits + QString(wholeDigits - digits.size(), QLatin1Char('0'));
+    return digits.left(wholeDigits) + separator + digits.mid(wholeDigits);
+}
+
+// Adds one to the last digit of a string of decimal digits, carrying to the left.
+void incrementDigits(QString& digits)
+{
+    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
+        if (digits[i] != QLatin1Char('9')) {
+            digits[i] = QChar(digits[i].unicode() + 1);
+            return;
+        }
+        digits[i] = QLatin1Char('0');
+    }
+    digits.prepend(QLatin1Char('1'));
+}
+
+bool wholePartIsZero(const char* begin, const char* end)
+{
+    for (const char* p = begin; p != end && *p != '.'; ++p) {
+        if (*p >= '1' && *p <= '9')
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -72,36 +108,65 @@ double Regional::toDouble(const QString& text) const
         raise(ErrTypeMismatch);
     QString t = text.trimmed();
     t.replace(m_separator, QLatin1Char('.'));
-    return QLocale::c().toDouble(t);
+    const QByteArray bytes = t.toLatin1();
+    const char* begin = bytes.constData();
+    const char* const end = begin + bytes.size();
+    if (*begin == '+')
+        ++begin;
+    double value = 0.0;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error == std::errc::result_out_of_range) {
+        // Without an exponent only a whole part beyond the double range is too large;
+        // a fraction too small for a double is zero.
+        if (!wholePartIsZero(begin, end))
+            raise(ErrOverflow);
+        return *begin == '-' ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || stop != end)
+        raise(ErrTypeMismatch);
+    return value;
 }
 
 QString Regional::generalNumber(double value) const
 {
+    if (!std::isfinite(value))
+        raise(ErrOverflow);
     if (value == 0.0)
         return QStringLiteral("0");
-    QString text = QString::number(value, 'g', 15);
-    if (text.contains(QLatin1Char('e'))) {
-        // Only extreme values get an exponent; keep the desktop's "1E-05" style.
-        text = text.toUpper();
-    }
-    text.replace(QLatin1Char('.'), m_separator);
+    // Fifteen significant digits, then written out in full: an exponent form such as
+    // "1E-05" would be refused by the numeric test when the text is read back.
+    const QString scientific = QString::number(std::fabs(value), 'e', 14);
+    const qsizetype e = scientific.indexOf(QLatin1Char('e'));
+    QString digits = scientific.left(e).remove(QLatin1Char('.'));
+    while (digits.endsWith(QLatin1Char('0')))
+        digits.chop(1);
+    QString text = plainDecimal(digits, scientific.mid(e + 1).toInt(), m_separator);
+    if (value < 0)
+        text.prepend(QLatin1Char('-'));
     return text;
 }
 
 QString Regional::fixed2(double value) const
 {
-    // Round the 15-digit decimal form of value*100, so that 0.475 gives 0.48
-    // as the decimal text suggests, not 0.47 from its binary neighbour.
-    const double scaled = QString::number(value * 100.0, 'g', 15).toDouble();
-    const double hundredths = std::round(scaled);  // half away from zero
-    const bool negative = hundredths < 0;
-    const double magnitude = std::fabs(hundredths);
-    const double whole = std::floor(magnitude / 100.0);
-    const int cents = static_cast<int>(magnitude - whole * 100.0);
-    QString text = QString::number(whole, 'f', 0);
-    text.append(m_separator);
-    text.append(QStringLiteral("%1").arg(cents, 2, 10, QLatin1Char('0')));
-    if (negative)
+    if (!std::isfinite(value))
+        raise(ErrOverflow);
+    // Round once, half away from zero, on the shortest decimal text that reads back as value:
+    // 0.475 gives 0.48 as its text suggests, and no earlier rounding step can carry into the cents.
+    QString digits = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
+    qsizetype point = digits.indexOf(QLatin1Char('.'));
+    if (point < 0) {
+        point = digits.size();
+        digits.append(QLatin1Char('.'));
+    }
+    digits.append(QStringLiteral("000"));
+    const bool roundUp = digits[point + 3] >= QLatin1Char('5');
+    digits.truncate(point + 3);
+    digits.remove(point, 1);
+    if (roundUp)
+        incrementDigits(digits);
+    QString text = digits.left(digits.size() - 2) + m_separator + digits.right(2);
+    const bool zero = std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c == QLatin1Char('0'); });
+    if (value < 0 && !zero)
         text.prepend(QLatin1Char('-'));
     return text;
 }

@@ -23,13 +23,17 @@ public:
     // surrounding blanks are allowed, thousands separators are not.
     bool isNumeric(const QString& text) const;
 
-    // Raises 13 (type mismatch) when the text is not numeric.
+    // Raises 13 (type mismatch) when the text is not numeric, 6 (overflow) when
+    // it is beyond the double range.
     double toDouble(const QString& text) const;
 
-    // Up to 15 significant digits, no trailing zeros, no separator for whole numbers.
+    // Up to 15 significant digits, no trailing zeros, no separator for whole numbers,
+    // never an exponent, so that the numeric test accepts the text.
+    // Raises 6 (overflow) for infinity and NaN.
     QString generalNumber(double value) const;
 
     // The "0.00" pattern: two decimals, rounded half away from zero.
+    // Raises 6 (overflow) for infinity and NaN.
     QString fixed2(double value) const;
 
     QString shortDate(const QDate& date) const;

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using ui::Regional;
 
 namespace {
@@ -49,15 +51,41 @@ private slots:
         QCOMPARE(settingsFor(settings).isNumeric(text), numeric);
     }
 
-    void toDoubleReadsRegionalText()
+    void toDouble_data()
     {
-        QCOMPARE(Regional::german().toDouble(QStringLiteral("2,5")), 2.5);
-        QCOMPARE(Regional::english().toDouble(QStringLiteral(" -0.35 ")), -0.35);
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("error");  // 0 = no error
+        QTest::newRow("de comma") << "de" << "2,5" << 2.5 << 0;
+        QTest::newRow("en blanks and sign") << "en" << " -0.35 " << -0.35 << 0;
+        QTest::newRow("de point is a type mismatch") << "de" << "2.5" << 0.0 << 13;
+        QTest::newRow("plus sign") << "en" << "+3" << 3.0 << 0;
+        QTest::newRow("separator last") << "en" << "5." << 5.0 << 0;
+        QTest::newRow("separator first") << "de" << ",5" << 0.5 << 0;
+        QTest::newRow("309 whole digits") << "en" << "1" + QString(308, '0') << 1e308 << 0;
+        QTest::newRow("310 whole digits overflow") << "en" << "1" + QString(309, '0') << 0.0 << 6;
+        QTest::newRow("negative overflow") << "de" << "-9" + QString(320, '9') + ",5" << 0.0 << 6;
+        QTest::newRow("just above the largest double")
+            << "en" << "179769313486232" + QString(294, '0') << 0.0 << 6;
+        QTest::newRow("largest double") << "en" << "17976931348623157" + QString(292, '0')
+                                        << std::numeric_limits<double>::max() << 0;
+        QTest::newRow("leading zeros") << "en" << QString(400, '0') + "1.5" << 1.5 << 0;
+        QTest::newRow("fraction below the double range is zero") << "en" << "0." + QString(400, '0') + "1" << 0.0 << 0;
+        QTest::newRow("smallest denormal") << "de" << "0," + QString(323, '0') + "5" << 5e-324 << 0;
+    }
+    void toDouble()
+    {
+        QFETCH(QString, settings);
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QFETCH(int, error);
         try {
-            Regional::german().toDouble(QStringLiteral("2.5"));
-            QFAIL("no type mismatch");
+            const double got = settingsFor(settings).toDouble(text);
+            QCOMPARE(error, 0);
+            QCOMPARE(got, value);
         } catch (const ui::RuntimeError& e) {
-            QCOMPARE(e.number(), 13);
+            QCOMPARE(e.number(), error);
         }
     }
 
@@ -79,6 +107,21 @@ private slots:
         QTest::newRow("en 15 digits") << "en" << 0.1 + 0.2 << "0.3" << "0.30";
         QTest::newRow("en large") << "en" << 1234.5 << "1234.5" << "1234.50";
         QTest::newRow("en 0.995 carries") << "en" << 0.995 << "0.995" << "1.00";
+        QTest::newRow("en 2.675 half up as written") << "en" << 2.675 << "2.675" << "2.68";
+        QTest::newRow("en 99.995 carries into the whole part") << "en" << 99.995 << "99.995" << "100.00";
+        QTest::newRow("en small negative has no minus") << "en" << -0.001 << "-0.001" << "0.00";
+        QTest::newRow("en 13 digits rounds once") << "en" << 944444444444.44446 << "944444444444.444"
+                                                  << "944444444444.44";
+        QTest::newRow("en 13 digits, third decimal 4") << "en" << 383317708191.9845 << "383317708191.984"
+                                                       << "383317708191.98";
+        QTest::newRow("de 17 digits") << "de" << -36035448779742104.0 << "-36035448779742100"
+                                      << "-36035448779742104,00";
+        QTest::newRow("en 1E-05 written out") << "en" << 1e-5 << "0.00001" << "0.00";
+        QTest::newRow("de 1E+15 written out") << "de" << 1e15 << "1000000000000000" << "1000000000000000,00";
+        QTest::newRow("de 1E-20 written out") << "de" << -1.25e-20 << "-0,0000000000000000000125" << "0,00";
+        QTest::newRow("en largest double") << "en" << std::numeric_limits<double>::max()
+                                           << "179769313486232" + QString(294, '0')
+                                           << "17976931348623157" + QString(292, '0') + ".00";
     }
     void numberText()
     {
@@ -89,6 +132,49 @@ private slots:
         const Regional r = settingsFor(settings);
         QCOMPARE(r.generalNumber(value), general);
         QCOMPARE(r.fixed2(value), fixed);
+    }
+
+    void nonFiniteNumberTextOverflows_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
+        QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity();
+        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN();
+    }
+    void nonFiniteNumberTextOverflows()
+    {
+        QFETCH(double, value);
+        for (const Regional& r : {Regional::german(), Regional::english()}) {
+            for (const auto write : {&Regional::generalNumber, &Regional::fixed2}) {
+                try {
+                    (r.*write)(value);
+                    QFAIL("no overflow");
+                } catch (const ui::RuntimeError& e) {
+                    QCOMPARE(e.number(), 6);
+                }
+            }
+        }
+    }
+
+    void writtenTextIsReadBack_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::newRow("1E-05") << 1e-5;
+        QTest::newRow("1E+15") << 1e15;
+        QTest::newRow("negative 1E+300") << -1e300;
+        QTest::newRow("smallest denormal") << 5e-324;
+        QTest::newRow("17 digits") << 1234567.8901234567;
+    }
+    void writtenTextIsReadBack()
+    {
+        QFETCH(double, value);
+        const double fifteenDigits = QString::number(value, 'g', 15).toDouble();
+        for (const Regional& r : {Regional::german(), Regional::english()}) {
+            QVERIFY(r.isNumeric(r.fixed2(value)));
+            const QString general = r.generalNumber(value);
+            QVERIFY2(r.isNumeric(general), qPrintable(general));
+            QCOMPARE(r.toDouble(general), fifteenDigits);
+        }
     }
 
     void toInt16_data()
@@ -107,6 +193,8 @@ private slots:
         QTest::newRow("40000") << 40000.0 << -1000000;
         QTest::newRow("below min") << -32769.0 << -1000000;
         QTest::newRow("nan") << std::nan("") << -1000000;
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << -1000000;
+        QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << -1000000;
     }
     void toInt16()
     {
