@@ -15,6 +15,7 @@ namespace {
 const QByteArray kPrefix = QByteArrayLiteral("SPRACHE=");
 constexpr int kLowestPosition = 0;
 constexpr int kHighestPosition = 4;
+constexpr qint64 kBlockSize = 64 * 1024;
 
 }  // namespace
 
@@ -55,20 +56,36 @@ QString settingsReadPath(const QString& programFolder)
 QList<int> readLanguagePositions(QIODevice& file, const ui::Regional& regional)
 {
     QList<int> positions;
+    const auto takeLine = [&](const QByteArray& line) {
+        if (!line.startsWith(kPrefix))
+            return;
+        const QString value = QString::fromLatin1(line.mid(kPrefix.size()));
+        if (!regional.isNumeric(value))
+            return;
+        const int position = ui::toInt16(regional.toDouble(value));
+        if (position >= kLowestPosition && position <= kHighestPosition)
+            positions.append(position);
+    };
     try {
+        // A line ends at CR, at LF or at CR LF. Each CR and each LF ends one here: the empty
+        // line this makes of CR LF never holds a setting.
+        QByteArray line;
         while (!file.atEnd()) {
-            QByteArray line = file.readLine();
-            while (line.endsWith('\n') || line.endsWith('\r'))
-                line.chop(1);
-            if (!line.startsWith(kPrefix))
-                continue;
-            const QString value = QString::fromLatin1(line.mid(kPrefix.size()));
-            if (!regional.isNumeric(value))
-                continue;
-            const int position = ui::toInt16(regional.toDouble(value));
-            if (position >= kLowestPosition && position <= kHighestPosition)
-                positions.append(position);
+            const QByteArray block = file.read(kBlockSize);
+            if (block.isEmpty())
+                break;
+            qsizetype start = 0;
+            for (qsizetype i = 0; i < block.size(); ++i) {
+                if (block[i] != '\r' && block[i] != '\n')
+                    continue;
+                line.append(block.constData() + start, i - start);
+                takeLine(line);
+                line.clear();
+                start = i + 1;
+            }
+            line.append(block.constData() + start, block.size() - start);
         }
+        takeLine(line);
     } catch (const ui::RuntimeError&) {
         // A number too large ends the reading; the lines before it still count.
     }

@@ -29,6 +29,10 @@ private slots:
         QTest::newRow("2,5 ties to even under german") << QByteArray("SPRACHE=2,5") << true << QList<int>{2};
         QTest::newRow("4.5 ties to even is 4") << QByteArray("SPRACHE=4.5") << false << QList<int>{4};
         QTest::newRow("no line end") << QByteArray("SPRACHE=2") << false << QList<int>{2};
+        QTest::newRow("lone CR ends a line") << QByteArray("SPRACHE=2\rSPRACHE=0\r") << false << QList<int>{2, 0};
+        QTest::newRow("mixed line ends") << QByteArray("SPRACHE=1\rx\r\nSPRACHE=3\n\n\rSPRACHE=4")
+                                         << false << QList<int>{1, 3, 4};
+        QTest::newRow("CR right after the key") << QByteArray("SPRACHE=\r2\r") << false << QList<int>{};
         QTest::newRow("unix line ends") << QByteArray("SPRACHE=2\nSPRACHE=0\n") << false << QList<int>{2, 0};
         QTest::newRow("empty") << QByteArray() << false << QList<int>{};
         QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01SPRACHE=\x00\x02", 14) << false << QList<int>{};
@@ -99,6 +103,27 @@ private slots:
         QBuffer buffer(&content);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         QCOMPARE(settings::readLanguagePositions(buffer, ui::Regional::english()), QList<int>{4});
+    }
+
+    void lineEndsAcrossReadBlocks_data()
+    {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::newRow("CR") << QByteArray("\r");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+    }
+    void lineEndsAcrossReadBlocks()
+    {
+        // The file is read in blocks of 64 KiB: a line and its end lie across the first
+        // boundary at every offset.
+        QFETCH(QByteArray, lineEnd);
+        const QByteArray lines = "SPRACHE=1" + lineEnd + "SPRACHE=2" + lineEnd;
+        for (int shift = 0; shift <= lines.size(); ++shift) {
+            QByteArray content = "x" + lineEnd + QByteArray(64 * 1024 - shift, 'x') + lineEnd + lines;
+            QBuffer buffer(&content);
+            QVERIFY(buffer.open(QIODevice::ReadOnly));
+            QCOMPARE(settings::readLanguagePositions(buffer, ui::Regional::english()), (QList<int>{1, 2}));
+        }
     }
 
     void writeReplacesTheFileWithOneLine()
