@@ -15,7 +15,7 @@ namespace {
 const QByteArray kPrefix = QByteArrayLiteral("SPRACHE=");
 constexpr int kLowestPosition = 0;
 constexpr int kHighestPosition = 4;
-constexpr qint64 kBlockSize = 64 * 1024;
+constexpr qsizetype kBlockSize = 4096;
 
 }  // namespace
 
@@ -70,12 +70,11 @@ QList<int> readLanguagePositions(QIODevice& file, const ui::Regional& regional)
         // A line ends at CR, at LF or at CR LF. Each CR and each LF ends one here: the empty
         // line this makes of CR LF never holds a setting.
         QByteArray line;
-        while (!file.atEnd()) {
-            const QByteArray block = file.read(kBlockSize);
-            if (block.isEmpty())
-                break;
+        QByteArray block(kBlockSize, Qt::Uninitialized);
+        qint64 size = 0;
+        while ((size = file.read(block.data(), kBlockSize)) > 0) {
             qsizetype start = 0;
-            for (qsizetype i = 0; i < block.size(); ++i) {
+            for (qsizetype i = 0; i < size; ++i) {
                 if (block[i] != '\r' && block[i] != '\n')
                     continue;
                 line.append(block.constData() + start, i - start);
@@ -83,7 +82,7 @@ QList<int> readLanguagePositions(QIODevice& file, const ui::Regional& regional)
                 line.clear();
                 start = i + 1;
             }
-            line.append(block.constData() + start, block.size() - start);
+            line.append(block.constData() + start, qsizetype(size) - start);
         }
         takeLine(line);
     } catch (const ui::RuntimeError&) {

@@ -114,12 +114,12 @@ private slots:
     }
     void lineEndsAcrossReadBlocks()
     {
-        // The file is read in blocks of 64 KiB: a line and its end lie across the first
+        // The file is read in blocks of 4 KiB: a line and its end lie across the first
         // boundary at every offset.
         QFETCH(QByteArray, lineEnd);
         const QByteArray lines = "SPRACHE=1" + lineEnd + "SPRACHE=2" + lineEnd;
         for (int shift = 0; shift <= lines.size(); ++shift) {
-            QByteArray content = "x" + lineEnd + QByteArray(64 * 1024 - shift, 'x') + lineEnd + lines;
+            QByteArray content = "x" + lineEnd + QByteArray(4096 - shift, 'x') + lineEnd + lines;
             QBuffer buffer(&content);
             QVERIFY(buffer.open(QIODevice::ReadOnly));
             QCOMPARE(settings::readLanguagePositions(buffer, ui::Regional::english()), (QList<int>{1, 2}));
