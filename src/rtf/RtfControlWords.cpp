@@ -56,6 +56,8 @@ const Table& table()
             {"fi", {Action::FirstIndent}},
             {"sb", {Action::SpaceBefore}},
             {"sa", {Action::SpaceAfter}},
+            {"sl", {Action::LineSpacing}},
+            {"slmult", {Action::LineMultiple}},
 
             {"par", {Action::Paragraph}},
             {"sect", {Action::Paragraph}},
@@ -84,6 +86,7 @@ const Table& table()
 
             {"trowd", {Action::RowDefaults}},
             {"cellx", {Action::CellBoundary}},
+            {"clcbpat", {Action::CellShading}},
             {"intbl", {Action::InTable}},
             {"cell", {Action::Cell}},
             {"row", {Action::Row}},

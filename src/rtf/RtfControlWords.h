@@ -13,9 +13,10 @@ enum class Action {
     Bold, Italic, Strike, Underline, UnderlineNone,
     FontSize, Font, Color, Highlight, Plain,
     ParagraphDefault, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter,
+    LineSpacing, LineMultiple,
     Paragraph, Page, Character,  // value: the Unicode character inserted
     UnicodeSkip, Unicode, AnsiCodePage, CodePage, DefaultFont, FontCharset,
-    RowDefaults, CellBoundary, InTable, Cell, Row,
+    RowDefaults, CellShading, CellBoundary, InTable, Cell, Row,
     Binary, PictureType, PictureGoalWidth, PictureGoalHeight, PictureScaleX, PictureScaleY,
     Red, Green, Blue,
 };

@@ -131,7 +131,13 @@ void DocumentBuilder::enterCell()
     }
     if (cursorRow_ != row_ || cursorColumn_ != column_) {
         flush();
-        cursor_ = table_->cellAt(row_, column_).lastCursorPosition();
+        QTextTableCell cell = table_->cellAt(row_, column_);
+        if (column_ < cells_.size() && cells_[column_].shading.isValid()) {
+            QTextTableCellFormat format = cell.format().toTableCellFormat();
+            format.setBackground(cells_[column_].shading);
+            cell.setFormat(format);
+        }
+        cursor_ = cell.lastCursorPosition();
         cursorRow_ = row_;
         cursorColumn_ = column_;
     }
@@ -141,7 +147,7 @@ void DocumentBuilder::startTable()
 {
     flush();
     const int columns =
-        std::clamp(static_cast<int>(boundaries_.size()), 1, std::max(1, limits_.maxTableColumns));
+        std::clamp(static_cast<int>(cells_.size()), 1, std::max(1, limits_.maxTableColumns));
     QTextTableFormat format;
     format.setBorder(1);
     format.setBorderCollapse(true);
@@ -149,9 +155,9 @@ void DocumentBuilder::startTable()
     format.setCellPadding(4);
     QList<QTextLength> widths;
     int left = 0;
-    for (int i = 0; i < columns && i < boundaries_.size(); ++i) {
-        const int width = boundaries_[i] - left;
-        left = boundaries_[i];
+    for (int i = 0; i < columns && i < cells_.size(); ++i) {
+        const int width = cells_[i].rightTwips - left;
+        left = cells_[i].rightTwips;
         widths.append(width > 0 ? QTextLength(QTextLength::FixedLength, twipsToPixels(width))
                                 : QTextLength());
     }
@@ -160,8 +166,8 @@ void DocumentBuilder::startTable()
     row_ = 0;
     column_ = 0;
     rowOpen_ = true;
-    cursorRow_ = 0;
-    cursorColumn_ = 0;
+    cursorRow_ = -1;  // enterCell places the cursor and applies the cell's shading
+    cursorColumn_ = -1;
 }
 
 void DocumentBuilder::leaveTable()

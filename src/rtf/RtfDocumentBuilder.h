@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -14,6 +15,11 @@ namespace rtf {
 
 struct Limits;
 
+struct CellDefinition {
+    int rightTwips = 0;  // \cellx: the right boundary
+    QColor shading;      // \clcbpat: the background, invalid for none
+};
+
 // Writes paragraphs, text runs, tables and images into a QTextDocument. Text is collected
 // and written in runs of one format, since cursor inserts are costly one character at a time.
 class DocumentBuilder {
@@ -25,8 +31,8 @@ public:
     void pageBreak(const QTextBlockFormat& format, bool inTable);
     void endCell(const QTextBlockFormat& format);
     void endRow();
-    // Right boundaries in twips of the cells of the row being defined (\trowd ... \cellx).
-    void setRowBoundaries(const QList<int>& boundaries) { boundaries_ = boundaries; }
+    // The cells of the row being defined (\trowd ... \cellx).
+    void setRowCells(const QList<CellDefinition>& cells) { cells_ = cells; }
     void addImage(const QImage& image, QSizeF size, bool inTable);
     void finish(const QTextBlockFormat& format, bool inTable);
 
@@ -53,7 +59,7 @@ private:
     bool breakBefore_ = false;
 
     QTextTable* table_ = nullptr;
-    QList<int> boundaries_;
+    QList<CellDefinition> cells_;
     int row_ = 0;
     int column_ = 0;
     bool rowOpen_ = false;

@@ -249,6 +249,8 @@ void Parser::textControlWord(const ControlWord& entry, const Token& token)
     case Action::FirstIndent: para.firstTwips = twips(token); break;
     case Action::SpaceBefore: para.beforeTwips = twips(token); break;
     case Action::SpaceAfter: para.afterTwips = twips(token); break;
+    case Action::LineSpacing: para.lineTwips = twips(token); break;
+    case Action::LineMultiple: para.lineMultiple = switchedOn(token); break;
     case Action::Paragraph:
         builder_.endParagraph(blockFormat(), para.inTable);
         lastPara_ = para;
@@ -264,12 +266,18 @@ void Parser::textControlWord(const ControlWord& entry, const Token& token)
         break;
     case Action::CodePage: ansiCodePage_ = entry.value; break;
     case Action::DefaultFont: defaultFont_ = token.hasParam ? token.param : -1; break;
-    case Action::RowDefaults: boundaries_.clear(); builder_.setRowBoundaries(boundaries_); break;
+    case Action::RowDefaults:
+        cells_.clear();
+        cellShading_ = 0;
+        builder_.setRowCells(cells_);
+        break;
+    case Action::CellShading: cellShading_ = token.hasParam ? token.param : 0; break;
     case Action::CellBoundary:
-        if (boundaries_.size() < limits_.maxTableColumns) {
-            boundaries_.append(twips(token));
-            builder_.setRowBoundaries(boundaries_);
+        if (cells_.size() < limits_.maxTableColumns) {
+            cells_.append({twips(token), colors_.at(cellShading_)});
+            builder_.setRowCells(cells_);
         }
+        cellShading_ = 0;
         break;
     case Action::InTable: para.inTable = true; break;
     case Action::Cell: builder_.endCell(blockFormat()); break;
@@ -400,6 +408,17 @@ QTextBlockFormat Parser::blockFormat() const
     format.setTextIndent(twipsToPixels(para.firstTwips));
     format.setTopMargin(twipsToPixels(std::max(0, para.beforeTwips)));
     format.setBottomMargin(twipsToPixels(std::max(0, para.afterTwips)));
+    if (para.firstTwips < 0) {
+        // A hanging indent has an implicit tab stop at the left indent, where list text starts.
+        format.setTabPositions({QTextOption::Tab(twipsToPixels(-para.firstTwips), QTextOption::LeftTab)});
+    }
+    if (para.lineTwips != 0 && para.lineMultiple) {
+        const double percent = std::clamp(std::abs(para.lineTwips) * 100.0 / 240.0, 50.0, 500.0);
+        format.setLineHeight(percent, QTextBlockFormat::ProportionalHeight);
+    } else if (para.lineTwips != 0) {
+        format.setLineHeight(twipsToPixels(std::abs(para.lineTwips)),
+                             para.lineTwips > 0 ? QTextBlockFormat::MinimumHeight : QTextBlockFormat::FixedHeight);
+    }
     return format;
 }
 

@@ -59,7 +59,8 @@ private:
     ColorTable colors_;
     Picture picture_;
     qsizetype pictureDepth_ = -1;  // stack depth of the open \pict group
-    QList<int> boundaries_;
+    QList<CellDefinition> cells_;  // of the row being defined
+    int cellShading_ = 0;
     ParaState lastPara_;  // the paragraph format of the latest text
 
     CharState cachedChars_;

@@ -27,6 +27,8 @@ struct ParaState {
     int firstTwips = 0;
     int beforeTwips = 0;
     int afterTwips = 0;
+    int lineTwips = 0;          // \slN: 0 automatic, > 0 at least, < 0 exactly
+    bool lineMultiple = false;  // \slmult1: \sl is a multiple of single spacing (240 = 1)
     bool inTable = false;
 
     bool operator==(const ParaState&) const = default;

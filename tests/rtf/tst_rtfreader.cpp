@@ -18,6 +18,8 @@ private slots:
     void charFormat();
     void blockFormat_data();
     void blockFormat();
+    void lineSpacingAndHangingIndent_data();
+    void lineSpacingAndHangingIndent();
     void pageBreakStartsNextParagraphOnNewPage();
     void tableOfThreeRowsAndTwoColumns();
     void picture_data();
@@ -239,6 +241,38 @@ void RtfReaderTest::blockFormat()
     QTEST(format.bottomMargin(), "after");
 }
 
+void RtfReaderTest::lineSpacingAndHangingIndent_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("heightType");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<QList<double>>("tabs");
+
+    const int single = QTextBlockFormat::SingleHeight;
+    QTest::newRow("automatic") << QByteArray("PARA") << single << 0.0 << QList<double>();
+    QTest::newRow("one and a half") << QByteArray("\\sl360\\slmult1 PARA") << int(QTextBlockFormat::ProportionalHeight)
+                                    << 150.0 << QList<double>();
+    QTest::newRow("at least") << QByteArray("\\sl300\\slmult0 PARA") << int(QTextBlockFormat::MinimumHeight) << 20.0
+                              << QList<double>();
+    QTest::newRow("exactly") << QByteArray("\\sl-240 PARA") << int(QTextBlockFormat::FixedHeight) << 16.0
+                             << QList<double>();
+    QTest::newRow("hanging indent tab") << QByteArray("\\li720\\fi-360 {\\pntext\\bullet\\tab}PARA") << single
+                                        << 0.0 << QList<double>{24.0};
+}
+
+void RtfReaderTest::lineSpacingAndHangingIndent()
+{
+    QFETCH(QByteArray, body);
+    const ReadSample sample("{\\rtf1\\ansi " + body + "\\par}");
+    const QTextBlockFormat format = sample.at(u"PARA"_qs).blockFormat();
+    QTEST(format.lineHeightType(), "heightType");
+    QTEST(format.lineHeight(), "height");
+    QList<double> tabs;
+    for (const QTextOption::Tab& tab : format.tabPositions())
+        tabs.append(tab.position);
+    QTEST(tabs, "tabs");
+}
+
 void RtfReaderTest::pageBreakStartsNextParagraphOnNewPage()
 {
     const ReadSample sample("{\\rtf1 first\\page second\\par third}");
@@ -250,10 +284,11 @@ void RtfReaderTest::pageBreakStartsNextParagraphOnNewPage()
 
 void RtfReaderTest::tableOfThreeRowsAndTwoColumns()
 {
-    QByteArray rtf = "{\\rtf1\\ansi before\\par";
+    QByteArray rtf = "{\\rtf1\\ansi{\\colortbl;\\red224\\green224\\blue224;}before\\par";
     const char* cells[3][2] = {{"Name", "Value"}, {"\\b Alpha", "1"}, {"Beta", "2\\par two"}};
-    for (const auto& row : cells) {
-        rtf += "\\trowd\\trgaph108\\cellx2880\\cellx5760";
+    for (int r = 0; r < 3; ++r) {
+        const auto& row = cells[r];
+        rtf += r == 0 ? "\\trowd\\trgaph108\\clcbpat1\\cellx2880\\cellx5760" : "\\trowd\\trgaph108\\cellx2880\\cellx5760";
         for (const char* cell : row)
             rtf += QByteArray("\\pard\\intbl{") + cell + "}\\cell ";
         rtf += "\\row ";
@@ -278,6 +313,9 @@ void RtfReaderTest::tableOfThreeRowsAndTwoColumns()
     QCOMPARE(cellText(2, 0), u"Beta"_qs);
     QCOMPARE(cellText(2, 1), u"2\u2029two"_qs);
     QCOMPARE(sample.at(u"Alpha"_qs).charFormat().fontWeight(), int(QFont::Bold));
+    QCOMPARE(table->cellAt(0, 0).format().background().color(), QColor(224, 224, 224));
+    QCOMPARE(table->cellAt(0, 1).format().hasProperty(QTextFormat::BackgroundBrush), false);
+    QCOMPARE(table->cellAt(1, 0).format().hasProperty(QTextFormat::BackgroundBrush), false);
     const QList<QTextLength> widths = table->format().columnWidthConstraints();
     QCOMPARE(widths.size(), 2);
     QCOMPARE(widths[0].rawValue(), 192.0);
