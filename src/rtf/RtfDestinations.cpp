@@ -122,7 +122,7 @@ void Picture::addHex(QByteArrayView text, qsizetype maxBytes)
     }
 }
 
-QImage Picture::image(const Limits& limits, QString* problem) const
+QImage Picture::image(const Limits& limits, qsizetype pixelBudget, QString* problem) const
 {
     if (kind_ == PictureOther)
         return {};
@@ -135,7 +135,8 @@ QImage Picture::image(const Limits& limits, QString* problem) const
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, kind_ == PicturePng ? "png" : "jpeg");
     const QSize size = reader.size();
-    if (!size.isValid() || static_cast<qint64>(size.width()) * size.height() > limits.maxPicturePixels) {
+    const qsizetype pixels = static_cast<qsizetype>(size.width()) * size.height();
+    if (!size.isValid() || pixels > std::min(limits.maxPicturePixels, pixelBudget)) {
         *problem = QStringLiteral("picture with unreadable or oversized dimensions skipped");
         return {};
     }

@@ -62,7 +62,8 @@ public:
     void addHex(QByteArrayView text, qsizetype maxBytes);
 
     // The decoded image, or a null image for unsupported, oversized or broken pictures.
-    QImage image(const Limits& limits, QString* problem) const;
+    // At most pixelBudget pixels are decoded.
+    QImage image(const Limits& limits, qsizetype pixelBudget, QString* problem) const;
     // The display size in pixels, from the goal sizes and scales, else the image's own.
     QSizeF displaySize(const QImage& image) const;
 

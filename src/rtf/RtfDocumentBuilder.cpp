@@ -109,24 +109,30 @@ void DocumentBuilder::place(bool inTable)
 
 void DocumentBuilder::enterCell()
 {
+    // Every cell is a paragraph of the document, so cells count against the text limit too.
     if (!table_) {
         startTable();
+        if (!table_)
+            return;
     } else if (!rowOpen_) {
         if (row_ + 1 >= limits_.maxTableRows) {
             tableLimitReached_ = true;
             leaveTable();
             return;
         }
+        if (!reserve(table_->columns()))
+            return;
         table_->appendRows(1);
         ++row_;
         column_ = 0;
         rowOpen_ = true;
     }
     if (column_ >= table_->columns()) {
-        if (column_ < limits_.maxTableColumns)
-            table_->appendColumns(column_ + 1 - table_->columns());
-        else
+        const int added = column_ + 1 - table_->columns();
+        if (column_ >= limits_.maxTableColumns)
             cellsMerged_ = true;  // cells beyond the limit share the last column
+        else if (reserve(static_cast<qsizetype>(added) * table_->rows()))
+            table_->appendColumns(added);
         column_ = table_->columns() - 1;
     }
     if (cursorRow_ != row_ || cursorColumn_ != column_) {
@@ -148,6 +154,8 @@ void DocumentBuilder::startTable()
     flush();
     const int columns =
         std::clamp(static_cast<int>(cells_.size()), 1, std::max(1, limits_.maxTableColumns));
+    if (!reserve(columns + 2))  // the cells and the table's frame
+        return;
     QTextTableFormat format;
     format.setBorder(1);
     format.setBorderCollapse(true);
@@ -181,10 +189,12 @@ void DocumentBuilder::leaveTable()
     cursorColumn_ = -1;
 }
 
-void DocumentBuilder::addImage(const QImage& image, QSizeF size, bool inTable)
+bool DocumentBuilder::addImage(const QImage& image, QSizeF size, bool inTable)
 {
-    if (images_ >= limits_.maxPictures || !reserve(1))
-        return;
+    if (images_ >= limits_.maxPictures)
+        return false;
+    if (!reserve(1))
+        return true;
     place(inTable);
     flush();
     const QString name = QStringLiteral("rtf-image-%1").arg(images_++);
@@ -196,6 +206,7 @@ void DocumentBuilder::addImage(const QImage& image, QSizeF size, bool inTable)
         format.setHeight(size.height());
     }
     cursor_.insertImage(format);
+    return true;
 }
 
 void DocumentBuilder::finish(const QTextBlockFormat& format, bool inTable)

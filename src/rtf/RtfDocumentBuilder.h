@@ -33,7 +33,8 @@ public:
     void endRow();
     // The cells of the row being defined (\trowd ... \cellx).
     void setRowCells(const QList<CellDefinition>& cells) { cells_ = cells; }
-    void addImage(const QImage& image, QSizeF size, bool inTable);
+    // False when the picture limit left no room for it.
+    bool addImage(const QImage& image, QSizeF size, bool inTable);
     void finish(const QTextBlockFormat& format, bool inTable);
 
     // True once the text limit is reached; nothing more is added then.

@@ -341,11 +341,14 @@ void Parser::finishPicture()
 {
     pictureDepth_ = -1;
     QString problem;
-    const QImage image = picture_.image(limits_, &problem);
+    const QImage image = picture_.image(limits_, limits_.maxTotalPicturePixels - picturePixels_, &problem);
     if (!problem.isEmpty())
         warn(PictureProblem, problem);
-    if (!image.isNull())
-        builder_.addImage(image, picture_.displaySize(image), state_.para.inTable);
+    if (image.isNull())
+        return;
+    picturePixels_ += static_cast<qsizetype>(image.width()) * image.height();
+    if (!builder_.addImage(image, picture_.displaySize(image), state_.para.inTable))
+        warn(PictureProblem, QStringLiteral("pictures beyond the limit skipped"));
 }
 
 void Parser::emitText(const QString& text)

@@ -59,6 +59,7 @@ private:
     ColorTable colors_;
     Picture picture_;
     qsizetype pictureDepth_ = -1;  // stack depth of the open \pict group
+    qsizetype picturePixels_ = 0;  // decoded so far
     QList<CellDefinition> cells_;  // of the row being defined
     int cellShading_ = 0;
     ParaState lastPara_;  // the paragraph format of the latest text

@@ -10,10 +10,11 @@ namespace rtf {
 // Hard bounds that keep any input, however hostile, within time and memory.
 struct Limits {
     int maxDepth = 256;                          // groups deeper than this are skipped whole
-    qsizetype maxTextLength = 8 * 1024 * 1024;   // characters written into the document
+    qsizetype maxTextLength = 2 * 1024 * 1024;     // characters (and table cells) in the document
     qsizetype maxPictureBytes = 16 * 1024 * 1024;  // decoded bytes of one picture
-    qsizetype maxPicturePixels = 4096 * 4096;
-    int maxPictures = 256;
+    qsizetype maxPicturePixels = 4096 * 4096;      // of one picture
+    qsizetype maxTotalPicturePixels = 2 * 4096 * 4096;
+    int maxPictures = 64;
     int maxTableColumns = 64;
     int maxTableRows = 10000;
     int maxFonts = 4096;

@@ -2,9 +2,31 @@
 
 #include "rtf/RtfReader.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QColor>
+#include <QImage>
 #include <QTextCursor>
 #include <QTextDocument>
+
+inline QByteArray imageHex(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    QByteArray hex = bytes.toHex();
+    for (qsizetype i = 64; i < hex.size(); i += 65)
+        hex.insert(i, '\n');  // writers wrap the hex data in lines
+    return hex;
+}
+
+inline QImage testImage()
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(QColor(200, 30, 40));
+    return image;
+}
 
 // Reads an RTF sample into a fresh document and finds formatted text in it.
 struct ReadSample {

@@ -13,6 +13,8 @@ private slots:
     void damaged();
     void limitsCutOff_data();
     void limitsCutOff();
+    void tablesAndPicturesCountAgainstLimits_data();
+    void tablesAndPicturesCountAgainstLimits();
     void randomBytesGiveAResult();
 };
 
@@ -113,6 +115,38 @@ void RtfDamagedTest::limitsCutOff()
     const ReadSample sample(rtf, limits);
     QTEST(sample.text(), "expected");
     QVERIFY(!sample.report.complete);
+}
+
+void RtfDamagedTest::tablesAndPicturesCountAgainstLimits_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<int>("maxCharacters");
+    QTest::addColumn<int>("images");
+
+    const QByteArray png = "{\\pict\\pngblip " + imageHex(testImage(), "PNG") + "}";
+    QTest::newRow("many small tables")
+        << "{\\rtf1 " + repeated("\\trowd\\cellx1\\cellx2\\cellx3\\cellx4\\pard\\intbl x\\row\\pard\\par ", 500) + "}"
+        << 1000 << 0;
+    QTest::newRow("wide rows") << "{\\rtf1\\pard\\intbl " + repeated("\\cell ", 60) + repeated("\\row\\cell ", 500) + "}"
+                               << 1000 << 0;
+    QTest::newRow("picture count") << "{\\rtf1 " + png.repeated(100) + "}" << 1000 << 64;
+    QTest::newRow("picture pixels") << "{\\rtf1 " + png.repeated(100) + "}" << 1000 << 5;
+}
+
+void RtfDamagedTest::tablesAndPicturesCountAgainstLimits()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(int, maxCharacters);
+    QFETCH(int, images);
+    rtf::Limits limits;
+    limits.maxTextLength = maxCharacters;
+    if (QByteArray(QTest::currentDataTag()) == "picture pixels")
+        limits.maxTotalPicturePixels = 5 * 12 + 11;  // room for five of the 4 x 3 pictures
+    const ReadSample sample(rtf, limits);
+    QVERIFY(!sample.report.complete);
+    QVERIFY2(sample.document.characterCount() <= maxCharacters + 1,
+             qPrintable(QString::number(sample.document.characterCount())));
+    QCOMPARE(sample.text().count(QChar::ObjectReplacementCharacter), images);
 }
 
 void RtfDamagedTest::randomBytesGiveAResult()

@@ -326,29 +326,6 @@ void RtfReaderTest::tableOfThreeRowsAndTwoColumns()
     QVERIFY(sample.at(u"after"_qs).position() > table->lastPosition());
 }
 
-namespace {
-
-QByteArray imageHex(const QImage& image, const char* format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    QByteArray hex = bytes.toHex();
-    for (qsizetype i = 64; i < hex.size(); i += 65)
-        hex.insert(i, '\n');  // writers wrap the hex data in lines
-    return hex;
-}
-
-QImage testImage()
-{
-    QImage image(4, 3, QImage::Format_RGB32);
-    image.fill(QColor(200, 30, 40));
-    return image;
-}
-
-}  // namespace
-
 void RtfReaderTest::picture_data()
 {
     QTest::addColumn<QByteArray>("picture");
