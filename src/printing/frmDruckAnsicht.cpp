@@ -1,0 +1,144 @@
+#include "printing/frmDruckAnsicht.h"
+
+#include "texts/modTexte.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Regional.h"
+#include "ui/Widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kPageWidth = 16600;
+
+frmDruckAnsicht*& live()
+{
+    static frmDruckAnsicht* current = nullptr;
+    return current;
+}
+
+// Multi-line texts carry CR LF; a caption breaks the line at LF alone.
+QString caption(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+}  // namespace
+
+frmDruckAnsicht::~frmDruckAnsicht()
+{
+    if (live() == this)
+        live() = nullptr;
+}
+
+frmDruckAnsicht* frmDruckAnsicht::instance()
+{
+    return live();
+}
+
+void frmDruckAnsicht::unload()
+{
+    delete std::exchange(live(), nullptr);
+}
+
+void frmDruckAnsicht::Form_Load()
+{
+    live() = this;
+    ui::guard(QStringLiteral("Form_Load"), [&] {
+        resize(ui::twips(kPageWidth), height());
+        subInitForm(bytSprachNr);
+        subFuellDruckAnsicht();
+    });
+}
+
+void frmDruckAnsicht::subInitForm(quint8 language)
+{
+    ui::guard(QStringLiteral("subInitForm"), [&] {
+        auto t = [language](int entry) { return caption(modTexte::Texte(language, entry)); };
+        lblTitel->setText(t(46) + QStringLiteral(" - ") + t(16));
+        lblFirma->setText(t(45) + QStringLiteral(": "));
+        lblFahrer->setText(t(38) + QStringLiteral(": "));
+        lblFahrererfahrung->setText(t(39) + QStringLiteral(": "));
+        lblMesswertQuelle->setText(t(96));
+        lblMaschinenfamilie->setText(t(71));
+        lblMaschinentyp->setText(t(75));
+        lblArbeitszyklus->setText(t(2));
+        lblBetriebsbedingungen->setText(t(18));
+        lblEinwirkungsdauer->setText(t(32));
+        for (std::size_t axis = 0; axis < 3; ++axis) {
+            lblAchse[axis]->setText(t(138 + int(axis)));
+            lblPunkteAchse[axis]->setText(t(94));
+            lblPunkteErgebnis[axis]->setText(t(94));
+        }
+        lblDetailsTitel->setText(t(24));
+        for (int i = 1; i <= kRows; ++i) {
+            Row& r = m_rows[std::size_t(i - 1)];
+            r.fraEingabe->setTitle(QStringLiteral(" %1 %2 ").arg(t(142)).arg(i));
+            r.lblDetails->setText(t(24));
+            r.optEingabe->setText(QString());
+        }
+        lblZwischenergebnis->setText(t(170) + QLatin1Char(':'));
+        lblEndergebnis->setText(t(171) + QLatin1Char(':'));
+        lblSummeAllerArbeitszyklen->setText(t(118));
+        lblTaeglicheSchwingungsbelastung->setText(t(119));
+        lblGesamtpunktezahl->setText(t(167));
+        lblSumDauer->setText(t(169));
+        lblZustandUntergrund->setText(t(141));
+        lblFestigkeitUntergrund->setText(t(44));
+        lblBewegtesMaterial->setText(t(21));
+        lblFahrstil->setText(t(40));
+        lblAnmerkungen->setText(t(147));
+    });
+}
+
+void frmDruckAnsicht::fillRow(int number, const ReportRow& source)
+{
+    Row& r = m_rows[std::size_t(number - 1)];
+    r.optEingabe->setChecked(true);
+    r.optEingabe->setText(source.optionCaption);
+    r.MaschinenFamilie->setText(source.MaschinenFamilie);
+    r.MaschinenTyp->setText(source.MaschinenTyp);
+    r.Arbeitszyklus->setText(source.Arbeitszyklus);
+    r.Betriebsbedingung->setText(source.Betriebsbedingung);
+    r.Einwirkungsdauer->setText(source.Einwirkungsdauer);
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+        r.Messwert[axis]->setText(source.Messwert[axis]);
+        r.Punkte[axis]->setText(source.Punkte[axis]);
+    }
+    r.ZustandUntergrund->setText(source.ZustandUntergrund);
+    r.FestigkeitUntergrund->setText(source.FestigkeitUntergrund);
+    r.BewegtesMaterial->setText(source.BewegtesMaterial);
+    r.Fahrstil->setText(source.Fahrstil);
+    r.txtAnmerkung->setText(source.Anmerkung);
+}
+
+void frmDruckAnsicht::subFuellDruckAnsicht()
+{
+    ui::guard(QStringLiteral("subFuellDruckAnsicht"), [&] {
+        const ReportData snapshot = m_source ? m_source() : ReportData{};
+        txtDatum->setText(snapshot.txtDatum);
+        txtFirma->setText(snapshot.txtFirma);
+        txtFahrer->setText(snapshot.txtFahrer);
+        txtFahrererfahrung->setText(snapshot.txtFahrererfahrung);
+        for (int i = 1; i <= kRows; ++i) {
+            const ReportRow& source = snapshot.rows[std::size_t(i - 1)];
+            // Only the rows the last calculation counted make up the totals.
+            if (ui::regional().toDouble(source.txtAnzNr) != 1.0)
+                continue;
+            fillRow(i, source);
+        }
+        txtA8X->setText(snapshot.txtA8X);
+        txtA8Y->setText(snapshot.txtA8Y);
+        txtA8Z->setText(snapshot.txtA8Z);
+        txtPunkteGesX->setText(snapshot.txtPunkteGesX);
+        txtPunkteGesY->setText(snapshot.txtPunkteGesY);
+        txtPunkteGesZ->setText(snapshot.txtPunkteGesZ);
+        txtDauerSum->setText(snapshot.txtDauerSum);
+        txtA8Max->setText(snapshot.txtA8Max);
+        txtPktMax->setText(snapshot.txtPktMax);
+    });
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "grid/ReportData.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+// The printed report: one landscape page laid out as a window, filled with
+// copies of the texts the main and details windows show. Never shown on
+// screen: the print dialog loads it, prints it and deletes it.
+class frmDruckAnsicht : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = 5;
+    using Source = std::function<ReportData()>;
+
+    // source gives the main and details windows' texts at the moment of printing.
+    explicit frmDruckAnsicht(Source source);
+    ~frmDruckAnsicht() override;
+
+    // The report window while one exists (only during a print), else null.
+    static frmDruckAnsicht* instance();
+    // Shut-down: deletes the report window if one exists.
+    static void unload();
+
+    // Width, captions in the current language, then the texts.
+    void Form_Load();
+    void subInitForm(quint8 language);
+    void subFuellDruckAnsicht();
+
+    struct Row {
+        QGroupBox* fraEingabe = nullptr;
+        QRadioButton* optEingabe = nullptr;
+        QLabel* lblDetails = nullptr;
+        QLabel* MaschinenFamilie = nullptr;
+        QLabel* MaschinenTyp = nullptr;
+        QLabel* Arbeitszyklus = nullptr;
+        QLabel* Betriebsbedingung = nullptr;
+        QLabel* Einwirkungsdauer = nullptr;
+        std::array<QLabel*, 3> Messwert{};
+        std::array<QLabel*, 3> Punkte{};
+        QLabel* ZustandUntergrund = nullptr;
+        QLabel* FestigkeitUntergrund = nullptr;
+        QLabel* BewegtesMaterial = nullptr;
+        QLabel* Fahrstil = nullptr;
+        QLabel* txtAnmerkung = nullptr;
+    };
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // frmDruckAnsicht_layout.cpp
+    void buildHeader();
+    void buildHeadings();
+    void buildRow(int number);
+    void buildResults();
+    QLabel* label(const QString& name, int left, int top, int width, int height, QWidget* parent = nullptr);
+    QLabel* field(const QString& name, int left, int top, int width, int height, QWidget* parent = nullptr);
+
+    void fillRow(int number, const ReportRow& source);
+
+    Source m_source;
+    std::array<Row, kRows> m_rows;
+
+    QLabel* txtDatum = nullptr;
+    QLabel* txtFirma = nullptr;
+    QLabel* txtFahrer = nullptr;
+    QLabel* txtFahrererfahrung = nullptr;
+    QLabel* txtA8X = nullptr;
+    QLabel* txtA8Y = nullptr;
+    QLabel* txtA8Z = nullptr;
+    QLabel* txtPunkteGesX = nullptr;
+    QLabel* txtPunkteGesY = nullptr;
+    QLabel* txtPunkteGesZ = nullptr;
+    QLabel* txtDauerSum = nullptr;
+    QLabel* txtA8Max = nullptr;
+    QLabel* txtPktMax = nullptr;
+
+    QLabel* lblTitel = nullptr;
+    QLabel* lblFirma = nullptr;
+    QLabel* lblFahrer = nullptr;
+    QLabel* lblFahrererfahrung = nullptr;
+    QLabel* lblMesswertQuelle = nullptr;
+    QLabel* lblMaschinenfamilie = nullptr;
+    QLabel* lblMaschinentyp = nullptr;
+    QLabel* lblArbeitszyklus = nullptr;
+    QLabel* lblBetriebsbedingungen = nullptr;
+    QLabel* lblEinwirkungsdauer = nullptr;
+    std::array<QLabel*, 3> lblAchse{};
+    std::array<QLabel*, 3> lblPunkteAchse{};
+    std::array<QLabel*, 3> lblPunkteErgebnis{};
+    QLabel* lblDetailsTitel = nullptr;
+    QLabel* lblZustandUntergrund = nullptr;
+    QLabel* lblFestigkeitUntergrund = nullptr;
+    QLabel* lblBewegtesMaterial = nullptr;
+    QLabel* lblFahrstil = nullptr;
+    QLabel* lblAnmerkungen = nullptr;
+    QLabel* lblZwischenergebnis = nullptr;
+    QLabel* lblEndergebnis = nullptr;
+    QLabel* lblSummeAllerArbeitszyklen = nullptr;
+    QLabel* lblTaeglicheSchwingungsbelastung = nullptr;
+    QLabel* lblGesamtpunktezahl = nullptr;
+    QLabel* lblSumDauer = nullptr;
+};

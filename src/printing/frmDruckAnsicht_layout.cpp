@@ -1,0 +1,254 @@
+// The report page's controls at their designed positions.
+#include "printing/frmDruckAnsicht.h"
+
+#include "printing/ReportLogo.h"
+#include "ui/Widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int kPageWidth = 16600;
+constexpr int kPageHeight = 10770;
+constexpr int kRowTop = 3885;
+constexpr int kRowPitch = 1050;
+
+QColor resultYellow() { return QColor(255, 210, 15); }
+QColor ruleGrey() { return QColor(128, 128, 128); }
+QColor rowGrey() { return QColor(225, 225, 225); }
+
+void fillBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(ui::twips(left), ui::twips(top), ui::twips(width), ui::twips(height));
+}
+
+}  // namespace
+
+QLabel* frmDruckAnsicht::label(const QString& name, int left, int top, int width, int height, QWidget* parent)
+{
+    auto* widget = new QLabel(parent ? parent : this);
+    widget->setObjectName(name);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui::placeTwips(widget, left, top, width, height);
+    return widget;
+}
+
+QLabel* frmDruckAnsicht::field(const QString& name, int left, int top, int width, int height, QWidget* parent)
+{
+    QLabel* widget = label(name, left, top, width, height, parent);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    widget->setFrameShape(QFrame::Box);
+    widget->setLineWidth(1);
+    widget->setIndent(2);
+    fillBackground(widget, Qt::white);
+    return widget;
+}
+
+void frmDruckAnsicht::buildHeader()
+{
+    txtDatum = field(QStringLiteral("txtDatum"), 420, 735, 1170, 330);
+    auto* logo = new ReportLogo(this);
+    logo->setObjectName(QStringLiteral("Image2"));
+    ui::placeTwips(logo, 12390, 630, 2925, 435);
+
+    lblTitel = label(QStringLiteral("lblTitel"), 420, 1320, 15270, 315);
+    QFont bold = lblTitel->font();
+    bold.setBold(true);
+    bold.setPointSize(10);
+    lblTitel->setFont(bold);
+    lblTitel->setAlignment(Qt::AlignCenter);
+    fillBackground(lblTitel, ui::lightGrey());
+
+    lblFirma = label(QStringLiteral("lblFirma"), 525, 1995, 855, 225);
+    txtFirma = field(QStringLiteral("txtFirma"), 1470, 1890, 2955, 315);
+    lblFahrer = label(QStringLiteral("lblFahrer"), 4830, 1995, 1695, 225);
+    txtFahrer = field(QStringLiteral("txtFahrer"), 6615, 1890, 2790, 315);
+    lblFahrererfahrung = label(QStringLiteral("lblFahrererfahrung"), 9555, 1995, 2970, 225);
+    txtFahrererfahrung = field(QStringLiteral("txtFahrererfahrung"), 12600, 1890, 2745, 315);
+}
+
+void frmDruckAnsicht::buildHeadings()
+{
+    lblMesswertQuelle = label(QStringLiteral("lblMesswertQuelle"), 630, 2520, 1170, 645);
+    lblMaschinenfamilie = label(QStringLiteral("lblMaschinenfamilie"), 1785, 2730, 2115, 225);
+    lblMaschinentyp = label(QStringLiteral("lblMaschinentyp"), 3990, 2730, 2850, 225);
+    lblArbeitszyklus = label(QStringLiteral("lblArbeitszyklus"), 6930, 2730, 1905, 225);
+    lblBetriebsbedingungen = label(QStringLiteral("lblBetriebsbedingungen"), 8925, 2625, 960, 435);
+    lblEinwirkungsdauer = label(QStringLiteral("lblEinwirkungsdauer"), 9870, 2520, 750, 645);
+    const std::array<QString, 3> axisNames{QStringLiteral("lblXAchse"), QStringLiteral("lblYAchse"),
+                                           QStringLiteral("lblZAchse")};
+    for (int axis = 0; axis < 3; ++axis) {
+        const int left = 10710 + 735 * axis;
+        lblAchse[std::size_t(axis)] = label(axisNames[std::size_t(axis)], left, 2625, 750, 330);
+        QLabel* unit = label(QStringLiteral("lblEinheitAchse_%1").arg(axis), left, 2835, 750, 225);
+        unit->setText(QStringLiteral("m/s²"));
+    }
+
+    lblDetailsTitel = label(QStringLiteral("lblDetailsTitel"), 630, 3360, 855, 225);
+    lblZustandUntergrund = label(QStringLiteral("lblZustandUntergrund"), 1785, 3360, 2115, 225);
+    lblFestigkeitUntergrund = label(QStringLiteral("lblFestigkeitUntergrund"), 3990, 3360, 2850, 225);
+    lblBewegtesMaterial = label(QStringLiteral("lblBewegtesMaterial"), 6930, 3360, 1905, 225);
+    lblFahrstil = label(QStringLiteral("lblFahrstil"), 8925, 3360, 1590, 225);
+    for (int axis = 0; axis < 3; ++axis)
+        lblPunkteAchse[std::size_t(axis)] =
+            label(QStringLiteral("lblPunkteAchse_%1").arg(axis), 10815 + 735 * axis, 3360, 435, 225);
+    lblAnmerkungen = label(QStringLiteral("lblAnmerkungen"), 13230, 3360, 1890, 225);
+}
+
+void frmDruckAnsicht::buildRow(int number)
+{
+    Row& r = m_rows[std::size_t(number - 1)];
+    auto name = [number](const char* base) { return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(number); };
+
+    r.fraEingabe = new QGroupBox(this);
+    r.fraEingabe->setObjectName(name("fraEingabe"));
+    ui::placeTwips(r.fraEingabe, 525, kRowTop + kRowPitch * (number - 1), 14805, 960);
+    fillBackground(r.fraEingabe, rowGrey());
+    QWidget* frame = r.fraEingabe;
+
+    r.optEingabe = new QRadioButton(frame);
+    r.optEingabe->setObjectName(name("optEingabe"));
+    r.optEingabe->setAutoExclusive(false);
+    ui::placeTwips(r.optEingabe, 105, 315, 1275, 225);
+    r.lblDetails = label(name("lblDetails"), 420, 630, 750, 225, frame);
+
+    constexpr int first = 210;
+    constexpr int second = 525;
+    constexpr int high = 315;
+    r.MaschinenFamilie = field(name("MaschinenFamilie"), 1365, first, 1905, high, frame);
+    r.MaschinenTyp = field(name("MaschinenTyp"), 3360, first, 2955, high, frame);
+    r.Arbeitszyklus = field(name("Arbeitszyklus"), 6405, first, 2010, high, frame);
+    r.Betriebsbedingung = field(name("Betriebsbedingung"), 8505, first, 750, high, frame);
+    r.Einwirkungsdauer = field(name("Einwirkungsdauer"), 9450, first, 435, high, frame);
+    r.ZustandUntergrund = field(name("ZustandUntergrund"), 1365, second, 1905, high, frame);
+    r.FestigkeitUntergrund = field(name("FestigkeitUntergrund"), 3360, second, 2955, high, frame);
+    r.BewegtesMaterial = field(name("BewegtesMaterial"), 6405, second, 2010, high, frame);
+    r.Fahrstil = field(name("Fahrstil"), 8505, second, 1380, high, frame);
+    const std::array<const char*, 3> values{"MesswertX", "MesswertY", "MesswertZ"};
+    const std::array<const char*, 3> points{"PunkteX", "PunkteY", "PunkteZ"};
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+        const int left = 10290 + 735 * int(axis);
+        r.Messwert[axis] = field(name(values[axis]), left, first, 435, high, frame);
+        r.Punkte[axis] = field(name(points[axis]), left, second, 435, high, frame);
+    }
+    for (QLabel* centred : {r.Einwirkungsdauer, r.Messwert[0], r.Messwert[1], r.Messwert[2], r.Punkte[0],
+                            r.Punkte[1], r.Punkte[2]})
+        centred->setAlignment(Qt::AlignCenter);
+    r.txtAnmerkung = field(name("txtAnmerkung"), 12600, 165, 2115, 720, frame);
+    r.txtAnmerkung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    r.txtAnmerkung->setWordWrap(true);
+}
+
+void frmDruckAnsicht::buildResults()
+{
+    auto yellow = [this](QLabel* widget) {
+        fillBackground(widget, resultYellow());
+        return widget;
+    };
+    auto symbol = [&](const QString& name, const QString& html, int left, int top, int width) {
+        QLabel* widget = yellow(label(name, left, top, width, 300));
+        widget->setTextFormat(Qt::RichText);
+        widget->setText(html);
+        return widget;
+    };
+    auto resultField = [&](const QString& name, int left, int top, int width, int height) {
+        QLabel* widget = field(name, left, top, width, height);
+        widget->setAlignment(Qt::AlignCenter);
+        return widget;
+    };
+
+    lblZwischenergebnis = yellow(label(QStringLiteral("lblZwischenergebnis"), 630, 9450, 1905, 330));
+    QFont bold = lblZwischenergebnis->font();
+    bold.setBold(true);
+    lblZwischenergebnis->setFont(bold);
+    lblSumDauer = yellow(label(QStringLiteral("lblSumDauer"), 2520, 9555, 1275, 435));
+    txtDauerSum = resultField(QStringLiteral("txtDauerSum"), 2940, 10080, 435, 315);
+    lblSummeAllerArbeitszyklen = yellow(label(QStringLiteral("lblSummeAllerArbeitszyklen"), 735, 9975, 1905, 435));
+    lblSummeAllerArbeitszyklen->setWordWrap(true);
+
+    const std::array<QString, 3> axes{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")};
+    std::array<QLabel**, 3> a8{&txtA8X, &txtA8Y, &txtA8Z};
+    std::array<QLabel**, 3> totals{&txtPunkteGesX, &txtPunkteGesY, &txtPunkteGesZ};
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+        const int step = 1365 * int(axis);
+        const QString upper = axes[axis].toUpper();
+        symbol(QStringLiteral("lblA8Symbol_%1").arg(axis), QStringLiteral("A<sub>(8) %1</sub>").arg(axes[axis]),
+               4095 + step, 9555, 720);
+        QLabel* unit = yellow(label(QStringLiteral("lblEinheitA8_%1").arg(axis), 3780 + step, 9870, 540, 225));
+        unit->setText(QStringLiteral("m/s²"));
+        lblPunkteErgebnis[axis] =
+            yellow(label(QStringLiteral("lblPunkteErgebnis_%1").arg(axis), 4410 + step, 9870, 540, 225));
+        *a8[axis] = resultField(QStringLiteral("txtA8") + upper, 3780 + step, 10080, 540, 315);
+        *totals[axis] = resultField(QStringLiteral("txtPunkteGes") + upper, 4410 + step, 10080, 540, 315);
+    }
+
+    lblEndergebnis = yellow(label(QStringLiteral("lblEndergebnis"), 8190, 9450, 5160, 330));
+    lblEndergebnis->setFont(bold);
+    lblGesamtpunktezahl = yellow(label(QStringLiteral("lblGesamtpunktezahl"), 8190, 9765, 4530, 225));
+    symbol(QStringLiteral("lblPSymbol"), QStringLiteral("P<sub>E,total</sub>"), 13005, 9700, 720);
+    symbol(QStringLiteral("lblGleichPkt"), QStringLiteral("="), 13755, 9700, 240);
+    txtPktMax = resultField(QStringLiteral("txtPktMax"), 14070, 9660, 1065, 330);
+    lblTaeglicheSchwingungsbelastung =
+        yellow(label(QStringLiteral("lblTaeglicheSchwingungsbelastung"), 8190, 10185, 4635, 225));
+    symbol(QStringLiteral("lblA8MaxSymbol"), QStringLiteral("A<sub>(8)</sub>"), 13260, 10120, 480);
+    symbol(QStringLiteral("lblGleichA8"), QStringLiteral("="), 13755, 10120, 240);
+    txtA8Max = resultField(QStringLiteral("txtA8Max"), 14070, 10080, 1065, 330);
+}
+
+void frmDruckAnsicht::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+
+    // Line2: the rules above and below the title.
+    painter.setPen(QPen(ruleGrey(), 1));
+    painter.drawLine(ui::twips(420), ui::twips(1260), ui::twips(15720), ui::twips(1260));
+    painter.setPen(QPen(resultYellow(), 2));
+    painter.drawLine(ui::twips(420), ui::twips(1680), ui::twips(15720), ui::twips(1680));
+
+    // Shape3: the box of the column headings and its rule.
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    const QRect headings = twipsRect(525, 2415, 14805, 1275);
+    painter.drawRect(headings);
+    painter.drawLine(headings.left(), ui::twips(3255), headings.right(), ui::twips(3255));
+
+    // Shape4 and Line1: the results box split into intermediate and final result.
+    const QRect results = twipsRect(525, 9345, 14820, 1320);
+    painter.setBrush(resultYellow());
+    painter.drawRect(results);
+    painter.drawLine(ui::twips(7875), results.top(), ui::twips(7875), results.bottom());
+}
+
+frmDruckAnsicht::frmDruckAnsicht(Source source)
+    : m_source(std::move(source))
+{
+    setObjectName(QStringLiteral("frmDruckAnsicht"));
+    setAttribute(Qt::WA_DontShowOnScreen);
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    // Printed on white paper whatever the desktop's colours.
+    QPalette paper = palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        paper.setColor(role, Qt::black);
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::Base, Qt::white);
+    setPalette(paper);
+    resize(ui::twips(kPageWidth), ui::twips(kPageHeight));
+    buildHeader();
+    buildHeadings();
+    for (int number = 1; number <= kRows; ++number)
+        buildRow(number);
+    buildResults();
+}

@@ -1,0 +1,206 @@
+#include "printing/frmDrucken.h"
+
+#include "texts/modTexte.h"
+#include "ui/ErrorGuard.h"
+#include "ui/MsgBox.h"
+#include "ui/Printers.h"
+#include "ui/Widgets.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <memory>
+
+namespace {
+
+const QString kReport = QStringLiteral("frmDruckAnsicht");
+const QString kInstructions = QStringLiteral("Anleitung");
+
+// The busy pointer for as long as it lives; given back before any error
+// message, because the guard catches only after the stack has unwound.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { release(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+    void release()
+    {
+        if (m_active)
+            QApplication::restoreOverrideCursor();
+        m_active = false;
+    }
+
+private:
+    bool m_active = true;
+};
+
+}  // namespace
+
+frmDrucken::frmDrucken(QWidget* opener, frmDruckAnsicht::Source report, const QTextEdit* instructions)
+    : QDialog(opener)
+    , m_report(std::move(report))
+    , m_instructions(instructions)
+{
+    setObjectName(QStringLiteral("frmDrucken"));
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(ui::twips(4110), ui::twips(4845));
+
+    frmDrucker = new QGroupBox(this);
+    frmDrucker->setObjectName(QStringLiteral("frmDrucker"));
+    ui::placeTwips(frmDrucker, 315, 210, 3480, 3270);
+    lstDrucker = new QListWidget(frmDrucker);
+    lstDrucker->setObjectName(QStringLiteral("lstDrucker"));
+    lstDrucker->setSortingEnabled(false);
+    ui::placeTwips(lstDrucker, 105, 315, 3270, 2790);
+
+    frmButtons = new QGroupBox(this);
+    frmButtons->setObjectName(QStringLiteral("frmButtons"));
+    ui::placeTwips(frmButtons, 315, 3570, 3480, 960);
+    btnDrucken = new QPushButton(frmButtons);
+    btnDrucken->setObjectName(QStringLiteral("btnDrucken"));
+    btnDrucken->setDefault(true);
+    ui::placeTwips(btnDrucken, 315, 315, 1275, 435);
+    btnSchliessen = new QPushButton(frmButtons);
+    btnSchliessen->setObjectName(QStringLiteral("btnSchliessen"));
+    btnSchliessen->setAutoDefault(false);
+    ui::placeTwips(btnSchliessen, 1785, 315, 1380, 435);
+
+    connect(btnDrucken, &QPushButton::clicked, this, [this] { btnDrucken_Click(); });
+    connect(btnSchliessen, &QPushButton::clicked, this, [this] { btnSchliessen_Click(); });
+}
+
+void frmDrucken::showModal(QWidget* opener, frmDruckAnsicht::Source report)
+{
+    open(opener, std::move(report), nullptr);
+}
+
+void frmDrucken::showModal(QWidget* opener, const QTextEdit* instructions)
+{
+    open(opener, {}, instructions);
+}
+
+void frmDrucken::open(QWidget* opener, frmDruckAnsicht::Source report, const QTextEdit* instructions)
+{
+    frmDrucken dialog(opener, std::move(report), instructions);
+    dialog.Form_Load();
+    if (!dialog.unloaded())
+        dialog.exec();
+}
+
+void frmDrucken::Form_Load()
+{
+    ui::guard(QStringLiteral("Form_Load"), [&] {
+        if (strDruckDokument.isEmpty()) {
+            done(QDialog::Rejected);
+            return;
+        }
+        subInitForm(bytSprachNr);
+        lstDrucker->clear();
+        int preselected = 0;
+        int counter = 0;
+        ui::Printers& printers = ui::printers();
+        const QString current = printers.currentDeviceName();
+        for (const QString& name : printers.deviceNames()) {
+            lstDrucker->addItem(name);
+            if (name == current)
+                preselected = counter;
+            ++counter;
+        }
+        if (lstDrucker->count() > 0)
+            lstDrucker->setCurrentRow(preselected);
+    });
+}
+
+void frmDrucken::subInitForm(quint8 language)
+{
+    ui::guard(QStringLiteral("subInitForm"), [&] {
+        setWindowTitle(QStringLiteral(" %1 ...").arg(modTexte::Texte(language, 27)));
+        frmDrucker->setTitle(QStringLiteral(" %1 ").arg(modTexte::Texte(language, 150)));
+        btnDrucken->setText(modTexte::Texte(language, 27));
+        btnSchliessen->setText(modTexte::Texte(language, 148));
+    });
+}
+
+void frmDrucken::btnDrucken_Click()
+{
+    bool printed = false;
+    ui::guard(QStringLiteral("btnDrucken_Click"), [&] {
+        const QList<QListWidgetItem*> selected = lstDrucker->selectedItems();
+        if (selected.isEmpty()) {
+            ui::msgBox(modTexte::text(152), ui::MsgIcon::Exclamation, modTexte::text(150) + QStringLiteral(" ?"));
+            return;
+        }
+        BusyPointer busy;
+        ui::printers().setCurrent(lstDrucker->row(selected.first()));
+        if (strDruckDokument == kReport)
+            printed = printReport();
+        else if (strDruckDokument == kInstructions)
+            printed = printInstructions();
+        else
+            printed = true;  // nothing to print, and nothing left to choose
+        busy.release();
+    });
+    if (printed)
+        done(QDialog::Accepted);
+}
+
+bool frmDrucken::printReport()
+{
+    ui::Printers& printers = ui::printers();
+    printers.setOrientation(ui::kLandscape);
+    auto page = std::make_unique<frmDruckAnsicht>(m_report);
+    page->Form_Load();
+    return printers.printPage(*page) == ui::PrintOutcome::Printed;
+}
+
+bool frmDrucken::printInstructions()
+{
+    ui::Printers& printers = ui::printers();
+    printers.setOrientation(ui::kPortrait);
+    if (!m_instructions)
+        return true;
+    const QTextCursor cursor = m_instructions->textCursor();
+    if (!cursor.hasSelection())
+        return printers.printDocument(*m_instructions->document()) == ui::PrintOutcome::Printed;
+    QTextDocument part;
+    part.setDefaultFont(m_instructions->document()->defaultFont());
+    QTextCursor(&part).insertFragment(cursor.selection());
+    return printers.printDocument(part) == ui::PrintOutcome::Printed;
+}
+
+void frmDrucken::btnSchliessen_Click()
+{
+    ui::guard(QStringLiteral("btnSchliessen_Click"), [&] { done(QDialog::Rejected); });
+}
+
+void frmDrucken::Form_Unload()
+{
+    strDruckDokument.clear();
+}
+
+void frmDrucken::done(int result)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    QDialog::done(result);
+}
+
+void frmDrucken::keyPressEvent(QKeyEvent* event)
+{
+    // Escape is the close button's key, as Enter is the print button's.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        btnSchliessen->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

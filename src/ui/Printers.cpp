@@ -1,0 +1,218 @@
+#include "ui/Printers.h"
+
+#include "ui/PagePainting.h"
+#include "ui/RuntimeError.h"
+#include "ui/SaveDialog.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cups/cups.h>
+
+namespace ui {
+
+namespace {
+
+constexpr const char* kJobTitle = "Zelvaro";
+
+QPageLayout::Orientation pageOrientation(int orientation)
+{
+    return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+[[noreturn]] void printerError(const QString& printer, const QString& why)
+{
+    throw RuntimeError(ErrPrinter, QStringLiteral("Printer error: %1: %2").arg(printer, why));
+}
+
+[[noreturn]] void fileError(const QString& path)
+{
+    throw RuntimeError(ErrPathAccess, QStringLiteral("Path/File access error: %1").arg(QDir::toNativeSeparators(path)));
+}
+
+QString cupsError()
+{
+    return QString::fromUtf8(cupsLastErrorString());
+}
+
+// Refuses a queue that would not print the job now: gone, stopped or not accepting.
+void checkQueue(const QString& name)
+{
+    const QByteArray queue = name.toLocal8Bit();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
+    if (!dest)
+        printerError(name, QStringLiteral("not available (%1)").arg(cupsError()));
+    const char* accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
+    const bool rejects = accepting && qstrcmp(accepting, "false") == 0;
+    const bool stopped = state && qstrcmp(state, "5") == 0;
+    cupsFreeDests(1, dest);
+    if (rejects)
+        printerError(name, QStringLiteral("the printer does not accept jobs"));
+    if (stopped)
+        printerError(name, QStringLiteral("the printer is stopped"));
+}
+
+// Hands a finished PDF to the scheduler and checks that it took the job.
+// (Qt's own CUPS engine drops the scheduler's answer.)
+void submit(const QString& name, const QString& file)
+{
+    const QByteArray queue = name.toLocal8Bit();
+    const QByteArray path = QFile::encodeName(file);
+    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.constData(), path.constData(), kJobTitle, 0, nullptr);
+    if (job <= 0)
+        printerError(name, cupsError());
+}
+
+class CupsPrinters : public Printers {
+public:
+    CupsPrinters()
+        : m_current(QPrinterInfo::defaultPrinterName())
+    {
+    }
+
+    QStringList deviceNames() override
+    {
+        m_names = QPrinterInfo::availablePrinterNames();
+        m_names.append(pdfWriterName());
+        return m_names;
+    }
+
+    QString currentDeviceName() override { return m_current; }
+
+    void setCurrent(int position) override
+    {
+        if (m_names.isEmpty())
+            deviceNames();
+        if (position < 0 || position >= m_names.size())
+            raise(ErrSubscript);
+        m_current = m_names.at(position);
+        // A queue may itself be called "PDF"; the writer is the last entry.
+        m_currentIsWriter = position == m_names.size() - 1;
+    }
+
+    void setOrientation(int value) override
+    {
+        if (value != kPortrait && value != kLandscape)
+            raise(ErrInvalidCall);
+        m_orientation = value;
+    }
+
+    int orientation() const override { return m_orientation; }
+
+    PrintOutcome printPage(QWidget& page) override
+    {
+        return print([&](QPrinter& printer) { return paintWidgetPage(printer, page); });
+    }
+
+    PrintOutcome printDocument(const QTextDocument& document) override
+    {
+        return print([&](QPrinter& printer) {
+            paintDocument(printer, document);
+            return true;
+        });
+    }
+
+private:
+    template <class Paint>
+    PrintOutcome print(Paint&& paint)
+    {
+        if (m_current.isEmpty())
+            printerError(QStringLiteral("-"), QStringLiteral("no printer chosen"));
+        if (m_currentIsWriter)
+            return printToFile(paint);
+        checkQueue(m_current);
+        QTemporaryDir folder;
+        if (!folder.isValid())
+            fileError(folder.path());
+        const QString file = folder.filePath(QStringLiteral("job.pdf"));
+        const QPrinterInfo info = QPrinterInfo::printerInfo(m_current);
+        writePdf(file, info.isNull() ? QPageSize(QPageSize::A4) : info.defaultPageSize(), paint);
+        submit(m_current, file);
+        return PrintOutcome::Printed;
+    }
+
+    template <class Paint>
+    PrintOutcome printToFile(Paint&& paint)
+    {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString suggested =
+            QDir(folder).filePath(QStringLiteral("Zelvaro %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
+        const QString path = saveFileName(pdfWriterName(), suggested, QStringLiteral("PDF (*.pdf)"));
+        if (path.isEmpty())
+            return PrintOutcome::Cancelled;
+        writePdf(path, QPageSize(QPageSize::A4), paint);
+        return PrintOutcome::Printed;
+    }
+
+    template <class Paint>
+    void writePdf(const QString& path, const QPageSize& size, Paint&& paint)
+    {
+        {
+            // Fail with the path in the message before Qt fails silently.
+            QFile probe(path);
+            if (!probe.open(QIODevice::WriteOnly))
+                fileError(path);
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setDocName(QString::fromLatin1(kJobTitle));
+        printer.setPageLayout(
+            QPageLayout(size, pageOrientation(m_orientation), QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        if (!paint(printer) || QFileInfo(path).size() == 0)
+            fileError(path);
+    }
+
+    QStringList m_names;
+    QString m_current;
+    bool m_currentIsWriter = false;
+    int m_orientation = kPortrait;
+};
+
+Printers*& installed()
+{
+    static Printers* current = nullptr;
+    return current;
+}
+
+}  // namespace
+
+QString pdfWriterName()
+{
+    return QStringLiteral("PDF");
+}
+
+std::unique_ptr<Printers> makeCupsPrinters()
+{
+    return std::make_unique<CupsPrinters>();
+}
+
+Printers& printers()
+{
+    if (!installed()) {
+        // One collection for the whole run: the current printer lives in it.
+        static std::unique_ptr<Printers> program = makeCupsPrinters();
+        installed() = program.get();
+    }
+    return *installed();
+}
+
+PrintersOverride::PrintersOverride(Printers& replacement)
+    : m_previous(&printers())
+{
+    installed() = &replacement;
+}
+
+PrintersOverride::~PrintersOverride()
+{
+    installed() = m_previous;
+}
+
+}  // namespace ui
