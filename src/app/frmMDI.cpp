@@ -5,6 +5,7 @@
 #include "details/frmDetails.h"
 #include "grid/frmMain.h"
 #include "instructions/InstructionsWindow.h"
+#include "printing/frmDrucken.h"
 #include "texts/modTexte.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTextEdit>
 
 frmMDI::frmMDI(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent)
@@ -48,8 +50,11 @@ void frmMDI::MDIForm_Load()
         // The instructions follow the entry shown in the language list, applied or not.
         m_instructions = std::make_unique<InstructionsWindow>(
             m_programFolder, [this] { return m_main ? m_main->spracheText() : QString(); },
-            frmAnleitung::PrintDialog(), this);
+            [](const QTextEdit* view) { frmDrucken::showModal(view ? view->window() : nullptr, view); }, this);
         m_main->setInstructionsOpener([this] { m_instructions->show(); });
+        m_main->setPrintOpener([this] {
+            frmDrucken::showModal(m_main, [this] { return m_main ? m_main->reportData() : ReportData{}; });
+        });
 
         const QSize wanted = m_main->size() + QSize(4, 4);
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
@@ -86,7 +91,8 @@ void frmMDI::unloadWindows()
         // The language switch belongs to the main window and goes with it.
         m_language = nullptr;
     }
-    // The report window exists only while a report is printed; nothing to unload otherwise.
+    // The report window exists only while a report is printed.
+    frmDruckAnsicht::unload();
     if (m_instructions)
         m_instructions->unload();
 }

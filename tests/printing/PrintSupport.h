@@ -1,0 +1,118 @@
+#pragma once
+
+// What the printing tests share: the private CUPS scheduler the fixture
+// started, reading a job's output, an in-memory printer collection for the
+// cases CUPS cannot set up, and running the modal print dialog.
+
+#include "printing/frmDrucken.h"
+#include "ui/Printers.h"
+#include "ui/RuntimeError.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace printing_test {
+
+inline QString cupsDir() { return qEnvironmentVariable("ZELVARO_CUPS_DIR"); }
+inline QString cupsScript() { return qEnvironmentVariable("ZELVARO_CUPS_SCRIPT"); }
+inline QString queueOutput(const QString& queue) { return cupsDir() + QStringLiteral("/out/%1.pdf").arg(queue); }
+
+// Runs a command line tool to its end; returns its standard output.
+inline QString run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    if (exitCode)
+        *exitCode = process.exitCode();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline void cups(const QString& tool, const QStringList& arguments)
+{
+    int code = -1;
+    run(tool, arguments, &code);
+    if (code != 0)
+        qWarning("%s failed", qPrintable(tool));
+}
+
+// Waits until the queue has finished its jobs and written its output file.
+inline QString waitForOutput(const QString& queue)
+{
+    const QString path = queueOutput(queue);
+    const bool done = QTest::qWaitFor(
+        [&] {
+            return QFile(path).size() > 0 &&
+                   run(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).trimmed().isEmpty();
+        },
+        20000);
+    return done ? path : QString();
+}
+
+inline QString pdfText(const QString& path)
+{
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+inline QString pdfInfo(const QString& path)
+{
+    return run(QStringLiteral("pdfinfo"), {path});
+}
+
+// A printer collection in memory, for what a scheduler cannot be made to
+// show; records what was printed.
+class MemoryPrinters : public ui::Printers {
+public:
+    QStringList names;
+    QString current;
+    int orientationSet = ui::kPortrait;
+    QStringList printedOn;
+    QList<int> orientations;
+
+    QStringList deviceNames() override { return names; }
+    QString currentDeviceName() override { return current; }
+    void setCurrent(int position) override
+    {
+        if (position < 0 || position >= names.size())
+            ui::raise(ui::ErrSubscript);
+        current = names.at(position);
+    }
+    void setOrientation(int value) override { orientationSet = value; }
+    int orientation() const override { return orientationSet; }
+    ui::PrintOutcome printPage(QWidget&) override { return record(); }
+    ui::PrintOutcome printDocument(const QTextDocument&) override { return record(); }
+
+private:
+    ui::PrintOutcome record()
+    {
+        printedOn.append(current);
+        orientations.append(orientationSet);
+        return ui::PrintOutcome::Printed;
+    }
+};
+
+// Opens the dialog as the opener does and runs whileOpen on it once it is
+// up; a dialog still open afterwards is closed with its close box, so a
+// failing test cannot hang. Returns whether whileOpen ran (the dialog showed).
+inline bool withDialog(const std::function<void()>& open, const std::function<void(frmDrucken*)>& whileOpen)
+{
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<frmDrucken*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        shown = true;
+        whileOpen(dialog);
+        if (dialog->isVisible())
+            dialog->close();
+    });
+    open();
+    QApplication::processEvents();
+    return shown;
+}
+
+}  // namespace printing_test

@@ -1,0 +1,330 @@
+// The print dialog on the private CUPS scheduler and, where a scheduler
+// cannot show the case, on an in-memory collection.
+#include "../support/SampleReport.h"
+#include "PrintSupport.h"
+#include "texts/modTexte.h"
+#include "ui/MsgBox.h"
+#include "ui/Regional.h"
+#include "ui/SaveDialog.h"
+
+#include <QGroupBox>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextEdit>
+
+using namespace printing_test;
+
+namespace {
+
+const QString kReport = QStringLiteral("frmDruckAnsicht");
+
+void openReport()
+{
+    strDruckDokument = kReport;
+    frmDrucken::showModal(nullptr, [] { return sample::filledReport(); });
+}
+
+int position(const QString& name)
+{
+    return int(ui::printers().deviceNames().indexOf(name));
+}
+
+void choose(frmDrucken* dialog, const QString& name)
+{
+    const QList<QListWidgetItem*> found = dialog->lstDrucker->findItems(name, Qt::MatchExactly);
+    if (!found.isEmpty())
+        dialog->lstDrucker->setCurrentItem(found.last());
+}
+
+}  // namespace
+
+class PrintDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ui::setRegional(ui::Regional::german());
+        bytSprachNr = 1;
+        modTexte::subInitSprache(1);
+    }
+
+    void cleanup() { QCOMPARE(strDruckDokument, QString()); }
+
+    // Must run first: the program's current printer is still the default.
+    void opensWithTheDefaultQueueSelected()
+    {
+        if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+            QSKIP("run without a scheduler");
+        QStringList shown;
+        int selected = -1;
+        QVERIFY(withDialog(openReport, [&](frmDrucken* dialog) {
+            for (int i = 0; i < dialog->lstDrucker->count(); ++i)
+                shown << dialog->lstDrucker->item(i)->text();
+            selected = dialog->lstDrucker->currentRow();
+            QCOMPARE(dialog->windowTitle(), QStringLiteral(" Drucken ..."));
+            QCOMPARE(dialog->frmDrucker->title(), QStringLiteral(" Drucker "));
+            QCOMPARE(dialog->btnSchliessen->text(), QStringLiteral("Schließen"));
+            QVERIFY(dialog->btnDrucken->isDefault());
+            QCOMPARE(strDruckDokument, kReport);
+            dialog->btnSchliessen->click();
+        }));
+        QCOMPARE(shown, QStringList({"Baustelle", "Buero", "Werkstatt", "PDF"}));
+        QCOMPARE(selected, 1);
+    }
+
+    // Printing makes the queue current: the next opening preselects it.
+    void printedQueueIsPreselectedNextTime()
+    {
+        if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+            QSKIP("run without a scheduler");
+        QFile::remove(queueOutput("Werkstatt"));
+        bool closedAfterPrint = false;
+        withDialog(openReport, [&](frmDrucken* dialog) {
+            choose(dialog, "Werkstatt");
+            QTest::keyClick(dialog->lstDrucker, Qt::Key_Return);
+            closedAfterPrint = !dialog->isVisible();
+        });
+        QVERIFY(closedAfterPrint);
+        QVERIFY(!waitForOutput("Werkstatt").isEmpty());
+        int selected = -1;
+        withDialog(openReport, [&](frmDrucken* dialog) { selected = dialog->lstDrucker->currentRow(); });
+        QCOMPARE(selected, position("Werkstatt"));
+    }
+
+    void closingPrintsNothing_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("close button") << "button";
+        QTest::newRow("Escape") << "escape";
+        QTest::newRow("close box") << "box";
+    }
+
+    void closingPrintsNothing()
+    {
+        QFETCH(QString, how);
+        MemoryPrinters memory;
+        memory.names = {"A", "B"};
+        ui::PrintersOverride use(memory);
+        bool closed = false;
+        QVERIFY(withDialog(openReport, [&](frmDrucken* dialog) {
+            if (how == "button")
+                QTest::mouseClick(dialog->btnSchliessen, Qt::LeftButton);
+            else if (how == "escape")
+                QTest::keyClick(dialog->lstDrucker, Qt::Key_Escape);
+            else
+                dialog->close();
+            closed = !dialog->isVisible();
+        }));
+        QVERIFY(closed);
+        QVERIFY(memory.printedOn.isEmpty());
+    }
+
+    void nothingPendingClosesAtOnce()
+    {
+        MemoryPrinters memory;
+        memory.names = {"A"};
+        ui::PrintersOverride use(memory);
+        strDruckDokument.clear();
+        QVERIFY(!withDialog([] { frmDrucken::showModal(nullptr, [] { return ReportData{}; }); },
+                            [](frmDrucken*) {}));
+        QVERIFY(memory.printedOn.isEmpty());
+    }
+
+    void preselection_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("second current") << QStringList{"A", "B", "C"} << "B" << 1;
+        QTest::newRow("no match: first") << QStringList{"A", "B", "C"} << "X" << 0;
+        QTest::newRow("case matters") << QStringList{"A", "b", "B"} << "B" << 2;
+        QTest::newRow("no printers") << QStringList{} << "" << -1;
+    }
+
+    void preselection()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, current);
+        QFETCH(int, selected);
+        MemoryPrinters memory;
+        memory.names = names;
+        memory.current = current;
+        ui::PrintersOverride use(memory);
+        int shown = -2;
+        withDialog(openReport, [&](frmDrucken* dialog) {
+            shown = dialog->lstDrucker->selectedItems().isEmpty() ? -1 : dialog->lstDrucker->currentRow();
+            dialog->btnSchliessen->click();
+        });
+        QCOMPARE(shown, selected);
+    }
+
+    void nothingSelectedAsksForAPrinter()
+    {
+        MemoryPrinters memory;
+        ui::PrintersOverride use(memory);
+        ui::MsgBoxRecorder boxes;
+        bool stillOpen = false;
+        withDialog(openReport, [&](frmDrucken* dialog) {
+            dialog->btnDrucken->click();
+            stillOpen = dialog->isVisible();
+        });
+        QVERIFY(stillOpen);
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].text, QStringLiteral("Bitte Drucker auswählen"));
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Drucker ?"));
+        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Exclamation);
+        QVERIFY(memory.printedOn.isEmpty());
+    }
+
+    void orientationFollowsTheDocument()
+    {
+        MemoryPrinters memory;
+        memory.names = {"A"};
+        ui::PrintersOverride use(memory);
+        withDialog(openReport, [](frmDrucken* dialog) { dialog->btnDrucken->click(); });
+        QTextEdit view;
+        view.setPlainText("Text");
+        withDialog(
+            [&] {
+                strDruckDokument = "Anleitung";
+                frmDrucken::showModal(nullptr, &view);
+            },
+            [](frmDrucken* dialog) { dialog->btnDrucken->click(); });
+        QCOMPARE(memory.orientations, QList<int>({ui::kLandscape, ui::kPortrait}));
+    }
+
+    // Faults of the queue or the scheduler: the routine's message with the
+    // normal pointer back, the dialog still open, nothing reported as printed.
+    void queueFaults_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("rejecting") << "reject";
+        QTest::newRow("stopped") << "stop";
+        QTest::newRow("scheduler gone") << "gone";
+    }
+
+    void queueFaults()
+    {
+        if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+            QSKIP("run without a scheduler");
+        QFETCH(QString, fault);
+        ui::MsgBoxRecorder boxes;
+        bool pointerBusy = true;
+        boxes.onMessage = [&](const ui::MsgBoxCall&) { pointerBusy = QApplication::overrideCursor() != nullptr; };
+        bool stillOpen = false;
+        QFile::remove(queueOutput("Baustelle"));
+        withDialog(openReport, [&](frmDrucken* dialog) {
+            choose(dialog, "Baustelle");
+            if (fault == "reject")
+                cups("cupsreject", {"Baustelle"});
+            else if (fault == "stop")
+                cups("cupsdisable", {"Baustelle"});
+            else
+                cups(cupsScript(), {"stop", cupsDir()});
+            dialog->btnDrucken->click();
+            stillOpen = dialog->isVisible();
+            QCOMPARE(strDruckDokument, kReport);
+        });
+        if (fault == "reject")
+            cups("cupsaccept", {"Baustelle"});
+        else if (fault == "stop")
+            cups("cupsenable", {"Baustelle"});
+        else
+            cups(cupsScript(), {"start", cupsDir()});
+        QVERIFY(stillOpen);
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <btnDrucken_Click>"));
+        QVERIFY2(boxes.calls[0].text.startsWith("482 => "), qPrintable(boxes.calls[0].text));
+        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+        QVERIFY(!pointerBusy);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(!QFile::exists(queueOutput("Baustelle")));
+    }
+
+    void pdfWriter_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("printed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("file") << "report.pdf" << true << "";
+        QTest::newRow("cancelled") << "" << false << "";
+        QTest::newRow("unwritable folder") << "/nonexistent-folder/report.pdf" << false << "75 => ";
+    }
+
+    // The writer is the last entry, also when no printer is installed at all.
+    void pdfWriter()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, printed);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        ui::SaveDialogRecorder dialogBox;
+        dialogBox.answer = answer.isEmpty() || answer.startsWith('/') ? answer : folder.filePath(answer);
+        ui::MsgBoxRecorder boxes;
+        bool stillOpen = false;
+        withDialog(openReport, [&](frmDrucken* dialog) {
+            dialog->lstDrucker->setCurrentRow(dialog->lstDrucker->count() - 1);
+            QCOMPARE(dialog->lstDrucker->currentItem()->text(), QStringLiteral("PDF"));
+            dialog->btnDrucken->click();
+            stillOpen = dialog->isVisible();
+        });
+        QCOMPARE(dialogBox.calls.size(), 1);
+        QVERIFY(dialogBox.calls[0].suggestedPath.endsWith(
+            QStringLiteral("Zelvaro %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
+        QCOMPARE(stillOpen, !printed);
+        QCOMPARE(boxes.calls.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY(boxes.calls[0].text.startsWith(message));
+        if (printed) {
+            const QString info = pdfInfo(dialogBox.answer);
+            QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+            QVERIFY(info.contains("842 x 595"));
+            QVERIFY(pdfText(dialogBox.answer).contains("Tandemwalze 10 t"));
+        }
+    }
+
+    void noPrinterAtAll()
+    {
+        if (qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+            QSKIP("needs a run without a scheduler");
+        QCOMPARE(ui::printers().deviceNames(), QStringList({"PDF"}));
+        QCOMPARE(ui::makeCupsPrinters()->currentDeviceName(), QString());
+    }
+
+    // The instructions: the selection if there is one, portrait.
+    void instructionsSelection()
+    {
+        if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+            QSKIP("run without a scheduler");
+        QTextEdit view;
+        view.setPlainText("Erster Absatz zum Einstieg\nZweiter Absatz nur dieser\nDritter Absatz am Ende");
+        QTextCursor cursor(view.document()->findBlockByNumber(1));
+        cursor.select(QTextCursor::BlockUnderCursor);
+        view.setTextCursor(cursor);
+        QFile::remove(queueOutput("Werkstatt"));
+        withDialog(
+            [&] {
+                strDruckDokument = "Anleitung";
+                frmDrucken::showModal(nullptr, &view);
+            },
+            [](frmDrucken* dialog) {
+                choose(dialog, "Werkstatt");
+                dialog->btnDrucken->click();
+            });
+        const QString output = waitForOutput("Werkstatt");
+        QVERIFY(!output.isEmpty());
+        QVERIFY(pdfInfo(output).contains("595 x 842"));
+        const QString shown = pdfText(output);
+        QVERIFY(shown.contains("Zweiter Absatz nur dieser"));
+        QVERIFY(!shown.contains("Erster"));
+        QVERIFY(!shown.contains("Dritter"));
+    }
+};
+
+QTEST_MAIN(PrintDialogTest)
+#include "tst_printdialog.moc"

@@ -1,0 +1,247 @@
+// The report page: what it copies and shows, and what reaches the paper,
+// through the private CUPS scheduler and through the PDF file writer.
+#include "../support/SampleReport.h"
+#include "PrintSupport.h"
+#include "printing/frmDruckAnsicht.h"
+#include "texts/modTexte.h"
+#include "ui/MsgBox.h"
+#include "ui/Regional.h"
+#include "ui/SaveDialog.h"
+#include "ui/Widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+using namespace printing_test;
+
+class ReportTest : public QObject {
+    Q_OBJECT
+
+    static QString text(const QWidget& page, const QString& name)
+    {
+        if (auto* label = page.findChild<QLabel*>(name))
+            return label->text();
+        if (auto* option = page.findChild<QRadioButton*>(name))
+            return option->text();
+        return QStringLiteral("<missing %1>").arg(name);
+    }
+
+    static void setLanguage(quint8 language)
+    {
+        bytSprachNr = language;
+        modTexte::subInitSprache(language);
+    }
+
+private slots:
+    void init()
+    {
+        ui::setRegional(ui::Regional::german());
+        setLanguage(1);
+    }
+
+    void copiesCountedRowsOnly()
+    {
+        ui::MsgBoxRecorder boxes;
+        frmDruckAnsicht page([] { return sample::filledReport(); });
+        page.Form_Load();
+        QVERIFY(boxes.calls.isEmpty());
+        QCOMPARE(page.width(), ui::twips(16600));
+        QCOMPARE(text(page, "MaschinenTyp_1"), QStringLiteral("Hydraulikbagger auf Rädern"));
+        QCOMPARE(text(page, "optEingabe_1"), QStringLiteral("genormt"));
+        QVERIFY(page.findChild<QRadioButton*>("optEingabe_1")->isChecked());
+        QCOMPARE(text(page, "PunkteZ_1"), QStringLiteral("221"));
+        QCOMPARE(text(page, "txtAnmerkung_1"), QStringLiteral("Baugrube Nord"));
+        QCOMPARE(text(page, "optEingabe_3"), QStringLiteral("eigene"));
+        QCOMPARE(text(page, "MesswertZ_3"), QStringLiteral("0,62"));
+        // Row 2 has values in the main window but was not counted.
+        for (const char* name : {"optEingabe_2", "MaschinenFamilie_2", "MesswertX_2"})
+            QCOMPARE(text(page, name), QString());
+        QVERIFY(!page.findChild<QRadioButton*>("optEingabe_2")->isChecked());
+        QCOMPARE(text(page, "fraEingabe_2").isEmpty(), false);
+        QCOMPARE(text(page, "txtA8Max"), QStringLiteral("0,47"));
+        QCOMPARE(text(page, "txtFahrererfahrung"), QStringLiteral("erfahren"));
+    }
+
+    void countedFlag_data()
+    {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<bool>("counted");
+        QTest::newRow("one") << "1" << true;
+        QTest::newRow("one with decimals") << "1,0" << true;
+        QTest::newRow("zero") << "0" << false;
+        QTest::newRow("two") << "2" << false;
+        QTest::newRow("almost one") << "0,999" << false;
+    }
+
+    void countedFlag()
+    {
+        QFETCH(QString, flag);
+        QFETCH(bool, counted);
+        ReportData data = sample::filledReport();
+        data.rows[0].txtAnzNr = flag;
+        frmDruckAnsicht page([&] { return data; });
+        page.Form_Load();
+        QCOMPARE(text(page, "MaschinenFamilie_1").isEmpty(), !counted);
+    }
+
+    // A flag that is no number stops the filling with the routine's message;
+    // what was filled stays and the page is still there to print.
+    void unreadableFlagStopsTheFilling()
+    {
+        ui::MsgBoxRecorder boxes;
+        ReportData data = sample::filledReport();
+        data.rows[2].txtAnzNr = QStringLiteral("x");
+        frmDruckAnsicht page([&] { return data; });
+        page.Form_Load();
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <subFuellDruckAnsicht>"));
+        QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("13 => ")));
+        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+        QCOMPARE(text(page, "MaschinenFamilie_1"), QStringLiteral("Bagger"));
+        QCOMPARE(text(page, "MaschinenFamilie_3"), QString());
+        QCOMPARE(text(page, "txtA8Max"), QString());
+        QCOMPARE(text(page, "lblTitel").isEmpty(), false);
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QString>("firma");
+        QTest::addColumn<QString>("points");
+        QTest::newRow("German") << 1 << " Eingabe 3 " << "Firma: " << "Pkte.";
+        QTest::newRow("English") << 2 << QString(" %1 3 ").arg(modTexte::Texte(2, 142))
+                                 << modTexte::Texte(2, 45) + ": " << modTexte::Texte(2, 94);
+    }
+
+    void captions()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, frame);
+        QFETCH(QString, firma);
+        QFETCH(QString, points);
+        setLanguage(quint8(language));
+        frmDruckAnsicht page([] { return ReportData{}; });
+        page.Form_Load();
+        QCOMPARE(page.findChild<QGroupBox*>("fraEingabe_3")->title(), frame);
+        QCOMPARE(text(page, "lblFirma"), firma);
+        QCOMPARE(text(page, "lblPunkteAchse_2"), points);
+        QCOMPARE(text(page, "lblPunkteErgebnis_0"), points);
+        QCOMPARE(text(page, "lblTitel"), modTexte::Texte(language, 46) + " - " + modTexte::Texte(language, 16));
+        QCOMPARE(text(page, "optEingabe_1"), QString());
+    }
+
+    void shutDownUnloadsTheReport()
+    {
+        auto* page = new frmDruckAnsicht([] { return ReportData{}; });
+        page->Form_Load();
+        QCOMPARE(frmDruckAnsicht::instance(), page);
+        QPointer<frmDruckAnsicht> watch(page);
+        frmDruckAnsicht::unload();
+        QVERIFY(watch.isNull());
+        QCOMPARE(frmDruckAnsicht::instance(), nullptr);
+        frmDruckAnsicht::unload();  // nothing loaded: no effect
+    }
+
+    // What a user gets from the queue: one landscape page, text as text,
+    // the counted rows and the results with the main window's characters.
+    void reportThroughCups_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("a8");
+        QTest::newRow("German") << 1 << "0,47";
+        QTest::newRow("English") << 2 << "0.47";
+    }
+
+    void reportThroughCups()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, a8);
+        setLanguage(quint8(language));
+        ReportData data = sample::filledReport();
+        data.txtA8Max = a8;
+        data.rows[0].optionCaption = modTexte::Texte(language, 143);
+        QFile::remove(queueOutput("Werkstatt"));
+
+        auto printers = ui::makeCupsPrinters();
+        const int position = int(printers->deviceNames().indexOf("Werkstatt"));
+        QVERIFY(position >= 0);
+        printers->setCurrent(position);
+        printers->setOrientation(ui::kLandscape);
+        frmDruckAnsicht page([&] { return data; });
+        page.Form_Load();
+        QCOMPARE(printers->printPage(page), ui::PrintOutcome::Printed);
+
+        const QString output = waitForOutput("Werkstatt");
+        QVERIFY(!output.isEmpty());
+        const QString info = pdfInfo(output);
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+        QVERIFY2(info.contains("842 x 595"), qPrintable(info));
+        QVERIFY(QFile(output).size() < 200 * 1024);
+        const QString shown = pdfText(output);
+        for (const QString& expected :
+             {modTexte::Texte(language, 46), QString("Tiefbau Gruber GmbH"), QString("Anna Berger"),
+              QString("09.12.2026"), QString("Hydraulikbagger auf Rädern"), modTexte::Texte(language, 143),
+              QString("Tandemwalze 10 t"), QString("Baugrube Nord"), QString(" 509 "), a8})
+            QVERIFY2(shown.contains(expected), qPrintable(expected));
+        QVERIFY(!shown.contains("NICHT GEZAEHLT"));
+    }
+
+    void emptyReportPrintsCaptionsOnly()
+    {
+        QTemporaryDir folder;
+        ui::SaveDialogRecorder dialog;
+        dialog.answer = folder.filePath("leer.pdf");
+        auto printers = ui::makeCupsPrinters();
+        printers->setCurrent(int(printers->deviceNames().size()) - 1);
+        printers->setOrientation(ui::kLandscape);
+        frmDruckAnsicht page([] { return ReportData{}; });
+        page.Form_Load();
+        QCOMPARE(printers->printPage(page), ui::PrintOutcome::Printed);
+        const QString shown = pdfText(dialog.answer);
+        QVERIFY(shown.contains("Endergebnis"));
+        QVERIFY(shown.contains("Eingabe 5"));
+        QVERIFY(!shown.contains(QRegularExpression("\\d,\\d")));
+    }
+
+    // Every field at its greatest length and in every language still gives
+    // one page, with the texts clipped in their boxes.
+    void longestTexts_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = 1; language <= 5; ++language)
+            QTest::newRow(qPrintable(QString::number(language))) << language;
+    }
+
+    void longestTexts()
+    {
+        QFETCH(int, language);
+        setLanguage(quint8(language));
+        ReportData data = sample::filledReport();
+        const QString wide(50, QChar(0x00C4));
+        data.txtFirma = data.txtFahrer = wide;
+        for (ReportRow& row : data.rows) {
+            row.txtAnzNr = "1";
+            row.MaschinenFamilie = row.MaschinenTyp = row.Arbeitszyklus = row.BewegtesMaterial = wide;
+            row.Anmerkung = QString(255, QChar('W'));
+        }
+        QTemporaryDir folder;
+        ui::SaveDialogRecorder dialog;
+        dialog.answer = folder.filePath("lang.pdf");
+        auto printers = ui::makeCupsPrinters();
+        printers->setCurrent(int(printers->deviceNames().size()) - 1);
+        printers->setOrientation(ui::kLandscape);
+        frmDruckAnsicht page([&] { return data; });
+        page.Form_Load();
+        QCOMPARE(printers->printPage(page), ui::PrintOutcome::Printed);
+        QVERIFY(pdfInfo(dialog.answer).contains(QRegularExpression("Pages:\\s+1\\n")));
+        QVERIFY(pdfText(dialog.answer).contains(modTexte::Texte(language, 171)));
+    }
+};
+
+QTEST_MAIN(ReportTest)
+#include "tst_report.moc"
