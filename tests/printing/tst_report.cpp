@@ -110,23 +110,19 @@ private slots:
     void captions_data()
     {
         QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("frame");
-        QTest::addColumn<QString>("firma");
-        QTest::addColumn<QString>("points");
-        QTest::newRow("German") << 1 << " Eingabe 3 " << "Firma: " << "Pkte.";
-        QTest::newRow("English") << 2 << QString(" %1 3 ").arg(modTexte::Texte(2, 142))
-                                 << modTexte::Texte(2, 45) + ": " << modTexte::Texte(2, 94);
+        for (int language = 1; language <= 5; ++language)
+            QTest::newRow(qPrintable(QString::number(language))) << language;
     }
 
     void captions()
     {
         QFETCH(int, language);
-        QFETCH(QString, frame);
-        QFETCH(QString, firma);
-        QFETCH(QString, points);
         setLanguage(quint8(language));
-        frmDruckAnsicht page([] { return ReportData{}; });
+        frmDruckAnsicht page([] { return sample::emptyReport(); });
         page.Form_Load();
+        const QString frame = QStringLiteral(" %1 3 ").arg(modTexte::Texte(language, 142));
+        const QString firma = modTexte::Texte(language, 45) + QStringLiteral(": ");
+        const QString points = modTexte::Texte(language, 94);
         QCOMPARE(page.findChild<QGroupBox*>("fraEingabe_3")->title(), frame);
         QCOMPARE(text(page, "lblFirma"), firma);
         QCOMPARE(text(page, "lblPunkteAchse_2"), points);
@@ -137,7 +133,7 @@ private slots:
 
     void shutDownUnloadsTheReport()
     {
-        auto* page = new frmDruckAnsicht([] { return ReportData{}; });
+        auto* page = new frmDruckAnsicht([] { return sample::emptyReport(); });
         page->Form_Load();
         QCOMPARE(frmDruckAnsicht::instance(), page);
         QPointer<frmDruckAnsicht> watch(page);
@@ -199,7 +195,7 @@ private slots:
         auto printers = ui::makeCupsPrinters();
         printers->setCurrent(int(printers->deviceNames().size()) - 1);
         printers->setOrientation(ui::kLandscape);
-        frmDruckAnsicht page([] { return ReportData{}; });
+        frmDruckAnsicht page([] { return sample::emptyReport(); });
         page.Form_Load();
         QCOMPARE(printers->printPage(page), ui::PrintOutcome::Printed);
         const QString shown = pdfText(dialog.answer);

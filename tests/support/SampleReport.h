@@ -7,6 +7,15 @@
 
 namespace sample {
 
+// Before any calculation: every row's counted flag is "0", all texts empty.
+inline ReportData emptyReport()
+{
+    ReportData d;
+    for (ReportRow& row : d.rows)
+        row.txtAnzNr = QStringLiteral("0");
+    return d;
+}
+
 inline ReportData filledReport()
 {
     ReportData d;
