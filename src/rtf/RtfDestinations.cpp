@@ -3,6 +3,7 @@
 #include "rtf/RtfCodePage.h"
 #include "rtf/RtfReader.h"
 #include "rtf/RtfState.h"
+#include "rtf/RtfTokenizer.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -15,17 +16,6 @@ namespace {
 
 // Font names are short; anything longer is damage and would only cost memory.
 constexpr qsizetype maxFontName = 256;
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 }  // namespace
 

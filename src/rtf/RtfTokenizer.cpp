@@ -13,7 +13,9 @@ constexpr qsizetype maxWordLength = 32;
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-int hexValue(char c)
+}  // namespace
+
+int hexDigit(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -23,8 +25,6 @@ int hexValue(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-}  // namespace
 
 Tokenizer::Tokenizer(QByteArrayView data) : data_(data) {}
 
@@ -115,7 +115,7 @@ Token Tokenizer::hexByte()
     int value = 0;
     int digits = 0;
     while (digits < 2 && pos_ < data_.size()) {
-        const int h = hexValue(data_[pos_]);
+        const int h = hexDigit(data_[pos_]);
         if (h < 0)
             break;
         value = value * 16 + h;

@@ -4,6 +4,9 @@
 
 namespace rtf {
 
+// The value of one hex digit, -1 for any other character.
+int hexDigit(char c);
+
 // One lexical unit of an RTF stream. Views point into the tokenizer's input.
 struct Token {
     enum class Kind { End, GroupOpen, GroupClose, ControlWord, ControlSymbol, Text, HexByte };
