@@ -60,8 +60,7 @@ void measuredValueCheck(benchmark::State& state)
 }
 
 const bool registered = [] {
-    benchmark::RegisterBenchmark("day calculation (five complete rows)", dayCalculation)
-        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("day calculation (five complete rows)", dayCalculation)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("language switch", languageSwitch)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("measured-value check on leaving the field", measuredValueCheck)
         ->Unit(benchmark::kMicrosecond);

@@ -13,8 +13,7 @@ namespace {
 QByteArray largestInstructions(QString* name)
 {
     QDir folder(QStringLiteral(ZELVARO_PROGRAM_FOLDER));
-    const QFileInfoList files =
-        folder.entryInfoList({QStringLiteral("Readme_*.rtf")}, QDir::Files, QDir::Size);
+    const QFileInfoList files = folder.entryInfoList({QStringLiteral("Readme_*.rtf")}, QDir::Files, QDir::Size);
     if (files.isEmpty())
         qFatal("no instruction documents in %s", ZELVARO_PROGRAM_FOLDER);
     *name = files.first().fileName();
@@ -41,8 +40,7 @@ void read(benchmark::State& state, bool layOut)
 }
 
 const bool registered = [] {
-    benchmark::RegisterBenchmark("RTF: read the largest instructions", read, false)
-        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("RTF: read the largest instructions", read, false)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("RTF: read and lay out the largest instructions", read, true)
         ->Unit(benchmark::kMillisecond);
     return true;

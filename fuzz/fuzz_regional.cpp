@@ -75,8 +75,8 @@ QString fixed2OfText(const DecimalText& d, QChar separator)
     while (digits.size() > 3 && digits.startsWith(QLatin1Char('0')))
         digits.remove(0, 1);
     const bool zero = digits.count(QLatin1Char('0')) == digits.size();
-    return (d.negative && !zero ? QStringLiteral("-") : QString()) + digits.left(digits.size() - 2) + separator +
-           digits.right(2);
+    return (d.negative && !zero ? QStringLiteral("-") : QString()) + digits.left(digits.size() - 2) + separator
+        + digits.right(2);
 }
 
 bool isFixed2Form(const QString& text, QChar separator)

@@ -28,8 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         limits.maxFonts = 4;
         limits.maxColors = 4;
     }
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     static QTextDocument document;  // reading clears it; one document keeps the runs fast
     const rtf::ReadReport report = rtf::read(document, bytes, limits);
     FUZZ_CHECK(report.complete == report.warnings.isEmpty());

@@ -51,7 +51,8 @@ void buildRow(QWidget* window, int row)
     const int valueLeft[] = {10185, 10710, 11445, 11970, 12705, 13230};
     for (int line = 0; line < 2; ++line) {
         const int top = line == 0 ? 210 : 540;
-        place<QRadioButton>(frame, 105, top + 45, 1275, 225)->setText(line == 0 ? QStringLiteral("genormt") : QStringLiteral("eigene"));
+        place<QRadioButton>(frame, 105, top + 45, 1275, 225)
+            ->setText(line == 0 ? QStringLiteral("genormt") : QStringLiteral("eigene"));
         QList<QWidget*> fields;
         if (line == 0) {
             fields << place<QComboBox>(frame, 1365, top, 1695) << place<QComboBox>(frame, 3150, top, 2850)
@@ -84,8 +85,10 @@ QWidget* buildMainWindow()
     auto* languages = place<QComboBox>(window, 210, 180, 1275);
     fill(languages, 5);
     place<QPushButton>(window, 1470, 165, 435, 330)->setText(QStringLiteral("Go"));
-    label(window, "Ganzkörperschwingungen auf Erdbewegungsmaschinen - Berechnung der täglichen "
-                  "Schwingungsbelastung eines Fahrers", 0, 795, 15270, 360);
+    label(window,
+          "Ganzkörperschwingungen auf Erdbewegungsmaschinen - Berechnung der täglichen "
+          "Schwingungsbelastung eines Fahrers",
+          0, 795, 15270, 360);
     label(window, "Firma:", 210, 1260, 930);
     place<QLineEdit>(window, 1155, 1260, 2955);
     label(window, "Fahrer:", 4410, 1260, 1350);
@@ -119,8 +122,8 @@ void buildDetailsWindow(QWidget* owner)
 {
     auto* details = new QDialog(owner);
     details->setFixedSize(11040 / 15, 10200 / 15);
-    const char* columns[] = {"Zustand des Untergrundes", "Festigkeit des Untergrundes", "Bewegtes Material",
-                             "Fahrstil", "Anmerkungen"};
+    const char* columns[] = {"Zustand des Untergrundes", "Festigkeit des Untergrundes", "Bewegtes Material", "Fahrstil",
+                             "Anmerkungen"};
     for (int i = 0; i < 5; ++i)
         label(details, columns[i], 420 + 2100 * i, 1365, 2000, 435);
     for (int row = 1; row <= 5; ++row) {

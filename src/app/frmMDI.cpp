@@ -52,9 +52,8 @@ void frmMDI::MDIForm_Load()
             m_programFolder, [this] { return m_main ? m_main->spracheText() : QString(); },
             [](const QTextEdit* view) { frmDrucken::showModal(view ? view->window() : nullptr, view); }, this);
         m_main->setInstructionsOpener([this] { m_instructions->show(); });
-        m_main->setPrintOpener([this] {
-            frmDrucken::showModal(m_main, [this] { return m_main ? m_main->reportData() : ReportData{}; });
-        });
+        m_main->setPrintOpener(
+            [this] { frmDrucken::showModal(m_main, [this] { return m_main ? m_main->reportData() : ReportData{}; }); });
 
         const QSize wanted = m_main->size() + QSize(4, 4);
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();

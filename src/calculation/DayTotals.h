@@ -15,12 +15,12 @@ struct CountedRow {
 
 // The ten values of the day result.
 struct DayTotals {
-    qint16 AnzSum = 0;                     // counted rows
-    double DauerSum = 0;                   // hours
-    std::array<qint16, 3> PunkteGes{};     // point total per axis
-    qint16 PktMax = 0;                     // the largest point total
-    std::array<double, 3> A8{};            // daily exposure per axis, m/s²
-    double A8Max = 0;                      // the largest daily exposure
+    qint16 AnzSum = 0;                  // counted rows
+    double DauerSum = 0;                // hours
+    std::array<qint16, 3> PunkteGes{};  // point total per axis
+    qint16 PktMax = 0;                  // the largest point total
+    std::array<double, 3> A8{};         // daily exposure per axis, m/s²
+    double A8Max = 0;                   // the largest daily exposure
 };
 
 // The day totals of the counted rows: sums, A(8) per axis and the two maxima.

@@ -35,6 +35,7 @@ struct WorkCycle {
     Xyz values[kConditions];  // leicht, norm., hart
 };
 
+// clang-format off
 constexpr std::array<Family, kFamilies> kFamilyTable{{
     { 1, 132},  // Walzen
     { 2,  87},  // Muldenfahrzeuge
@@ -47,8 +48,10 @@ constexpr std::array<Family, kFamilies> kFamilyTable{{
     { 9,  88},  // Müllverdichter
     {10, 121},  // Teleskoplader
 }};
+// clang-format on
 
 // Types 17..19 use the second text entries (158..160) of their family's wording.
+// clang-format off
 constexpr std::array<Type, kTypes> kTypeTable{{
     { 1,  1, 131},  // Vibrationswalzenzug
     { 2,  1, 120},  // Tandemwalze mit Vibration
@@ -71,9 +74,11 @@ constexpr std::array<Type, kTypes> kTypeTable{{
     {19,  9, 160},  // Müllverdichter
     {20, 10, 121},  // Teleskoplader
 }};
+// clang-format on
 
 // Standardised X / Y / Z values in m/s². "Überführungsfahrt" is entry 124 for
 // the excavators and 161 elsewhere; the two differ in some languages.
+// clang-format off
 constexpr std::array<WorkCycle, kWorkCycles> kWorkCycleTable{{
 //cycle type entry leicht X / Y / Z    norm. X / Y / Z     hart X / Y / Z
     { 1,  1, 128, {{0.30, 0.31, 0.29}, {0.47, 0.53, 0.41}, {0.64, 0.75, 0.53}}},  // Verdichten (Steine)
@@ -120,6 +125,7 @@ constexpr std::array<WorkCycle, kWorkCycles> kWorkCycleTable{{
     {42, 19,   2, {{0.38, 0.50, 0.19}, {0.55, 0.83, 0.34}, {0.72, 1.16, 0.49}}},  // Arbeitszyklus
     {43, 20,   2, {{0.63, 0.45, 0.39}, {0.82, 0.53, 0.60}, {1.01, 0.68, 0.81}}},  // Arbeitszyklus
 }};
+// clang-format on
 
 constexpr std::array<int, kConditions> kConditionTextEntries{modTexte::Leicht, modTexte::Norm, modTexte::Hart};
 

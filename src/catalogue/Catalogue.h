@@ -19,8 +19,8 @@ struct Entry {
 };
 
 // Codes of one level that belong to a code of the level above, in ascending order.
-QList<int> typesOfFamily(int familyCode);        // empty outside 1..10
-QList<int> workCyclesOfType(int typeCode);       // empty outside 1..20
+QList<int> typesOfFamily(int familyCode);   // empty outside 1..10
+QList<int> workCyclesOfType(int typeCode);  // empty outside 1..20
 
 // Text-table entry of a code; a code outside its range raises 9.
 int familyTextEntry(int familyCode);
@@ -40,8 +40,8 @@ void fillFamilies(QComboBox* list, int language);
 bool fillTypes(QComboBox* list, int language, int familyCode);
 // Returns false, leaving the list empty, for a type code outside 1..20.
 bool fillWorkCycles(QComboBox* list, int language, int typeCode);
-void fillConditions(QComboBox* list, int language);   // leicht 1, norm. 2, hart 3
-void fillDurations(QComboBox* list);                  // "1".."8", item data 1..8
+void fillConditions(QComboBox* list, int language);        // leicht 1, norm. 2, hart 3
+void fillDurations(QComboBox* list);                       // "1".."8", item data 1..8
 void fillDriverExperience(QComboBox* list, int language);  // entries 162..166, no item data
 
 }  // namespace catalogue

@@ -30,11 +30,10 @@ constexpr int kRemarkLength = 60;
 using namespace modTexte;
 
 // Text-table entries of the list entries, in list order; the codes are 1, 2, 3, …
-constexpr std::initializer_list<TextEntry> kZustandEntries{Eben, LeichtUneben, Wellig, LeichtWellig, Steinig,
-                                                           LeichtSteinig};
-constexpr std::initializer_list<TextEntry> kFestigkeitEntries{Asphaltiert, Betoniert,       Sandig,
-                                                              Felsig,      WeicheErde,      VerdichteteErde,
-                                                              VerdichteterSchotter};
+constexpr std::initializer_list<TextEntry> kZustandEntries{Eben,         LeichtUneben, Wellig,
+                                                           LeichtWellig, Steinig,      LeichtSteinig};
+constexpr std::initializer_list<TextEntry> kFestigkeitEntries{
+    Asphaltiert, Betoniert, Sandig, Felsig, WeicheErde, VerdichteteErde, VerdichteterSchotter};
 constexpr std::initializer_list<TextEntry> kFahrstilEntries{Langsam, Norm, Schnell};
 
 QString rowName(const char* control, int row)
@@ -119,12 +118,30 @@ const frmDetails::Row& frmDetails::row(int number) const
     return m_rows[static_cast<std::size_t>(number - 1)];
 }
 
-QComboBox* frmDetails::cboZustandUntergrund(int number) const { return row(number).zustand; }
-QComboBox* frmDetails::cboFestigkeitUntergrund(int number) const { return row(number).festigkeit; }
-QLineEdit* frmDetails::txtBewegtesMaterial(int number) const { return row(number).material; }
-QComboBox* frmDetails::cboFahrstil(int number) const { return row(number).fahrstil; }
-QPlainTextEdit* frmDetails::txtAnmerkung(int number) const { return row(number).anmerkung; }
-QPushButton* frmDetails::btnSchliessen() const { return m_btnSchliessen; }
+QComboBox* frmDetails::cboZustandUntergrund(int number) const
+{
+    return row(number).zustand;
+}
+QComboBox* frmDetails::cboFestigkeitUntergrund(int number) const
+{
+    return row(number).festigkeit;
+}
+QLineEdit* frmDetails::txtBewegtesMaterial(int number) const
+{
+    return row(number).material;
+}
+QComboBox* frmDetails::cboFahrstil(int number) const
+{
+    return row(number).fahrstil;
+}
+QPlainTextEdit* frmDetails::txtAnmerkung(int number) const
+{
+    return row(number).anmerkung;
+}
+QPushButton* frmDetails::btnSchliessen() const
+{
+    return m_btnSchliessen;
+}
 
 frmDetails::RowTexts frmDetails::rowTexts(int number) const
 {

@@ -8,9 +8,8 @@
 QList<QWidget*> InputLine::fields() const
 {
     const std::array<QWidget*, 3> machine = machineFields();
-    return {machine[0],       machine[1],        machine[2],      Betriebsbedingung,
-            Einwirkungsdauer, Messwert[AxisX],   Punkte[AxisX],   Messwert[AxisY],
-            Punkte[AxisY],    Messwert[AxisZ],   Punkte[AxisZ]};
+    return {machine[0],    machine[1],      machine[2],    Betriebsbedingung, Einwirkungsdauer, Messwert[AxisX],
+            Punkte[AxisX], Messwert[AxisY], Punkte[AxisY], Messwert[AxisZ],   Punkte[AxisZ]};
 }
 
 std::array<QWidget*, 3> CatalogueLine::machineFields() const

@@ -100,8 +100,7 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
                 r.G.Messwert[AxisX]->setText(settings.fixed2(x));
                 r.G.Messwert[AxisY]->setText(settings.fixed2(y));
                 r.G.Messwert[AxisZ]->setText(settings.fixed2(z));
-                r.working.Messwert = {settings.generalNumber(x), settings.generalNumber(y),
-                                      settings.generalNumber(z)};
+                r.working.Messwert = {settings.generalNumber(x), settings.generalNumber(y), settings.generalNumber(z)};
                 r.working.txtDauer = settings.generalNumber(hours);
                 subBerechnePunkte(number, QStringLiteral("G"), x, y, z, hours);
             }
@@ -219,6 +218,6 @@ void frmMain::subErmittleSummen()
 
 std::array<QLineEdit*, 10> frmMain::resultFields() const
 {
-    return {m_txtDauerSum, m_txtA8X,   m_txtA8Y,    m_txtA8Z,  m_txtPunkteGesX,
+    return {m_txtDauerSum,   m_txtA8X,        m_txtA8Y,    m_txtA8Z,   m_txtPunkteGesX,
             m_txtPunkteGesY, m_txtPunkteGesZ, m_txtAnzSum, m_txtA8Max, m_txtPktMax};
 }

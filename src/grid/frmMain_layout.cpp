@@ -134,11 +134,12 @@ void frmMain::buildHeadings()
     constexpr int height = 900;
     const Qt::Alignment bottom = Qt::AlignLeft | Qt::AlignBottom;
     m_lblMesswertQuelle = label(this, QStringLiteral("lblMesswertQuelle"), {}, x0 + 105, top, 1250, height, bottom);
-    m_lblMaschinenfamilie = label(this, QStringLiteral("lblMaschinenfamilie"), {}, x0 + 1365, top, 1695, height, bottom);
+    m_lblMaschinenfamilie = label(this, QStringLiteral("lblMaschinenfamilie"), {}, x0 + 1365, top, 1695, height,
+                                  bottom);
     m_lblMaschinentyp = label(this, QStringLiteral("lblMaschinentyp"), {}, x0 + 3150, top, 2850, height, bottom);
     m_lblArbeitszyklus = label(this, QStringLiteral("lblArbeitszyklus"), {}, x0 + 6090, top, 2010, height, bottom);
-    m_lblBetriebsbedingungen =
-        label(this, QStringLiteral("lblBetriebsbedingungen"), {}, x0 + 8190, top, 1100, height, bottom);
+    m_lblBetriebsbedingungen = label(this, QStringLiteral("lblBetriebsbedingungen"), {}, x0 + 8190, top, 1100, height,
+                                     bottom);
     m_lblEinwirkungsdauer = label(this, QStringLiteral("lblEinwirkungsdauer"), {}, x0 + 9345, top, 830, height, bottom);
     for (QLabel* heading : {m_lblMesswertQuelle, m_lblMaschinenfamilie, m_lblMaschinentyp, m_lblArbeitszyklus,
                             m_lblBetriebsbedingungen, m_lblEinwirkungsdauer})
@@ -158,7 +159,8 @@ void frmMain::buildHeadings()
 void frmMain::buildRow(WorkRow& r)
 {
     const int i = r.number;
-    auto* frame = make<ui::BoldTitleGroupBox>(this, indexedName("fraEingabe", i), 105, 2625 + 1050 * (i - 1), 15030, 960);
+    auto* frame = make<ui::BoldTitleGroupBox>(this, indexedName("fraEingabe", i), 105, 2625 + 1050 * (i - 1), 15030,
+                                              960);
     r.fraEingabe = frame;
     frame->setAutoFillBackground(true);
     QPalette framePalette = frame->palette();
@@ -180,8 +182,8 @@ void frmMain::buildRow(WorkRow& r)
         const std::array<const char*, 3> values{"MesswertX", "MesswertY", "MesswertZ"};
         const std::array<const char*, 3> points{"PunkteX", "PunkteY", "PunkteZ"};
         for (int axis = 0; axis < 3; ++axis) {
-            line.Messwert[axis] =
-                textBox(frame, lineName(values[axis], s), kValueLeft[axis], top, 435, catalogueLine ? 0 : 4);
+            line.Messwert[axis] = textBox(frame, lineName(values[axis], s), kValueLeft[axis], top, 435,
+                                          catalogueLine ? 0 : 4);
             line.Messwert[axis]->setReadOnly(catalogueLine);
             line.Messwert[axis]->setAlignment(Qt::AlignCenter);
             line.Punkte[axis] = textBox(frame, lineName(points[axis], s), kValueLeft[axis] + 525, top, 435, 0);
@@ -218,8 +220,8 @@ void frmMain::buildRow(WorkRow& r)
 void frmMain::buildResults()
 {
     m_lblZwischenergebnis = label(this, QStringLiteral("lblZwischenergebnis"), {}, 210, 8085, 1900);
-    m_lblSummeAllerArbeitszyklen =
-        label(this, QStringLiteral("lblSummeAllerArbeitszyklen"), {}, 2100, 8085, 3300, 520, Qt::AlignLeft | Qt::AlignTop);
+    m_lblSummeAllerArbeitszyklen = label(this, QStringLiteral("lblSummeAllerArbeitszyklen"), {}, 2100, 8085, 3300, 520,
+                                         Qt::AlignLeft | Qt::AlignTop);
     m_lblEndergebnis = label(this, QStringLiteral("lblEndergebnis"), {}, 210, 9135, 1900);
     makeBold(m_lblZwischenergebnis);
     makeBold(m_lblEndergebnis);
@@ -248,27 +250,31 @@ void frmMain::buildResults()
         label(this, indexedName("Label10", axis), QStringLiteral("A"), left + 60, 8280, 150, 300,
               Qt::AlignRight | Qt::AlignBottom);
         label(this, indexedName("Label11", axis), QLatin1String(subscripts[axis]), left + 210, 8380, 420, 240,
-              Qt::AlignLeft | Qt::AlignBottom)->setFont(subscriptFont);
+              Qt::AlignLeft | Qt::AlignBottom)
+            ->setFont(subscriptFont);
         label(this, indexedName("lblms2", unitIndex[axis]), QStringLiteral("m/s²"), left, 8925, 540, 240,
-              Qt::AlignCenter)->setFont(subscriptFont);
-        m_lblPunkteErgebnis[axis] = label(this, indexedName("lblPunkteErgebnis", axis), {}, left + 630, 8300, 540,
-                                        300, bottomCentre);
+              Qt::AlignCenter)
+            ->setFont(subscriptFont);
+        m_lblPunkteErgebnis[axis] = label(this, indexedName("lblPunkteErgebnis", axis), {}, left + 630, 8300, 540, 300,
+                                          bottomCentre);
     }
 
     m_lblGesamtpunktezahl = label(this, QStringLiteral("lblGesamtpunktezahl"), {}, 4200, 9240, 4900, kLineHeight,
-                                Qt::AlignRight | Qt::AlignVCenter);
-    label(this, indexedName("Label10", 3), QStringLiteral("P"), 9250, 9200, 180, 330, Qt::AlignRight | Qt::AlignVCenter);
+                                  Qt::AlignRight | Qt::AlignVCenter);
+    label(this, indexedName("Label10", 3), QStringLiteral("P"), 9250, 9200, 180, 330,
+          Qt::AlignRight | Qt::AlignVCenter);
     label(this, indexedName("Label10", 4), QStringLiteral("E,total"), 9430, 9300, 520, 260,
-          Qt::AlignLeft | Qt::AlignBottom)->setFont(subscriptFont);
+          Qt::AlignLeft | Qt::AlignBottom)
+        ->setFont(subscriptFont);
     label(this, indexedName("Label10", 5), QStringLiteral("="), 9950, 9240, 200, kLineHeight, Qt::AlignCenter);
     m_txtPktMax = resultField(this, "txtPktMax", 10185, 9240, 1275);
 
-    m_lblTaeglicheSchwingungsbelastung =
-        label(this, QStringLiteral("lblTaeglicheSchwingungsbelastung"), {}, 3300, 9660, 5800, kLineHeight,
-              Qt::AlignRight | Qt::AlignVCenter);
-    label(this, indexedName("Label10", 6), QStringLiteral("A"), 9250, 9620, 180, 330, Qt::AlignRight | Qt::AlignVCenter);
-    label(this, indexedName("Label10", 7), QStringLiteral("(8)"), 9430, 9720, 520, 260,
-          Qt::AlignLeft | Qt::AlignBottom)->setFont(subscriptFont);
+    m_lblTaeglicheSchwingungsbelastung = label(this, QStringLiteral("lblTaeglicheSchwingungsbelastung"), {}, 3300, 9660,
+                                               5800, kLineHeight, Qt::AlignRight | Qt::AlignVCenter);
+    label(this, indexedName("Label10", 6), QStringLiteral("A"), 9250, 9620, 180, 330,
+          Qt::AlignRight | Qt::AlignVCenter);
+    label(this, indexedName("Label10", 7), QStringLiteral("(8)"), 9430, 9720, 520, 260, Qt::AlignLeft | Qt::AlignBottom)
+        ->setFont(subscriptFont);
     label(this, indexedName("Label10", 8), QStringLiteral("="), 9950, 9660, 200, kLineHeight, Qt::AlignCenter);
     m_txtA8Max = resultField(this, "txtA8Max", 10185, 9660, 1275);
     makeBold(m_txtPktMax);

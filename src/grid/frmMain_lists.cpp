@@ -53,23 +53,20 @@ void fillCascadeList(QComboBox* list, int code, int highestCode, const char* unk
 
 void frmMain::subFuellBetriebsbedingung(quint8 r, quint8 language, const QString& suffix)
 {
-    ui::guard(QStringLiteral("subFuellBetriebsbedingung"), [&] {
-        catalogue::fillConditions(row(r).line(suffix).Betriebsbedingung, language);
-    });
+    ui::guard(QStringLiteral("subFuellBetriebsbedingung"),
+              [&] { catalogue::fillConditions(row(r).line(suffix).Betriebsbedingung, language); });
 }
 
 void frmMain::subFuellEinwirkungsdauer(quint8 r, const QString& suffix)
 {
-    ui::guard(QStringLiteral("subFuellEinwirkungsdauer"), [&] {
-        catalogue::fillDurations(row(r).line(suffix).Einwirkungsdauer);
-    });
+    ui::guard(QStringLiteral("subFuellEinwirkungsdauer"),
+              [&] { catalogue::fillDurations(row(r).line(suffix).Einwirkungsdauer); });
 }
 
 void frmMain::subFuellMaschinenfamilie(quint8 r, quint8 language)
 {
-    ui::guard(QStringLiteral("subFuellMaschinenfamilie"), [&] {
-        catalogue::fillFamilies(row(r).G.MaschinenFamilie, language);
-    });
+    ui::guard(QStringLiteral("subFuellMaschinenfamilie"),
+              [&] { catalogue::fillFamilies(row(r).G.MaschinenFamilie, language); });
 }
 
 void frmMain::subFuellMaschinentyp(quint8 r, const QString& language, quint8 family)

@@ -29,7 +29,7 @@ constexpr int kTitleTop = 825;
 constexpr int kTitleHeight = 120;
 constexpr int kViewTop = 1050;
 constexpr int kMargin = 210;
-constexpr int kButtonGap = 435;   // from the view's bottom to the buttons
+constexpr int kButtonGap = 435;     // from the view's bottom to the buttons
 constexpr int kButtonBottom = 435;  // from the buttons to the window's bottom
 constexpr int kButtonWidth = 1695;
 constexpr int kButtonHeight = 435;
@@ -38,8 +38,7 @@ constexpr int kSchliessenLeft = 6405;
 
 }  // namespace
 
-frmAnleitung::frmAnleitung(QString programFolder, LanguageText languageText, PrintDialog printDialog,
-                           QWidget* parent)
+frmAnleitung::frmAnleitung(QString programFolder, LanguageText languageText, PrintDialog printDialog, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_programFolder(std::move(programFolder))
     , m_languageText(std::move(languageText))

@@ -21,8 +21,7 @@ public:
     using PrintDialog = std::function<void(const QTextEdit* view)>;
 
     // programFolder holds the instruction files. The window loads itself on creation.
-    frmAnleitung(QString programFolder, LanguageText languageText, PrintDialog printDialog,
-                 QWidget* parent = nullptr);
+    frmAnleitung(QString programFolder, LanguageText languageText, PrintDialog printDialog, QWidget* parent = nullptr);
 
     QTextEdit* rtfAnleitung = nullptr;
     QPushButton* btnDrucken = nullptr;

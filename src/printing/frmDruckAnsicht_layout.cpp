@@ -16,9 +16,18 @@ constexpr int kPageHeight = 10770;
 constexpr int kRowTop = 3885;
 constexpr int kRowPitch = 1050;
 
-QColor resultYellow() { return QColor(255, 210, 15); }
-QColor ruleGrey() { return QColor(128, 128, 128); }
-QColor rowGrey() { return QColor(225, 225, 225); }
+QColor resultYellow()
+{
+    return QColor(255, 210, 15);
+}
+QColor ruleGrey()
+{
+    return QColor(128, 128, 128);
+}
+QColor rowGrey()
+{
+    return QColor(225, 225, 225);
+}
 
 void fillBackground(QWidget* widget, const QColor& colour)
 {
@@ -102,8 +111,8 @@ void frmDruckAnsicht::buildHeadings()
     lblBewegtesMaterial = label(QStringLiteral("lblBewegtesMaterial"), 6930, 3360, 1905, 225);
     lblFahrstil = label(QStringLiteral("lblFahrstil"), 8925, 3360, 1590, 225);
     for (int axis = 0; axis < 3; ++axis)
-        lblPunkteAchse[std::size_t(axis)] =
-            label(QStringLiteral("lblPunkteAchse_%1").arg(axis), 10815 + 735 * axis, 3360, 435, 225);
+        lblPunkteAchse[std::size_t(axis)] = label(QStringLiteral("lblPunkteAchse_%1").arg(axis), 10815 + 735 * axis,
+                                                  3360, 435, 225);
     lblAnmerkungen = label(QStringLiteral("lblAnmerkungen"), 13230, 3360, 1890, 225);
 }
 
@@ -143,8 +152,8 @@ void frmDruckAnsicht::buildRow(int number)
         r.Messwert[axis] = field(name(values[axis]), left, first, 435, high, frame);
         r.Punkte[axis] = field(name(points[axis]), left, second, 435, high, frame);
     }
-    for (QLabel* centred : {r.Einwirkungsdauer, r.Messwert[0], r.Messwert[1], r.Messwert[2], r.Punkte[0],
-                            r.Punkte[1], r.Punkte[2]})
+    for (QLabel* centred :
+         {r.Einwirkungsdauer, r.Messwert[0], r.Messwert[1], r.Messwert[2], r.Punkte[0], r.Punkte[1], r.Punkte[2]})
         centred->setAlignment(Qt::AlignCenter);
     r.txtAnmerkung = field(name("txtAnmerkung"), 12600, 165, 2115, 720, frame);
     r.txtAnmerkung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -188,8 +197,8 @@ void frmDruckAnsicht::buildResults()
                4095 + step, 9555, 720);
         QLabel* unit = yellow(label(QStringLiteral("lblEinheitA8_%1").arg(axis), 3780 + step, 9870, 540, 225));
         unit->setText(QStringLiteral("m/s²"));
-        lblPunkteErgebnis[axis] =
-            yellow(label(QStringLiteral("lblPunkteErgebnis_%1").arg(axis), 4410 + step, 9870, 540, 225));
+        lblPunkteErgebnis[axis] = yellow(
+            label(QStringLiteral("lblPunkteErgebnis_%1").arg(axis), 4410 + step, 9870, 540, 225));
         *a8[axis] = resultField(QStringLiteral("txtA8") + upper, 3780 + step, 10080, 540, 315);
         *totals[axis] = resultField(QStringLiteral("txtPunkteGes") + upper, 4410 + step, 10080, 540, 315);
     }
@@ -200,8 +209,8 @@ void frmDruckAnsicht::buildResults()
     symbol(QStringLiteral("lblPSymbol"), QStringLiteral("P<sub>E,total</sub>"), 13005, 9700, 720);
     symbol(QStringLiteral("lblGleichPkt"), QStringLiteral("="), 13755, 9700, 240);
     txtPktMax = resultField(QStringLiteral("txtPktMax"), 14070, 9660, 1065, 330);
-    lblTaeglicheSchwingungsbelastung =
-        yellow(label(QStringLiteral("lblTaeglicheSchwingungsbelastung"), 8190, 10185, 4635, 225));
+    lblTaeglicheSchwingungsbelastung = yellow(
+        label(QStringLiteral("lblTaeglicheSchwingungsbelastung"), 8190, 10185, 4635, 225));
     symbol(QStringLiteral("lblA8MaxSymbol"), QStringLiteral("A<sub>(8)</sub>"), 13260, 10120, 480);
     symbol(QStringLiteral("lblGleichA8"), QStringLiteral("="), 13755, 10120, 240);
     txtA8Max = resultField(QStringLiteral("txtA8Max"), 14070, 10080, 1065, 330);

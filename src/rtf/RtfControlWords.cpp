@@ -9,8 +9,14 @@ namespace {
 
 using Table = std::unordered_map<std::string_view, ControlWord>;
 
-ControlWord dest(Destination d) { return {Action::Destination, static_cast<int>(d)}; }
-ControlWord character(char16_t c) { return {Action::Character, c}; }
+ControlWord dest(Destination d)
+{
+    return {Action::Destination, static_cast<int>(d)};
+}
+ControlWord character(char16_t c)
+{
+    return {Action::Character, c};
+}
 
 const Table& table()
 {
@@ -110,14 +116,55 @@ const Table& table()
             {"blue", {Action::Blue}},
         };
         // Destinations whose content is not part of the visible text.
-        for (const char* name : {"stylesheet", "info", "pn", "listtable", "listoverridetable", "header",
-                                 "headerl", "headerr", "headerf", "footer", "footerl", "footerr", "footerf",
-                                 "footnote", "fldinst", "revtbl", "rsidtbl", "nonshppict", "objdata",
-                                 "objclass", "themedata", "colorschememapping", "datastore", "latentstyles",
-                                 "xmlnstbl", "generator", "bkmkstart", "bkmkend", "annotation", "atnid",
-                                 "atnauthor", "private", "userprops", "docvar", "pgdsctbl", "filetbl",
-                                 "mmathPr", "xe", "tc", "txe", "template", "listpicture", "pnseclvl",
-                                 "ud", "falt", "panose", "blipuid", "nesttableprops", "nonesttables"})
+        for (const char* name : {"stylesheet",
+                                 "info",
+                                 "pn",
+                                 "listtable",
+                                 "listoverridetable",
+                                 "header",
+                                 "headerl",
+                                 "headerr",
+                                 "headerf",
+                                 "footer",
+                                 "footerl",
+                                 "footerr",
+                                 "footerf",
+                                 "footnote",
+                                 "fldinst",
+                                 "revtbl",
+                                 "rsidtbl",
+                                 "nonshppict",
+                                 "objdata",
+                                 "objclass",
+                                 "themedata",
+                                 "colorschememapping",
+                                 "datastore",
+                                 "latentstyles",
+                                 "xmlnstbl",
+                                 "generator",
+                                 "bkmkstart",
+                                 "bkmkend",
+                                 "annotation",
+                                 "atnid",
+                                 "atnauthor",
+                                 "private",
+                                 "userprops",
+                                 "docvar",
+                                 "pgdsctbl",
+                                 "filetbl",
+                                 "mmathPr",
+                                 "xe",
+                                 "tc",
+                                 "txe",
+                                 "template",
+                                 "listpicture",
+                                 "pnseclvl",
+                                 "ud",
+                                 "falt",
+                                 "panose",
+                                 "blipuid",
+                                 "nesttableprops",
+                                 "nonesttables"})
             t.emplace(name, dest(Destination::Skip));
         return t;
     }();

@@ -7,6 +7,7 @@
 namespace rtf {
 
 // What a control word does; the reader switches on this.
+// clang-format off
 enum class Action {
     Destination,   // value: a Destination
     TextGroup,     // a destination whose text is shown as written (\pntext, \fldrslt, ...)
@@ -20,6 +21,7 @@ enum class Action {
     Binary, PictureType, PictureGoalWidth, PictureGoalHeight, PictureScaleX, PictureScaleY,
     Red, Green, Blue,
 };
+// clang-format on
 
 // Picture types for Action::PictureType.
 enum PictureKind { PictureOther = 0, PicturePng = 1, PictureJpeg = 2 };

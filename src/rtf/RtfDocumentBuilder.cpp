@@ -13,7 +13,9 @@
 namespace rtf {
 
 DocumentBuilder::DocumentBuilder(QTextDocument& document, const Limits& limits)
-    : document_(document), limits_(limits), cursor_(&document)
+    : document_(document)
+    , limits_(limits)
+    , cursor_(&document)
 {
 }
 
@@ -152,8 +154,7 @@ void DocumentBuilder::enterCell()
 void DocumentBuilder::startTable()
 {
     flush();
-    const int columns =
-        std::clamp(static_cast<int>(cells_.size()), 1, std::max(1, limits_.maxTableColumns));
+    const int columns = std::clamp(static_cast<int>(cells_.size()), 1, std::max(1, limits_.maxTableColumns));
     if (!reserve(columns + 2))  // the cells and the table's frame
         return;
     QTextTableFormat format;
@@ -166,8 +167,7 @@ void DocumentBuilder::startTable()
     for (int i = 0; i < columns && i < cells_.size(); ++i) {
         const int width = cells_[i].rightTwips - left;
         left = cells_[i].rightTwips;
-        widths.append(width > 0 ? QTextLength(QTextLength::FixedLength, twipsToPixels(width))
-                                : QTextLength());
+        widths.append(width > 0 ? QTextLength(QTextLength::FixedLength, twipsToPixels(width)) : QTextLength());
     }
     format.setColumnWidthConstraints(widths);
     table_ = cursor_.insertTable(1, columns, format);

@@ -25,7 +25,10 @@ bool switchedOn(const Token& token)
 }  // namespace
 
 Parser::Parser(QTextDocument& document, const QByteArray& data, const Limits& limits, ReadReport& report)
-    : limits_(limits), report_(report), tokenizer_(data), builder_(document, limits)
+    : limits_(limits)
+    , report_(report)
+    , tokenizer_(data)
+    , builder_(document, limits)
 {
 }
 
@@ -87,9 +90,7 @@ bool Parser::consumeFallback(Token& token)
 {
     switch (token.kind) {
     case Token::Kind::GroupOpen:
-    case Token::Kind::GroupClose:
-        fallbackPending_ = 0;
-        return false;
+    case Token::Kind::GroupClose: fallbackPending_ = 0; return false;
     case Token::Kind::Text: {
         const qsizetype skipped = std::min<qsizetype>(fallbackPending_, token.word.size());
         fallbackPending_ -= static_cast<int>(skipped);
@@ -101,9 +102,7 @@ bool Parser::consumeFallback(Token& token)
             skipBinary(token);
         --fallbackPending_;
         return true;
-    default:
-        --fallbackPending_;
-        return true;
+    default: --fallbackPending_; return true;
     }
 }
 
@@ -222,8 +221,7 @@ void Parser::destinationControlWord(const ControlWord& entry, const Token& token
             picture_.setScaleY(token.hasParam ? token.param : 100);
         break;
     case Destination::Text:
-    case Destination::Skip:
-        break;
+    case Destination::Skip: break;
     }
 }
 

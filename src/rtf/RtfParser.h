@@ -49,9 +49,9 @@ private:
 
     GroupState state_;
     std::vector<GroupState> stack_;
-    int overflowDepth_ = 0;     // groups opened beyond the depth limit, skipped whole
-    int fallbackPending_ = 0;   // characters after \uN still to be skipped
-    QByteArray bytes_;          // text bytes not yet decoded
+    int overflowDepth_ = 0;    // groups opened beyond the depth limit, skipped whole
+    int fallbackPending_ = 0;  // characters after \uN still to be skipped
+    QByteArray bytes_;         // text bytes not yet decoded
     int ansiCodePage_ = 1252;
     int defaultFont_ = -1;
 

@@ -9,7 +9,7 @@ namespace rtf {
 
 // Hard bounds that keep any input, however hostile, within time and memory.
 struct Limits {
-    int maxDepth = 256;                          // groups deeper than this are skipped whole
+    int maxDepth = 256;                            // groups deeper than this are skipped whole
     qsizetype maxTextLength = 2 * 1024 * 1024;     // characters (and table cells) in the document
     qsizetype maxPictureBytes = 16 * 1024 * 1024;  // decoded bytes of one picture
     qsizetype maxPicturePixels = 4096 * 4096;      // of one picture

@@ -39,8 +39,8 @@ struct GroupState {
     Destination destination = Destination::Text;
     CharState chars;
     ParaState para;
-    int unicodeSkip = 1;  // \ucN: fallback characters that follow each \uN
-    bool starred = false; // the group began with \*: unknown destinations are skipped
+    int unicodeSkip = 1;   // \ucN: fallback characters that follow each \uN
+    bool starred = false;  // the group began with \*: unknown destinations are skipped
 };
 
 }  // namespace rtf
@@ -48,6 +48,9 @@ struct GroupState {
 namespace rtf {
 
 // Twips to the document's pixels (1440 twips per inch at 96 pixels per inch).
-inline double twipsToPixels(int twips) { return twips / 15.0; }
+inline double twipsToPixels(int twips)
+{
+    return twips / 15.0;
+}
 
 }  // namespace rtf

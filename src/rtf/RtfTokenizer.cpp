@@ -10,8 +10,14 @@ namespace {
 // Names longer than this are no RTF control word; the rest of the letters is dropped.
 constexpr qsizetype maxWordLength = 32;
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -26,7 +32,10 @@ int hexDigit(char c)
     return -1;
 }
 
-Tokenizer::Tokenizer(QByteArrayView data) : data_(data) {}
+Tokenizer::Tokenizer(QByteArrayView data)
+    : data_(data)
+{
+}
 
 Token Tokenizer::next()
 {

@@ -15,7 +15,7 @@ struct Token {
     QByteArrayView word;  // control word name (letters only), or a run of plain text bytes
     bool hasParam = false;
     int param = 0;
-    char symbol = 0;      // the character of a control symbol
+    char symbol = 0;         // the character of a control symbol
     unsigned char byte = 0;  // the value of \'hh
 };
 

@@ -25,7 +25,7 @@ QString rejectedValueMessage(const QString& opening, const QString& middle, cons
 {
     const ui::Regional& settings = ui::regional();
     return opening + settings.fixed2(calculation::kLowestMesswert) + middle
-           + settings.fixed2(calculation::kHighestMesswert) + closing;
+        + settings.fixed2(calculation::kHighestMesswert) + closing;
 }
 
 }  // namespace detail

@@ -41,7 +41,11 @@ public:
     int beeps = 0;
     std::function<void(const MsgBoxCall&)> onMessage;
 
-    void clear() { calls.clear(); beeps = 0; }
+    void clear()
+    {
+        calls.clear();
+        beeps = 0;
+    }
 
 private:
     MsgBoxHandler m_previousBox;

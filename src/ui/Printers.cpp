@@ -142,8 +142,8 @@ private:
     PrintOutcome printToFile(Paint&& paint)
     {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString suggested =
-            QDir(folder).filePath(QStringLiteral("Zelvaro %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
+        const QString suggested = QDir(folder).filePath(
+            QStringLiteral("Zelvaro %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
         const QString path = saveFileName(pdfWriterName(), suggested, QStringLiteral("PDF (*.pdf)"));
         if (path.isEmpty())
             return PrintOutcome::Cancelled;

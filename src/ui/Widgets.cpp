@@ -28,8 +28,8 @@ protected:
         if (event->type() == QEvent::FocusOut) {
             auto* widget = static_cast<QWidget*>(object);
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            const bool leavesForAnotherControl =
-                reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+            const bool leavesForAnotherControl = reason != Qt::PopupFocusReason
+                && reason != Qt::ActiveWindowFocusReason;
             if (leavesForAnotherControl && widget->isEnabled() && widget->isVisible())
                 m_handler();
         }
@@ -62,11 +62,26 @@ void placeTwips(QWidget* widget, int left, int top, int width, int height)
     widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
 }
 
-QColor lightYellow() { return QColor(255, 255, 192); }
-QColor lightGrey() { return QColor(224, 224, 224); }
-QColor lightRed() { return QColor(255, 192, 192); }
-QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
-QColor windowBackground() { return QApplication::palette().color(QPalette::Base); }
+QColor lightYellow()
+{
+    return QColor(255, 255, 192);
+}
+QColor lightGrey()
+{
+    return QColor(224, 224, 224);
+}
+QColor lightRed()
+{
+    return QColor(255, 192, 192);
+}
+QColor buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+QColor windowBackground()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
 
 namespace {
 

@@ -22,7 +22,8 @@ QStringList expectedMainChain()
 {
     QStringList names{"cboSprache", "btnSpracheGo", "txtFirma", "txtFahrer", "cboFahrererfahrung", "txtDatum"};
     const QStringList line{"MaschinenFamilie", "MaschinenTyp", "Arbeitszyklus", "Betriebsbedingung",
-                           "Einwirkungsdauer", "MesswertX", "PunkteX", "MesswertY", "PunkteY", "MesswertZ", "PunkteZ"};
+                           "Einwirkungsdauer", "MesswertX",    "PunkteX",       "MesswertY",
+                           "PunkteY",          "MesswertZ",    "PunkteZ"};
     for (int row = 1; row <= 5; ++row) {
         names << QStringLiteral("optEingabe_G_%1").arg(row) << QStringLiteral("optEingabe_E_%1").arg(row);
         for (const QString& suffix : {QStringLiteral("G"), QStringLiteral("E")})
@@ -30,9 +31,22 @@ QStringList expectedMainChain()
                 names << QStringLiteral("%1_%2_%3").arg(control, suffix).arg(row);
         names << QStringLiteral("btnResetZeile_%1").arg(row) << QStringLiteral("btnBerechnenZeile_%1").arg(row);
     }
-    names << "btnDetails" << "btnBerechnen" << "btnDrucken" << "btnReset" << "btnAnleitung" << "btnExit";
-    names << "txtDauerSum" << "txtAnzSum" << "txtA8X" << "txtPunkteGesX" << "txtA8Y" << "txtPunkteGesY" << "txtA8Z"
-          << "txtPunkteGesZ" << "txtPktMax" << "txtA8Max";
+    names << "btnDetails"
+          << "btnBerechnen"
+          << "btnDrucken"
+          << "btnReset"
+          << "btnAnleitung"
+          << "btnExit";
+    names << "txtDauerSum"
+          << "txtAnzSum"
+          << "txtA8X"
+          << "txtPunkteGesX"
+          << "txtA8Y"
+          << "txtPunkteGesY"
+          << "txtA8Z"
+          << "txtPunkteGesZ"
+          << "txtPktMax"
+          << "txtA8Max";
     return names;
 }
 
@@ -113,10 +127,7 @@ private slots:
 
     void cleanup() { m_frame.reset(); }
 
-    void mainWindowTabChain()
-    {
-        QCOMPARE(reach::objectNames(reach::tabChain(m_frame.get())), expectedMainChain());
-    }
+    void mainWindowTabChain() { QCOMPARE(reach::objectNames(reach::tabChain(m_frame.get())), expectedMainChain()); }
 
     void detailsWindowTabChain()
     {
@@ -131,6 +142,7 @@ private slots:
         QCOMPARE(reach::objectNames(reach::tabChain(details)), expected);
     }
 
+    // clang-format off
     void everyControlNamed_data()
     {
         QTest::addColumn<QString>("language");
@@ -144,6 +156,7 @@ private slots:
                                  << "final result, daily exposure to vibration in m/s²"
                                  << "entry 2, surface condition";
     }
+    // clang-format on
     void everyControlNamed()
     {
         QFETCH(QString, language);

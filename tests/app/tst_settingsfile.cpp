@@ -30,16 +30,16 @@ private slots:
         QTest::newRow("4.5 ties to even is 4") << QByteArray("SPRACHE=4.5") << false << QList<int>{4};
         QTest::newRow("no line end") << QByteArray("SPRACHE=2") << false << QList<int>{2};
         QTest::newRow("lone CR ends a line") << QByteArray("SPRACHE=2\rSPRACHE=0\r") << false << QList<int>{2, 0};
-        QTest::newRow("mixed line ends") << QByteArray("SPRACHE=1\rx\r\nSPRACHE=3\n\n\rSPRACHE=4")
-                                         << false << QList<int>{1, 3, 4};
+        QTest::newRow("mixed line ends") << QByteArray("SPRACHE=1\rx\r\nSPRACHE=3\n\n\rSPRACHE=4") << false
+                                         << QList<int>{1, 3, 4};
         QTest::newRow("CR right after the key") << QByteArray("SPRACHE=\r2\r") << false << QList<int>{};
         QTest::newRow("unix line ends") << QByteArray("SPRACHE=2\nSPRACHE=0\n") << false << QList<int>{2, 0};
         QTest::newRow("empty") << QByteArray() << false << QList<int>{};
         QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01SPRACHE=\x00\x02", 14) << false << QList<int>{};
         QTest::newRow("too large stops reading")
             << QByteArray("SPRACHE=2\r\nSPRACHE=99999\r\nSPRACHE=3\r\n") << false << QList<int>{2};
-        QTest::newRow("invalid lines between") << QByteArray("x\r\nSPRACHE=9\r\nSPRACHE=1\r\n\r\n") << false
-                                               << QList<int>{1};
+        QTest::newRow("invalid lines between")
+            << QByteArray("x\r\nSPRACHE=9\r\nSPRACHE=1\r\n\r\n") << false << QList<int>{1};
     }
     void readLanguagePositions()
     {
@@ -59,10 +59,10 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::newRow("default") << QByteArray() << QByteArray("/home/anna") << "/home/anna/.config/zelvaro";
         QTest::newRow("xdg") << QByteArray("/srv/cfg") << QByteArray("/home/anna") << "/srv/cfg/zelvaro";
-        QTest::newRow("xdg relative is ignored") << QByteArray("cfg") << QByteArray("/home/anna")
-                                                 << "/home/anna/.config/zelvaro";
-        QTest::newRow("xdg empty is ignored") << QByteArray("") << QByteArray("/home/anna/")
-                                              << "/home/anna/.config/zelvaro";
+        QTest::newRow("xdg relative is ignored")
+            << QByteArray("cfg") << QByteArray("/home/anna") << "/home/anna/.config/zelvaro";
+        QTest::newRow("xdg empty is ignored")
+            << QByteArray("") << QByteArray("/home/anna/") << "/home/anna/.config/zelvaro";
         QTest::newRow("no home") << QByteArray() << QByteArray() << "";
         QTest::newRow("relative home") << QByteArray() << QByteArray("anna") << "";
         QTest::newRow("xdg without home") << QByteArray("/srv/cfg") << QByteArray() << "/srv/cfg/zelvaro";

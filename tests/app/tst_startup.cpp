@@ -105,6 +105,7 @@ private slots:
         QVERIFY(!frame->windowIcon().pixmap(48).toImage().isNull());
     }
 
+    // clang-format off
     void startsInTheStoredLanguage_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -122,6 +123,7 @@ private slots:
                                                << "Espaniol" << "salida";
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\x00\x00", 10) << "Deutsch" << "Beenden";
     }
+    // clang-format on
     void startsInTheStoredLanguage()
     {
         QFETCH(QByteArray, content);
@@ -196,7 +198,8 @@ private slots:
     void captionsAndListsInEveryLanguage_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("captions");  // btnBerechnen, optEingabe_G_1, fraEingabe_1, lblSumDauer, lblFahrererfahrung
+        QTest::addColumn<QStringList>(
+            "captions");  // btnBerechnen, optEingabe_G_1, fraEingabe_1, lblSumDauer, lblFahrererfahrung
         QTest::addColumn<QStringList>("experience");
         QTest::addColumn<QStringList>("conditions");
         QTest::newRow("de") << "Deutsch"

@@ -60,8 +60,8 @@ private slots:
         const QString probe = installProbe(box);
         const QString home = box.userFolder(QStringLiteral("home"));
         const QString xdg = ownConfigFolder ? box.userFolder(QStringLiteral("xdg")) : QString();
-        const QString userFile = (ownConfigFolder ? xdg : home + QStringLiteral("/.config")) +
-                                 QStringLiteral("/zelvaro/kv.inf");
+        const QString userFile = (ownConfigFolder ? xdg : home + QStringLiteral("/.config"))
+            + QStringLiteral("/zelvaro/kv.inf");
 
         const auto first = Sandbox::run(probe, home, xdg, QStringList{"Francais"});
         QCOMPARE(first.started, QStringLiteral("Deutsch"));
@@ -105,6 +105,7 @@ private slots:
     }
 
     // Every case starts, switches to English without a message and leaves no partial file.
+    // clang-format off
     void badPlacesAreSilent_data()
     {
         QTest::addColumn<QString>("homeKind");   // own, config closed, missing, unset
@@ -122,6 +123,7 @@ private slots:
         QTest::newRow("admin's kv.inf dangling") << "own" << "none" << "dangling link" << "Deutsch" << "English";
         QTest::newRow("admin's kv.inf invalid") << "own" << "none" << "SPRACHE=9" << "Deutsch" << "English";
     }
+    // clang-format on
     void badPlacesAreSilent()
     {
         QFETCH(QString, homeKind);

@@ -41,15 +41,12 @@ private slots:
         QTest::addColumn<QList<int>>("points");  // X, Y, Z, maximum
         QTest::addColumn<QList<double>>("a8");   // X, Y, Z, maximum
 
-        QTest::newRow("one row, X largest")
-            << QList<CountedRow>{counted(0.5, 0.3, 0.2, 8, 100, 36, 16)} << 1 << 8.0
-            << QList<int>{100, 36, 16, 100} << QList<double>{0.5, 0.3, 0.2, 0.5};
-        QTest::newRow("Y largest")
-            << QList<CountedRow>{counted(0.2, 0.6, 0.3, 8, 16, 144, 36)} << 1 << 8.0
-            << QList<int>{16, 144, 36, 144} << QList<double>{0.2, 0.6, 0.3, 0.6};
-        QTest::newRow("Z largest")
-            << QList<CountedRow>{counted(0.2, 0.3, 0.7, 8, 16, 36, 196)} << 1 << 8.0
-            << QList<int>{16, 36, 196, 196} << QList<double>{0.2, 0.3, 0.7, 0.7};
+        QTest::newRow("one row, X largest") << QList<CountedRow>{counted(0.5, 0.3, 0.2, 8, 100, 36, 16)} << 1 << 8.0
+                                            << QList<int>{100, 36, 16, 100} << QList<double>{0.5, 0.3, 0.2, 0.5};
+        QTest::newRow("Y largest") << QList<CountedRow>{counted(0.2, 0.6, 0.3, 8, 16, 144, 36)} << 1 << 8.0
+                                   << QList<int>{16, 144, 36, 144} << QList<double>{0.2, 0.6, 0.3, 0.6};
+        QTest::newRow("Z largest") << QList<CountedRow>{counted(0.2, 0.3, 0.7, 8, 16, 36, 196)} << 1 << 8.0
+                                   << QList<int>{16, 36, 196, 196} << QList<double>{0.2, 0.3, 0.7, 0.7};
         const double x = a8Of({{0.3, 4}, {0.6, 4}});
         const double z = a8Of({{0.1, 4}, {0.9, 3}});
         QTest::newRow("two rows, Z largest only in sum")
@@ -62,7 +59,8 @@ private slots:
                                         << QList<double>{0, 0, 0, 0};
         QTest::newRow("largest point total that fits")
             << QList<CountedRow>{counted(9, 0, 0, 8, 32400, 0, 0), counted(0.5, 0, 0, 1, 367, 0, 0)} << 2 << 9.0
-            << QList<int>{32767, 0, 0, 32767} << QList<double>{a8Of({{9, 8}, {0.5, 1}}), 0, 0, a8Of({{9, 8}, {0.5, 1}})};
+            << QList<int>{32767, 0, 0, 32767}
+            << QList<double>{a8Of({{9, 8}, {0.5, 1}}), 0, 0, a8Of({{9, 8}, {0.5, 1}})};
     }
     void totals()
     {
@@ -78,7 +76,8 @@ private slots:
         QCOMPARE((QList<int>{day.PunkteGes[0], day.PunkteGes[1], day.PunkteGes[2], day.PktMax}), points);
         const QList<double> shown{day.A8[0], day.A8[1], day.A8[2], day.A8Max};
         for (int i = 0; i < 4; ++i)
-            QVERIFY2(std::fabs(shown[i] - a8[i]) < 1e-12, qPrintable(QStringLiteral("A(8) %1: %2").arg(i).arg(shown[i])));
+            QVERIFY2(std::fabs(shown[i] - a8[i]) < 1e-12,
+                     qPrintable(QStringLiteral("A(8) %1: %2").arg(i).arg(shown[i])));
         QVERIFY(boxes.calls.isEmpty());
     }
 
@@ -89,8 +88,7 @@ private slots:
             << QList<CountedRow>{counted(9, 0, 0, 8, 32400, 0, 0), counted(0.5, 0, 0, 1, 368, 0, 0)};
         QTest::newRow("point total below -32768")
             << QList<CountedRow>{counted(0, 0, 0, 8, 0, 0, -32768), counted(0, 0, 0, 8, 0, 0, -1)};
-        QTest::newRow("square beyond double")
-            << QList<CountedRow>{counted(0, 1e200, 0, 8, 0, 0, 0)};
+        QTest::newRow("square beyond double") << QList<CountedRow>{counted(0, 1e200, 0, 8, 0, 0, 0)};
         QTest::newRow("hours beyond double")
             << QList<CountedRow>{counted(0, 0, 0, std::numeric_limits<double>::max(), 0, 0, 0),
                                  counted(0, 0, 0, std::numeric_limits<double>::max(), 0, 0, 0)};

@@ -80,6 +80,7 @@ private slots:
         QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
     }
 
+    // clang-format off
     void dailyExposure_data()
     {
         QTest::addColumn<double>("sum");
@@ -92,6 +93,7 @@ private slots:
         QTest::newRow("all rows zero") << 0.0 << "0.00" << "0,00";
         QTest::newRow("1.84 for 8 h") << std::pow(1.84, 2) * 8 << "1.84" << "1,84";
     }
+    // clang-format on
 
     void dailyExposure()
     {

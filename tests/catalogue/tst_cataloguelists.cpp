@@ -56,8 +56,9 @@ private slots:
         QComboBox list;
         prepare(list, true);
         catalogue::fillFamilies(&list, 1);
-        QCOMPARE(textsOf(list), (QStringList{"Bagger", "Lader", "Motorgrader", "Muldenfahrzeuge", "Müllverdichter",
-                                             "Planiermaschine", "Rohrleger", "Scraper", "Teleskoplader", "Walzen"}));
+        QCOMPARE(textsOf(list),
+                 (QStringList{"Bagger", "Lader", "Motorgrader", "Muldenfahrzeuge", "Müllverdichter", "Planiermaschine",
+                              "Rohrleger", "Scraper", "Teleskoplader", "Walzen"}));
         QCOMPARE(dataOf(list), (QList<int>{3, 4, 7, 2, 9, 5, 6, 8, 10, 1}));
         QCOMPARE(ui::listIndex(&list), -1);
     }
@@ -68,9 +69,8 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QList<int>>("codes");
 
-        QTest::newRow("Lader") << 4
-                               << QStringList{"Baggerlader", "Kompakt-Radlader", "Kompakt-Skid-Steer-Lader",
-                                              "Laderaupe", "Radlader", "Raupen-Skid-Steer-Lader"}
+        QTest::newRow("Lader") << 4 << QStringList{"Baggerlader", "Kompakt-Radlader", "Kompakt-Skid-Steer-Lader",
+                                                   "Laderaupe",   "Radlader",         "Raupen-Skid-Steer-Lader"}
                                << QList<int>{9, 12, 10, 14, 13, 11};
         QTest::newRow("Planiermaschine") << 5 << QStringList{"Planierraupe"} << QList<int>{15};
         QTest::newRow("Walzen") << 1 << QStringList{"Tandemwalze mit Vibration", "Vibrationswalzenzug"}
@@ -97,7 +97,8 @@ private slots:
         QTest::addColumn<QList<int>>("codes");
 
         QTest::newRow("Radlader") << 13
-                                  << QStringList{"Einsatz in Gewinnung", "Load & Carry", "Überführungsfahrt", "V-Betrieb"}
+                                  << QStringList{"Einsatz in Gewinnung", "Load & Carry", "Überführungsfahrt",
+                                                 "V-Betrieb"}
                                   << QList<int>{28, 27, 29, 30};
         QTest::newRow("Rohrleger") << 16 << QStringList{"Arbeitszyklus"} << QList<int>{37};
         QTest::newRow("Raupenbagger") << 7

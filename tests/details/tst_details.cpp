@@ -17,7 +17,8 @@
 
 namespace {
 
-const QStringList kControls{"cboZustandUntergrund", "cboFestigkeitUntergrund", "txtBewegtesMaterial", "cboFahrstil", "txtAnmerkung"};
+const QStringList kControls{"cboZustandUntergrund", "cboFestigkeitUntergrund", "txtBewegtesMaterial", "cboFahrstil",
+                            "txtAnmerkung"};
 
 void useLanguage(quint8 language)
 {
@@ -69,13 +70,15 @@ private slots:
         QVERIFY(ui::buttonFace() != ui::windowBackground());
         reopen();
         child<QLineEdit>("txtBewegtesMaterial", 3)->setText("Kies");
-        for (const std::array<bool, 6>& inUse : {std::array{false, false, true, false, true, false}, std::array<bool, 6>{}}) {
+        for (const std::array<bool, 6>& inUse :
+             {std::array{false, false, true, false, true, false}, std::array<bool, 6>{}}) {
             m_inUse = inUse;
             reopen();
             for (int row = 1; row <= frmDetails::kRows; ++row) {
                 for (const QString& control : kControls) {
                     QCOMPARE(child(control, row)->isEnabled(), inUse[row]);
-                    QCOMPARE(ui::backColor(child(control, row)), inUse[row] ? ui::windowBackground() : ui::buttonFace());
+                    QCOMPARE(ui::backColor(child(control, row)),
+                             inUse[row] ? ui::windowBackground() : ui::buttonFace());
                 }
             }
         }
@@ -90,11 +93,22 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("ground de") << 1 << "cboZustandUntergrund" << QStringList{"", "eben", "leicht uneben", "wellig", "leicht wellig", "steinig", "leicht steinig"};
-        QTest::newRow("firmness de") << 1 << "cboFestigkeitUntergrund" << QStringList{"", "asphaltiert", "betoniert", "sandig", "felsig", "weiche Erde", "verdichtete Erde", "verdichteter Schotter"};
+        QTest::newRow("ground de") << 1 << "cboZustandUntergrund"
+                                   << QStringList{
+                                          "",        "eben",          "leicht uneben", "wellig", "leicht wellig",
+                                          "steinig", "leicht steinig"};
+        QTest::newRow("firmness de") << 1 << "cboFestigkeitUntergrund"
+                                     << QStringList{
+                                            "",       "asphaltiert", "betoniert",        "sandig",
+                                            "felsig", "weiche Erde", "verdichtete Erde", "verdichteter Schotter"};
         QTest::newRow("style de") << 1 << "cboFahrstil" << QStringList{"", "langsam", "norm.", "schnell "};
-        QTest::newRow("ground en") << 2 << "cboZustandUntergrund" << QStringList{"", "level", "slightly uneven", "unlevel", "slightly unlevel", "stony", "slightly stony"};
-        QTest::newRow("firmness en") << 2 << "cboFestigkeitUntergrund" << QStringList{"", "asphalt", "concrete", "sandy", "rocky", "smooth earth", "compacted earth", "compacted gravel"};
+        QTest::newRow("ground en") << 2 << "cboZustandUntergrund"
+                                   << QStringList{
+                                          "",      "level",         "slightly uneven", "unlevel", "slightly unlevel",
+                                          "stony", "slightly stony"};
+        QTest::newRow("firmness en") << 2 << "cboFestigkeitUntergrund"
+                                     << QStringList{"",      "asphalt",      "concrete",        "sandy",
+                                                    "rocky", "smooth earth", "compacted earth", "compacted gravel"};
         QTest::newRow("style en") << 2 << "cboFahrstil" << QStringList{"", "slow", "norm.", "fast"};
     }
     void listsHoldTheirEntriesAndCodes()
@@ -135,8 +149,23 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("captions");  // title, frame 3, five labels, button
-        QTest::newRow("German") << 1 << QStringList{" Details", " Eingabe 3 ", "Zustand des Untergrundes", "Festigkeit des Untergrundes", "Bewegtes Material", "Fahrstil", "Anmerkungen", "Schließen"};
-        QTest::newRow("English") << 2 << QStringList{" details", " entry 3 ", "surface condition", "surface strength", "moved material", "driving style", "notes", "close"};
+        QTest::newRow("German") << 1
+                                << QStringList{" Details",
+                                               " Eingabe 3 ",
+                                               "Zustand des Untergrundes",
+                                               "Festigkeit des Untergrundes",
+                                               "Bewegtes Material",
+                                               "Fahrstil",
+                                               "Anmerkungen",
+                                               "Schließen"};
+        QTest::newRow("English") << 2 << QStringList{" details",
+                                                     " entry 3 ",
+                                                     "surface condition",
+                                                     "surface strength",
+                                                     "moved material",
+                                                     "driving style",
+                                                     "notes",
+                                                     "close"};
     }
     void languageChangeReloadsEmptyWithNewCaptions()
     {
@@ -152,7 +181,8 @@ private slots:
         QVERIFY(!m_window->isVisible());
         reopen();
         QStringList shown{m_window->windowTitle(), child<QGroupBox>("fraEingabe", 3)->title()};
-        for (const char* label : {"lblZustandUntergrund", "lblFestigkeitUntergrund", "lblBewegtesMaterial", "lblFahrstil", "lblAnmerkungen"})
+        for (const char* label : {"lblZustandUntergrund", "lblFestigkeitUntergrund", "lblBewegtesMaterial",
+                                  "lblFahrstil", "lblAnmerkungen"})
             shown << child<QLabel>(label)->text();
         QCOMPARE(shown << m_window->btnSchliessen()->text(), captions);
         QCOMPARE(list("cboFahrstil", 4)->currentIndex(), -1);
@@ -178,7 +208,8 @@ private slots:
         clearedRow ? m_window->clearRow(clearedRow) : m_window->reload();
         for (int row = 1; row <= frmDetails::kRows; ++row) {
             const bool cleared = !clearedRow || row == clearedRow;
-            for (const auto& [control, filled] : {std::pair{"cboZustandUntergrund", 7}, {"cboFestigkeitUntergrund", 8}, {"cboFahrstil", 4}})
+            for (const auto& [control, filled] :
+                 {std::pair{"cboZustandUntergrund", 7}, {"cboFestigkeitUntergrund", 8}, {"cboFahrstil", 4}})
                 QCOMPARE(list(control, row)->count(), cleared ? 0 : filled);
             QCOMPARE(m_window->txtBewegtesMaterial(row)->text(), cleared ? "" : "Sand");
             QCOMPARE(m_window->txtAnmerkung(row)->toPlainText(), cleared ? "" : "trocken");
@@ -218,7 +249,8 @@ private slots:
         } else {
             QTest::keyClicks(field, input);
         }
-        QCOMPARE(field->property(control == "txtAnmerkung" ? "plainText" : "text").toString(), 'a' + input.left(limit - 2) + 'b');
+        QCOMPARE(field->property(control == "txtAnmerkung" ? "plainText" : "text").toString(),
+                 'a' + input.left(limit - 2) + 'b');
     }
 
     void closingOnlyHides_data()
@@ -279,8 +311,10 @@ private slots:
         QStringList seen;
         for (const ui::MsgBoxCall& call : boxes.calls)
             seen << call.title + ' ' + call.text.left(5);
-        QCOMPARE(seen, (QStringList{"Error in Routine <subFuellFestigkeitUntergrund> 9 => ", "Error in Routine <subFuellFahrstil> 9 => ",
-                                    "Error in Routine <subInitForm> 9 => ", "Error in Routine <Form_Activate> 13 =>"}));
+        QCOMPARE(seen,
+                 (QStringList{"Error in Routine <subFuellFestigkeitUntergrund> 9 => ",
+                              "Error in Routine <subFuellFahrstil> 9 => ", "Error in Routine <subInitForm> 9 => ",
+                              "Error in Routine <Form_Activate> 13 =>"}));
     }
 };
 

@@ -30,9 +30,15 @@ struct MainWindowFixture {
     }
 
     template <class T = QWidget>
-    T* get(const QString& name) const { return driver::find<T>(window.get(), name); }
+    T* get(const QString& name) const
+    {
+        return driver::find<T>(window.get(), name);
+    }
     template <class T = QWidget>
-    T* get(const char* base, int row) const { return get<T>(driver::rowName(base, row)); }
+    T* get(const char* base, int row) const
+    {
+        return get<T>(driver::rowName(base, row));
+    }
 
     QRadioButton* option(const char* suffix, int row) const
     {

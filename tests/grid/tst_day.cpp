@@ -49,6 +49,7 @@ private slots:
         QCOMPARE(f.result("txtA8Max"), QStringLiteral("0.47"));
     }
 
+    // clang-format off
     void whichRowsCount_data()
     {
         QTest::addColumn<QList<int>>("rows");
@@ -57,6 +58,7 @@ private slots:
         QTest::newRow("rows 2 and 4") << QList<int>{2, 4} << "2" << "16";
         QTest::newRow("five rows of 8 h") << QList<int>{1, 2, 3, 4, 5} << "5" << "40";
     }
+    // clang-format on
     void whichRowsCount()
     {
         QFETCH(QList<int>, rows);
@@ -69,7 +71,8 @@ private slots:
         QCOMPARE(f.result("txtAnzSum"), count);
         QCOMPARE(f.result("txtDauerSum"), hours);
         for (int row = 1; row <= 5; ++row)
-            QCOMPARE(f.window->workingFields(row).txtAnzNr, rows.contains(row) ? QStringLiteral("1") : QStringLiteral("0"));
+            QCOMPARE(f.window->workingFields(row).txtAnzNr,
+                     rows.contains(row) ? QStringLiteral("1") : QStringLiteral("0"));
     }
 
     void noCompleteRowEmptiesTheResult()
@@ -190,8 +193,7 @@ private slots:
         f.window->details()->txtBewegtesMaterial(1)->setText(QStringLiteral("Sand"));
 
         QTest::mouseClick(f.get<QPushButton>("btnResetZeile", 2), Qt::LeftButton);
-        QCOMPARE(f.results(),
-                 (QStringList{"1", "8", "100", "36", "16", "100", "0.50", "0.30", "0.20", "0.50"}));
+        QCOMPARE(f.results(), (QStringList{"1", "8", "100", "36", "16", "100", "0.50", "0.30", "0.20", "0.50"}));
         QVERIFY(!f.window->rowInUse(2));
         QVERIFY(!f.get("btnResetZeile", 2)->isEnabled());
         QCOMPARE(f.list("MaschinenFamilie_G", 2)->count(), 0);

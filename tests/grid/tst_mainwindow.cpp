@@ -13,9 +13,9 @@ private slots:
     void everyRowControlExistsByName()
     {
         MainWindowFixture f;
-        const QStringList perLine{"optEingabe", "MaschinenFamilie", "MaschinenTyp", "Arbeitszyklus",
-                                  "Betriebsbedingung", "Einwirkungsdauer", "MesswertX", "PunkteX",
-                                  "MesswertY", "PunkteY", "MesswertZ", "PunkteZ"};
+        const QStringList perLine{"optEingabe",        "MaschinenFamilie", "MaschinenTyp", "Arbeitszyklus",
+                                  "Betriebsbedingung", "Einwirkungsdauer", "MesswertX",    "PunkteX",
+                                  "MesswertY",         "PunkteY",          "MesswertZ",    "PunkteZ"};
         for (int row = 1; row <= 5; ++row) {
             for (const QString& base : perLine) {
                 for (const char* suffix : {"G", "E"}) {
@@ -30,6 +30,7 @@ private slots:
         }
     }
 
+    // clang-format off
     void germanCaptions_data()
     {
         QTest::addColumn<QString>("name");
@@ -70,6 +71,7 @@ private slots:
         QTest::newRow("cycles") << "lblAnzahlZyklen" << "Anzahl Zyklen";
         QTest::newRow("unit") << "Label2_1" << "m/s²";
     }
+    // clang-format on
     void germanCaptions()
     {
         QFETCH(QString, name);
@@ -121,8 +123,9 @@ private slots:
     {
         MainWindowFixture f;
         f.chooseMode("G", 1);
-        for (const char* name : {"txtAnzSum", "txtDauerSum", "txtPunkteGesX", "txtPunkteGesY", "txtPunkteGesZ",
-                                 "txtPktMax", "txtA8X", "txtA8Y", "txtA8Z", "txtA8Max", "MesswertX_G_1", "PunkteY_G_1"}) {
+        for (const char* name :
+             {"txtAnzSum", "txtDauerSum", "txtPunkteGesX", "txtPunkteGesY", "txtPunkteGesZ", "txtPktMax", "txtA8X",
+              "txtA8Y", "txtA8Z", "txtA8Max", "MesswertX_G_1", "PunkteY_G_1"}) {
             auto* field = f.get<QLineEdit>(QLatin1String(name));
             QVERIFY2(field->isReadOnly(), name);
             driver::enter(field);
@@ -186,6 +189,7 @@ private slots:
         QCOMPARE(f.status(2), QString());
     }
 
+    // clang-format off
     void badArgumentsGiveTheirMessageAndAnEmptyList_data()
     {
         QTest::addColumn<int>("call");
@@ -206,6 +210,7 @@ private slots:
         QTest::newRow("experience in language 0") << 7 << "cboFahrererfahrung"
                                                   << "Error in Routine <subFuellFahrererfahrung>" << "9 => ";
     }
+    // clang-format on
     void badArgumentsGiveTheirMessageAndAnEmptyList()
     {
         QFETCH(int, call);

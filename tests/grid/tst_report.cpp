@@ -11,9 +11,9 @@ namespace {
 
 QStringList lineTexts(const ReportRow& r)
 {
-    return {r.txtAnzNr,         r.optionCaption, r.MaschinenFamilie, r.MaschinenTyp, r.Arbeitszyklus,
-            r.Betriebsbedingung, r.Einwirkungsdauer, r.Messwert[0],   r.Punkte[0],     r.Messwert[1],
-            r.Punkte[1],         r.Messwert[2],   r.Punkte[2]};
+    return {r.txtAnzNr,          r.optionCaption,    r.MaschinenFamilie, r.MaschinenTyp, r.Arbeitszyklus,
+            r.Betriebsbedingung, r.Einwirkungsdauer, r.Messwert[0],      r.Punkte[0],    r.Messwert[1],
+            r.Punkte[1],         r.Messwert[2],      r.Punkte[2]};
 }
 
 QStringList detailsTexts(const ReportRow& r)
@@ -32,21 +32,22 @@ private slots:
     void rowsAsTheWindowsShowThem_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<QStringList>("line");     // counted flag, option caption, the eleven fields
+        QTest::addColumn<QStringList>("line");  // counted flag, option caption, the eleven fields
         QTest::addColumn<QStringList>("details");
         QTest::newRow("catalogue row") << 1
-            << QStringList{"1", "genormt", "Lader", "Radlader", "Einsatz in Gewinnung", "norm.", "4",
-                           "1.27", "323", "0.97", "188", "0.81", "131"}
-            << QStringList{"wellig", "", "Kies", "", "nass\nund kalt"};
-        QTest::newRow("own values with texts") << 2
+                                       << QStringList{"1",     "genormt", "Lader", "Radlader", "Einsatz in Gewinnung",
+                                                      "norm.", "4",       "1.27",  "323",      "0.97",
+                                                      "188",   "0.81",    "131"}
+                                       << QStringList{"wellig", "", "Kies", "", "nass\nund kalt"};
+        QTest::newRow("own values with texts")
+            << 2
             << QStringList{"1", "eigene", "", "Eigenbau", "Planieren", "", "3", "0.5", "38", "0.7", "73", "0.9", "122"}
             << QStringList{"", "sandig", "", "schnell ", ""};
-        QTest::newRow("incomplete row") << 3
-            << QStringList{"0", "genormt", "Bagger", "", "", "hart", "", "", "", "", "", "", ""}
-            << QStringList{"", "", "", "", ""};
-        QTest::newRow("switched off") << 4
-            << QStringList{"0", "eigene", "", "", "", "", "", "", "", "", "", "", ""}
-            << QStringList{"", "", "", "", ""};
+        QTest::newRow("incomplete row") << 3 << QStringList{"0", "genormt", "Bagger", "", "", "hart", "",
+                                                            "",  "",        "",       "", "", ""}
+                                        << QStringList{"", "", "", "", ""};
+        QTest::newRow("switched off") << 4 << QStringList{"0", "eigene", "", "", "", "", "", "", "", "", "", "", ""}
+                                      << QStringList{"", "", "", "", ""};
     }
     void rowsAsTheWindowsShowThem()
     {
@@ -113,6 +114,7 @@ private slots:
         QCOMPARE(detailsTexts(f.window->reportData().rows[1]), QStringList(5, QString()));
     }
 
+    // clang-format off
     void buttonsNameTheDocumentAndOpen_data()
     {
         QTest::addColumn<QString>("button");
@@ -120,6 +122,7 @@ private slots:
         QTest::newRow("print") << "btnDrucken" << "frmDruckAnsicht";
         QTest::newRow("instructions") << "btnAnleitung" << "";
     }
+    // clang-format on
     void buttonsNameTheDocumentAndOpen()
     {
         QFETCH(QString, button);

@@ -14,8 +14,8 @@ private slots:
         f.chooseMode("G", 1);
         QComboBox* families = f.list("MaschinenFamilie_G", 1);
         QCOMPARE(driver::texts(families),
-                 (QStringList{"Bagger", "Lader", "Motorgrader", "Muldenfahrzeuge", "Müllverdichter",
-                              "Planiermaschine", "Rohrleger", "Scraper", "Teleskoplader", "Walzen"}));
+                 (QStringList{"Bagger", "Lader", "Motorgrader", "Muldenfahrzeuge", "Müllverdichter", "Planiermaschine",
+                              "Rohrleger", "Scraper", "Teleskoplader", "Walzen"}));
         QCOMPARE(driver::codes(families), (QList<int>{3, 4, 7, 2, 9, 5, 6, 8, 10, 1}));
         QCOMPARE(driver::codes(f.list("Betriebsbedingung_G", 1)), (QList<int>{1, 2, 3}));
         QCOMPARE(driver::codes(f.list("Einwirkungsdauer_G", 1)), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
@@ -36,13 +36,13 @@ private slots:
         QTest::addColumn<QList<int>>("typeCodes");
         QTest::addColumn<QStringList>("cycleTexts");
         QTest::addColumn<QList<int>>("cycleCodes");
-        QTest::newRow("wheel loader")
-            << 4 << 13
-            << QStringList{"Baggerlader", "Kompakt-Radlader", "Kompakt-Skid-Steer-Lader", "Laderaupe", "Radlader",
-                           "Raupen-Skid-Steer-Lader"}
-            << QList<int>{9, 12, 10, 14, 13, 11}
-            << QStringList{"Einsatz in Gewinnung", "Load & Carry", "Überführungsfahrt", "V-Betrieb"}
-            << QList<int>{28, 27, 29, 30};
+        QTest::newRow("wheel loader") << 4 << 13
+                                      << QStringList{"Baggerlader", "Kompakt-Radlader", "Kompakt-Skid-Steer-Lader",
+                                                     "Laderaupe",   "Radlader",         "Raupen-Skid-Steer-Lader"}
+                                      << QList<int>{9, 12, 10, 14, 13, 11}
+                                      << QStringList{"Einsatz in Gewinnung", "Load & Carry", "Überführungsfahrt",
+                                                     "V-Betrieb"}
+                                      << QList<int>{28, 27, 29, 30};
         QTest::newRow("bulldozer") << 5 << 15 << QStringList{"Planierraupe"} << QList<int>{15}
                                    << QStringList{"mit Heckaufreißer", "Planieren", "Überführungsfahrt"}
                                    << QList<int>{35, 34, 36};
@@ -72,8 +72,8 @@ private slots:
     void sameWordingUnderTwoTypesGivesDifferentValues()
     {
         MainWindowFixture f;
-        f.catalogueRow(1, 3, 8, 21, 2, 8);   // Mobilbagger, Baggern
-        f.catalogueRow(2, 4, 9, 23, 2, 8);   // Baggerlader, Baggern
+        f.catalogueRow(1, 3, 8, 21, 2, 8);  // Mobilbagger, Baggern
+        f.catalogueRow(2, 4, 9, 23, 2, 8);  // Baggerlader, Baggern
         QCOMPARE(f.list("Arbeitszyklus_G", 1)->currentText(), QStringLiteral("Baggern"));
         QCOMPARE(f.list("Arbeitszyklus_G", 2)->currentText(), QStringLiteral("Baggern"));
         f.calculate();
@@ -170,8 +170,8 @@ private slots:
         QCOMPARE(f.field("PunkteX_E", 2)->text(), QStringLiteral("100"));
 
         f.chooseMode("G", 2);
-        for (const char* name : {"MesswertX_E", "MesswertY_E", "MesswertZ_E", "PunkteX_E", "PunkteY_E", "PunkteZ_E",
-                                 "MaschinenTyp_E"})
+        for (const char* name :
+             {"MesswertX_E", "MesswertY_E", "MesswertZ_E", "PunkteX_E", "PunkteY_E", "PunkteZ_E", "MaschinenTyp_E"})
             QVERIFY2(f.field(name, 2)->text().isEmpty(), name);
         QCOMPARE(f.list("Einwirkungsdauer_E", 2)->count(), 0);
         QCOMPARE(ui::backColor(f.get("MesswertX_E", 2)), ui::buttonFace());
@@ -250,6 +250,7 @@ private slots:
         QVERIFY(f.results().join(QString()).isEmpty());
     }
 
+    // clang-format off
     void unknownSuffixIsError381_data()
     {
         QTest::addColumn<int>("call");
@@ -260,6 +261,7 @@ private slots:
         QTest::newRow("points empty") << 2 << "" << "subBerechnePunkte";
         QTest::newRow("switching GE") << 3 << "GE" << "subZeilenEinAus";
     }
+    // clang-format on
     void unknownSuffixIsError381()
     {
         QFETCH(int, call);

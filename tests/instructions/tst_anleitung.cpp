@@ -32,7 +32,7 @@ void useLanguage(quint8 language)
 QByteArray sample(const QString& language)
 {
     return "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Liberation Sans;}}\\f0\\fs20 {\\b Anleitung} "
-           + language.toLatin1() + " M\\'e4rz\\par Zweiter Absatz.\\par}";
+        + language.toLatin1() + " M\\'e4rz\\par Zweiter Absatz.\\par}";
 }
 
 QTextCharFormat formatAt(QTextDocument* document, const QString& word)
@@ -109,6 +109,7 @@ private slots:
         flushDeletes();
     }
 
+    // clang-format off
     void loadsTheFileOfTheLanguageWithItsCaptions_data()
     {
         QTest::addColumn<quint8>("language");
@@ -121,6 +122,7 @@ private slots:
         QTest::newRow("Italiano") << quint8(4) << " istruzioni" << "stampa" << "chiudere";
         QTest::newRow("Espaniol") << quint8(5) << " instrucciones" << "imprimir" << "cerrar";
     }
+    // clang-format on
     void loadsTheFileOfTheLanguageWithItsCaptions()
     {
         QFETCH(quint8, language);
@@ -216,6 +218,7 @@ private slots:
             QCOMPARE(shown(window).trimmed(), text);
     }
 
+    // clang-format off
     void theFolderGetsOneSeparator_data()
     {
         QTest::addColumn<QString>("folder");
@@ -224,6 +227,7 @@ private slots:
         QTest::newRow("with") << "/opt/zelvaro/" << "/opt/zelvaro/Readme_English.rtf";
         QTest::newRow("root") << "/" << "/Readme_English.rtf";
     }
+    // clang-format on
     void theFolderGetsOneSeparator()
     {
         QFETCH(QString, folder);

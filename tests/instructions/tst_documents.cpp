@@ -18,12 +18,12 @@ namespace {
 // buttons, the header, the column headings, the lists, the results, the site
 // details and the messages the instructions explain.
 const QList<int> kCaptions{
-    15, 24, 27, 102, 145, 146, 148,            // buttons
-    45, 38, 39, 162, 163, 164, 165, 166,        // header and driver qualifications
-    96, 143, 144, 142, 71, 75, 2, 18, 32, 138, 139, 140, 65, 89, 52,  // a row
-    170, 118, 169, 156, 171, 167, 119,          // results
-    141, 44, 21, 40, 147,                       // site details
-    150, 152, 153, 6,                           // printer, messages, what is not compared
+    15,  24,  27,  102, 145, 146, 148,                                      // buttons
+    45,  38,  39,  162, 163, 164, 165, 166,                                 // header and driver qualifications
+    96,  143, 144, 142, 71,  75,  2,   18,  32, 138, 139, 140, 65, 89, 52,  // a row
+    170, 118, 169, 156, 171, 167, 119,                                      // results
+    141, 44,  21,  40,  147,                                                // site details
+    150, 152, 153, 6,                                                       // printer, messages, what is not compared
 };
 
 // A caption as it reads in running text: no line breaks, hyphenation joined, single blanks.
@@ -93,13 +93,14 @@ private slots:
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
         // The status marks and the formula read as what they are.
-        for (const QString& symbol : {QStringLiteral("☑"), QStringLiteral("☐"), QStringLiteral("√"), QStringLiteral("m/s²")})
+        for (const QString& symbol :
+             {QStringLiteral("☑"), QStringLiteral("☐"), QStringLiteral("√"), QStringLiteral("m/s²")})
             QVERIFY2(text.contains(symbol), qPrintable(symbol));
         QVERIFY(text.contains(QStringLiteral("File <") + name + QStringLiteral("> not found.")));
 
         QVERIFY(hasBoldText(document));
         QCOMPARE(tableCount(document), 1);
-        QVERIFY(text.contains(QChar(0x2022)));  // a bulleted list
+        QVERIFY(text.contains(QChar(0x2022)));                                                 // a bulleted list
         QVERIFY(QRegularExpression(QStringLiteral("(^|\\s)1\\.\\s")).match(text).hasMatch());  // a numbered one
     }
 };

@@ -51,9 +51,9 @@ private slots:
     void initTestCase()
     {
         m_prefix = m_box.path(QStringLiteral("usr"));
-        const Run install = runTool(QStringLiteral(CMAKE_COMMAND),
-                                    {QStringLiteral("--install"), QStringLiteral(BUILD_DIR),
-                                     QStringLiteral("--prefix"), m_prefix});
+        const Run install = runTool(
+            QStringLiteral(CMAKE_COMMAND),
+            {QStringLiteral("--install"), QStringLiteral(BUILD_DIR), QStringLiteral("--prefix"), m_prefix});
         QVERIFY2(install.exitCode == 0, qPrintable(install.output));
     }
 
@@ -106,8 +106,8 @@ private slots:
         QDirIterator it(m_prefix, QDir::Files | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString relative = QDir(m_prefix).relativeFilePath(it.next());
-            if (!relative.startsWith(kProgramFolder + QLatin1Char('/')) && !relative.startsWith(QLatin1String("share/")) &&
-                relative != QLatin1String("bin/zelvaro"))
+            if (!relative.startsWith(kProgramFolder + QLatin1Char('/')) && !relative.startsWith(QLatin1String("share/"))
+                && relative != QLatin1String("bin/zelvaro"))
                 strays << relative;
         }
         QCOMPARE(strays, QStringList{});
@@ -115,10 +115,10 @@ private slots:
 
     void desktopEntryAndMetainfoNameEachOther()
     {
-        const QString entry =
-            QString::fromUtf8(contentOf(installed(QStringLiteral("share/applications/%1.desktop").arg(kAppId))));
-        const QString metainfo =
-            QString::fromUtf8(contentOf(installed(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId))));
+        const QString entry = QString::fromUtf8(
+            contentOf(installed(QStringLiteral("share/applications/%1.desktop").arg(kAppId))));
+        const QString metainfo = QString::fromUtf8(
+            contentOf(installed(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId))));
         QVERIFY(entry.contains(QStringLiteral("\nExec=zelvaro\n")));
         QVERIFY(entry.contains(QStringLiteral("\nIcon=%1\n").arg(kAppId)));
         for (const char* language : {"de", "fr", "it", "es"}) {
@@ -134,10 +134,12 @@ private slots:
             QVERIFY2(metainfo.contains(QStringLiteral("<p xml:lang=\"%1\">").arg(QLatin1String(language))), language);
         }
         QVERIFY(metainfo.contains(QStringLiteral("<id>%1</id>").arg(kAppId)));
-        QVERIFY(metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(kAppId)));
+        QVERIFY(
+            metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(kAppId)));
         QVERIFY(metainfo.contains(QStringLiteral("<release version=\"%1\"").arg(QLatin1String(PROJECT_VERSION))));
     }
 
+    // clang-format off
     void validators_data()
     {
         QTest::addColumn<QString>("tool");
@@ -150,6 +152,7 @@ private slots:
                                       << QStringList{"validate", "--no-net",
                                                      installed(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kAppId))};
     }
+    // clang-format on
     void validators()
     {
         QFETCH(QString, tool);
@@ -183,8 +186,9 @@ private slots:
         if (otherUser && !sandbox::asRoot())
             Sandbox::close(programFolder);
         const QString log = m_box.path(QStringLiteral("strace-%1.log").arg(otherUser));
-        QStringList command{QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-e"), QStringLiteral("trace=%file"),
-                            QStringLiteral("-o"), log, QStringLiteral("timeout"), QStringLiteral("6")};
+        QStringList command{QStringLiteral("-f"),          QStringLiteral("-qq"), QStringLiteral("-e"),
+                            QStringLiteral("trace=%file"), QStringLiteral("-o"),  log,
+                            QStringLiteral("timeout"),     QStringLiteral("6")};
         if (otherUser && sandbox::asRoot())
             command << QStringLiteral("setpriv") << QStringLiteral("--reuid=65534") << QStringLiteral("--regid=65534")
                     << QStringLiteral("--clear-groups");

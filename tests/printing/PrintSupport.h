@@ -17,9 +17,18 @@
 
 namespace printing_test {
 
-inline QString cupsDir() { return qEnvironmentVariable("ZELVARO_CUPS_DIR"); }
-inline QString cupsScript() { return qEnvironmentVariable("ZELVARO_CUPS_SCRIPT"); }
-inline QString queueOutput(const QString& queue) { return cupsDir() + QStringLiteral("/out/%1.pdf").arg(queue); }
+inline QString cupsDir()
+{
+    return qEnvironmentVariable("ZELVARO_CUPS_DIR");
+}
+inline QString cupsScript()
+{
+    return qEnvironmentVariable("ZELVARO_CUPS_SCRIPT");
+}
+inline QString queueOutput(const QString& queue)
+{
+    return cupsDir() + QStringLiteral("/out/%1.pdf").arg(queue);
+}
 
 // Runs a command line tool to its end; returns its standard output.
 inline QString run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
@@ -46,8 +55,8 @@ inline QString waitForOutput(const QString& queue)
     const QString path = queueOutput(queue);
     const bool done = QTest::qWaitFor(
         [&] {
-            return QFile(path).size() > 0 &&
-                   run(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).trimmed().isEmpty();
+            return QFile(path).size() > 0
+                && run(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).trimmed().isEmpty();
         },
         20000);
     return done ? path : QString();

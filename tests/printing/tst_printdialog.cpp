@@ -130,8 +130,7 @@ private slots:
         memory.names = {"A"};
         ui::PrintersOverride use(memory);
         strDruckDokument.clear();
-        QVERIFY(!withDialog([] { frmDrucken::showModal(nullptr, [] { return ReportData{}; }); },
-                            [](frmDrucken*) {}));
+        QVERIFY(!withDialog([] { frmDrucken::showModal(nullptr, [] { return ReportData{}; }); }, [](frmDrucken*) {}));
         QVERIFY(memory.printedOn.isEmpty());
     }
 

@@ -36,8 +36,8 @@ void RtfDamagedTest::damaged_data()
     QTest::newRow("empty") << QByteArray() << QString() << true;
     QTest::newRow("not rtf at all") << QByteArray("just some words") << u"just some words"_qs << true;
     QTest::newRow("truncated in text") << QByteArray("{\\rtf1\\ansi Hello {\\b wor") << u"Hello wor"_qs << false;
-    QTest::newRow("truncated in a control word") << QByteArray("{\\rtf1 Hello\\par wor\\b") << u"Hello\nwor"_qs
-                                                 << false;
+    QTest::newRow("truncated in a control word")
+        << QByteArray("{\\rtf1 Hello\\par wor\\b") << u"Hello\nwor"_qs << false;
     QTest::newRow("truncated after backslash") << QByteArray("{\\rtf1 Hello\\") << u"Hello"_qs << false;
     QTest::newRow("truncated in hex") << QByteArray("{\\rtf1 Hello\\'e") << u"Hello"_qs << false;
     QTest::newRow("truncated in font table") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Ari") << QString() << false;
@@ -57,18 +57,16 @@ void RtfDamagedTest::damaged_data()
     QTest::newRow("huge bin length") << QByteArray("{\\rtf1 a\\bin2147483647 bbbb}") << u"a"_qs << false;
     QTest::newRow("bin past the end") << QByteArray("{\\rtf1 a\\bin99 bb") << u"a"_qs << false;
     QTest::newRow("negative bin") << QByteArray("{\\rtf1 a\\bin-5 b}") << u"ab"_qs << true;
-    QTest::newRow("big bin data") << "{\\rtf1 a\\bin4000000 " + repeated("{}\\x", 1000000) + "b}" << u"ab"_qs
-                                  << true;
-    QTest::newRow("100000 nested groups")
-        << "{\\rtf1 start" + repeated("{", 100000) + "deep" + repeated("}", 100000) + " end}" << u"start end"_qs
-        << false;
-    QTest::newRow("100000 unclosed groups") << "{\\rtf1 start" + repeated("{\\b ", 100000) + "x" << u"start"_qs
-                                            << false;
+    QTest::newRow("big bin data") << "{\\rtf1 a\\bin4000000 " + repeated("{}\\x", 1000000) + "b}" << u"ab"_qs << true;
+    QTest::newRow("100000 nested groups") << "{\\rtf1 start" + repeated("{", 100000) + "deep" + repeated("}", 100000)
+            + " end}" << u"start end"_qs << false;
+    QTest::newRow("100000 unclosed groups")
+        << "{\\rtf1 start" + repeated("{\\b ", 100000) + "x" << u"start"_qs << false;
     QTest::newRow("100000 closing braces") << "{\\rtf1 a}" + repeated("}", 100000) << u"a"_qs << false;
     QTest::newRow("nested pictures") << QByteArray("{\\rtf1 a{\\pict\\pngblip{\\pict\\pngblip 00}00}b}") << u"ab"_qs
                                      << false;
-    QTest::newRow("nested tables of fonts") << QByteArray("{\\rtf1{\\fonttbl{\\fonttbl{\\f0 X;}}}a}") << u"a"_qs
-                                            << true;
+    QTest::newRow("nested tables of fonts")
+        << QByteArray("{\\rtf1{\\fonttbl{\\fonttbl{\\f0 X;}}}a}") << u"a"_qs << true;
     QTest::newRow("cell outside a table") << QByteArray("{\\rtf1 a\\cell b\\row c}") << u"a\n\nbc"_qs << true;
     QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << u"ab"_qs << true;
 }
@@ -89,11 +87,10 @@ void RtfDamagedTest::limitsCutOff_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("text length") << QByteArray("{\\rtf1 0123456789abcdef}") << 10 << u"0123456789"_qs;
-    QTest::newRow("paragraphs count as text") << "{\\rtf1 " + repeated("\\par ", 100) + "}" << 10
-                                              << QString(10, u'\n');
+    QTest::newRow("paragraphs count as text") << "{\\rtf1 " + repeated("\\par ", 100) + "}" << 10 << QString(10, u'\n');
     QTest::newRow("depth") << QByteArray("{\\rtf1 a{b{c{d{e{f}}}}}g}") << 4 << u"abcdg"_qs;
-    QTest::newRow("table rows") << "{\\rtf1 " + repeated("\\trowd\\cellx100\\pard\\intbl x\\cell\\row ", 5) + "}"
-                                << 3 << u"\nx\nx\nx\nxx"_qs;
+    QTest::newRow("table rows") << "{\\rtf1 " + repeated("\\trowd\\cellx100\\pard\\intbl x\\cell\\row ", 5) + "}" << 3
+                                << u"\nx\nx\nx\nxx"_qs;
     QTest::newRow("table columns") << "{\\rtf1\\trowd\\pard\\intbl " + repeated("y\\cell ", 5) + "\\row}" << 3
                                    << u"\ny\ny\nyyy\n"_qs;
 }
@@ -124,11 +121,11 @@ void RtfDamagedTest::tablesAndPicturesCountAgainstLimits_data()
     QTest::addColumn<int>("images");
 
     const QByteArray png = "{\\pict\\pngblip " + imageHex(testImage(), "PNG") + "}";
-    QTest::newRow("many small tables")
-        << "{\\rtf1 " + repeated("\\trowd\\cellx1\\cellx2\\cellx3\\cellx4\\pard\\intbl x\\row\\pard\\par ", 500) + "}"
-        << 1000 << 0;
-    QTest::newRow("wide rows") << "{\\rtf1\\pard\\intbl " + repeated("\\cell ", 60) + repeated("\\row\\cell ", 500) + "}"
-                               << 1000 << 0;
+    QTest::newRow("many small tables") << "{\\rtf1 "
+            + repeated("\\trowd\\cellx1\\cellx2\\cellx3\\cellx4\\pard\\intbl x\\row\\pard\\par ", 500)
+            + "}" << 1000 << 0;
+    QTest::newRow("wide rows") << "{\\rtf1\\pard\\intbl " + repeated("\\cell ", 60) + repeated("\\row\\cell ", 500)
+            + "}" << 1000 << 0;
     QTest::newRow("picture count") << "{\\rtf1 " + png.repeated(100) + "}" << 1000 << 64;
     QTest::newRow("picture pixels") << "{\\rtf1 " + png.repeated(100) + "}" << 1000 << 5;
 }

@@ -45,8 +45,8 @@ void RtfReaderTest::text_data()
 
     row("windows-1252 letters", "\\'e4\\'f6\\'fc\\'df\\'e9\\'e8\\'e0\\'e7\\'f1\\'80", u"äöüßéèàçñ€"_qs);
     row("windows-1252 punctuation", "\\'93q\\'94 \\'96 \\'85", u"“q” – …"_qs);
-    QTest::newRow("code page 1251 from ansicpg") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}")
-                                                 << u"При"_qs;
+    QTest::newRow("code page 1251 from ansicpg")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}") << u"При"_qs;
     QTest::newRow("code page of the font's charset")
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset238 Arial CE;}}\\'e8{\\f1 \\'e8}}")
         << u"èč"_qs;
@@ -58,8 +58,7 @@ void RtfReaderTest::text_data()
     row("fallback ends at group end", "{\\uc3\\u228 a}bc", u"äbc"_qs);
     row("uc is kept per group", "{\\uc0\\u228}\\u246?", u"äö"_qs);
 
-    row("special characters", "\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote",
-        u"—–•‘’“”"_qs);
+    row("special characters", "\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote", u"—–•‘’“”"_qs);
     row("special symbols", "a\\~b\\-c\\_d", u"a\u00A0b\u00ADc\u2011d"_qs);
 
     row("bulleted list as written",
@@ -69,8 +68,7 @@ void RtfReaderTest::text_data()
     row("numbered list as written",
         "{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec{\\pntxta .}}One\\par{\\pntext 2.\\tab}Two",
         u"1.\tOne\n2.\tTwo"_qs);
-    row("symbol font bullet",
-        "{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}Item",
+    row("symbol font bullet", "{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}Item",
         u"•\tItem"_qs);
 
     row("font and colour tables are no text",
@@ -81,8 +79,7 @@ void RtfReaderTest::text_data()
         "{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}{\\*\\generator Gen;}"
         "{\\*\\unknownthing hidden}{\\*\\bkmkstart b}{\\header head}{\\footnote note}Body",
         u"Body"_qs);
-    row("field shows its result", "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}} after",
-        u"link after"_qs);
+    row("field shows its result", "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}} after", u"link after"_qs);
     row("unknown control words are ignored", "a\\foo b\\bar12 c\\zz-3 d", u"abcd"_qs);
     row("binary data is skipped", "a\\bin3 {}\\b", u"ab"_qs);
 }
@@ -122,49 +119,48 @@ void RtfReaderTest::charFormat_data()
     const QColor yellow(255, 255, 0);
     const QString arial = u"Arial"_qs;
     const QString times = u"Times New Roman"_qs;
-    QTest::newRow("default") << QByteArray("x TEXT") << u"TEXT"_qs << false << false << false << false << 12.0
-                             << arial << none << none;
-    QTest::newRow("bold") << QByteArray("\\b TEXT") << u"TEXT"_qs << true << false << false << false << 12.0
-                          << arial << none << none;
-    QTest::newRow("bold off") << QByteArray("\\b a\\b0 TEXT") << u"TEXT"_qs << false << false << false << false
-                              << 12.0 << arial << none << none;
-    QTest::newRow("italic") << QByteArray("\\i TEXT\\i0 x") << u"TEXT"_qs << false << true << false << false
-                            << 12.0 << arial << none << none;
-    QTest::newRow("italic off") << QByteArray("\\i x\\i0 TEXT") << u"TEXT"_qs << false << false << false
-                                << false << 12.0 << arial << none << none;
-    QTest::newRow("underline") << QByteArray("\\ul TEXT") << u"TEXT"_qs << false << false << true << false
-                               << 12.0 << arial << none << none;
-    QTest::newRow("underline none") << QByteArray("\\ul x\\ulnone TEXT") << u"TEXT"_qs << false << false
-                                    << false << false << 12.0 << arial << none << none;
-    QTest::newRow("underline zero") << QByteArray("\\ul x\\ul0 TEXT") << u"TEXT"_qs << false << false << false
+    QTest::newRow("default") << QByteArray("x TEXT") << u"TEXT"_qs << false << false << false << false << 12.0 << arial
+                             << none << none;
+    QTest::newRow("bold") << QByteArray("\\b TEXT") << u"TEXT"_qs << true << false << false << false << 12.0 << arial
+                          << none << none;
+    QTest::newRow("bold off") << QByteArray("\\b a\\b0 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0
+                              << arial << none << none;
+    QTest::newRow("italic") << QByteArray("\\i TEXT\\i0 x") << u"TEXT"_qs << false << true << false << false << 12.0
+                            << arial << none << none;
+    QTest::newRow("italic off") << QByteArray("\\i x\\i0 TEXT") << u"TEXT"_qs << false << false << false << false
+                                << 12.0 << arial << none << none;
+    QTest::newRow("underline") << QByteArray("\\ul TEXT") << u"TEXT"_qs << false << false << true << false << 12.0
+                               << arial << none << none;
+    QTest::newRow("underline none") << QByteArray("\\ul x\\ulnone TEXT") << u"TEXT"_qs << false << false << false
                                     << false << 12.0 << arial << none << none;
-    QTest::newRow("strike") << QByteArray("\\strike TEXT") << u"TEXT"_qs << false << false << false << true
-                            << 12.0 << arial << none << none;
-    QTest::newRow("strike off") << QByteArray("\\strike x\\strike0 TEXT") << u"TEXT"_qs << false << false
-                                << false << false << 12.0 << arial << none << none;
+    QTest::newRow("underline zero") << QByteArray("\\ul x\\ul0 TEXT") << u"TEXT"_qs << false << false << false << false
+                                    << 12.0 << arial << none << none;
+    QTest::newRow("strike") << QByteArray("\\strike TEXT") << u"TEXT"_qs << false << false << false << true << 12.0
+                            << arial << none << none;
+    QTest::newRow("strike off") << QByteArray("\\strike x\\strike0 TEXT") << u"TEXT"_qs << false << false << false
+                                << false << 12.0 << arial << none << none;
     QTest::newRow("size") << QByteArray("\\fs32 TEXT") << u"TEXT"_qs << false << false << false << false << 16.0
                           << arial << none << none;
-    QTest::newRow("odd half points") << QByteArray("\\fs21 TEXT") << u"TEXT"_qs << false << false << false
-                                     << false << 10.5 << arial << none << none;
-    QTest::newRow("font") << QByteArray("\\f1 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0
-                          << times << none << none;
-    QTest::newRow("colour") << QByteArray("\\cf2 TEXT") << u"TEXT"_qs << false << false << false << false
-                            << 12.0 << arial << blue << none;
+    QTest::newRow("odd half points") << QByteArray("\\fs21 TEXT") << u"TEXT"_qs << false << false << false << false
+                                     << 10.5 << arial << none << none;
+    QTest::newRow("font") << QByteArray("\\f1 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0 << times
+                          << none << none;
+    QTest::newRow("colour") << QByteArray("\\cf2 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0
+                            << arial << blue << none;
     QTest::newRow("colour back to automatic") << QByteArray("\\cf1 x\\cf0 TEXT") << u"TEXT"_qs << false << false
                                               << false << false << 12.0 << arial << none << none;
-    QTest::newRow("highlight") << QByteArray("\\highlight3 TEXT") << u"TEXT"_qs << false << false << false
-                               << false << 12.0 << arial << none << yellow;
-    QTest::newRow("colour outside the table") << QByteArray("\\cf9 TEXT") << u"TEXT"_qs << false << false
-                                              << false << false << 12.0 << arial << none << none;
+    QTest::newRow("highlight") << QByteArray("\\highlight3 TEXT") << u"TEXT"_qs << false << false << false << false
+                               << 12.0 << arial << none << yellow;
+    QTest::newRow("colour outside the table")
+        << QByteArray("\\cf9 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0 << arial << none << none;
     QTest::newRow("plain resets") << QByteArray("\\b\\i\\ul\\strike\\fs40\\f1\\cf1\\highlight3\\plain TEXT")
-                                  << u"TEXT"_qs << false << false << false << false << 12.0 << arial << none
-                                  << none;
-    QTest::newRow("group end restores") << QByteArray("{\\b\\i\\fs40\\cf1 x}TEXT") << u"TEXT"_qs << false
-                                        << false << false << false << 12.0 << arial << none << none;
-    QTest::newRow("group inherits") << QByteArray("\\b\\cf1{\\i TEXT}") << u"TEXT"_qs << true << true << false
-                                    << false << 12.0 << arial << red << none;
-    QTest::newRow("all at once") << QByteArray("\\b\\i\\ul\\strike\\fs18\\f1\\cf1\\highlight2 TEXT")
-                                 << u"TEXT"_qs << true << true << true << true << 9.0 << times << red << blue;
+                                  << u"TEXT"_qs << false << false << false << false << 12.0 << arial << none << none;
+    QTest::newRow("group end restores") << QByteArray("{\\b\\i\\fs40\\cf1 x}TEXT") << u"TEXT"_qs << false << false
+                                        << false << false << 12.0 << arial << none << none;
+    QTest::newRow("group inherits") << QByteArray("\\b\\cf1{\\i TEXT}") << u"TEXT"_qs << true << true << false << false
+                                    << 12.0 << arial << red << none;
+    QTest::newRow("all at once") << QByteArray("\\b\\i\\ul\\strike\\fs18\\f1\\cf1\\highlight2 TEXT") << u"TEXT"_qs
+                                 << true << true << true << true << 9.0 << times << red << blue;
 }
 
 void RtfReaderTest::charFormat()
@@ -203,27 +199,23 @@ void RtfReaderTest::blockFormat_data()
 
     const int left = Qt::AlignLeft;
     QTest::newRow("default") << QByteArray("PARA\\par") << left << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
-    QTest::newRow("centred") << QByteArray("\\qc PARA\\par") << int(Qt::AlignHCenter) << 0.0 << 0.0 << 0.0
-                             << 0.0 << 0.0;
-    QTest::newRow("right") << QByteArray("\\qr PARA\\par") << int(Qt::AlignRight) << 0.0 << 0.0 << 0.0 << 0.0
-                           << 0.0;
-    QTest::newRow("justified") << QByteArray("\\qj PARA\\par") << int(Qt::AlignJustify) << 0.0 << 0.0 << 0.0
-                               << 0.0 << 0.0;
-    QTest::newRow("left after centred") << QByteArray("\\qc\\ql PARA\\par") << left << 0.0 << 0.0 << 0.0 << 0.0
-                                        << 0.0;
-    QTest::newRow("indents") << QByteArray("\\li720\\ri360\\fi-300 PARA\\par") << left << 48.0 << 24.0 << -20.0
-                             << 0.0 << 0.0;
-    QTest::newRow("spacing") << QByteArray("\\sb240\\sa120 PARA\\par") << left << 0.0 << 0.0 << 0.0 << 16.0
-                             << 8.0;
-    QTest::newRow("pard resets") << QByteArray("\\qc\\li720\\sb240 x\\par\\pard PARA\\par") << left << 0.0 << 0.0
-                                 << 0.0 << 0.0 << 0.0;
-    QTest::newRow("paragraph keeps its format") << QByteArray("\\qr\\li150 x\\par PARA\\par") << int(Qt::AlignRight)
-                                                << 10.0 << 0.0 << 0.0 << 0.0 << 0.0;
-    QTest::newRow("format at the paragraph end counts") << QByteArray("PARA\\qc\\sa60\\par x")
-                                                        << int(Qt::AlignHCenter) << 0.0 << 0.0 << 0.0 << 0.0
-                                                        << 4.0;
-    QTest::newRow("last paragraph without par") << QByteArray("x\\par\\qr\\ri300 PARA") << int(Qt::AlignRight)
-                                                << 0.0 << 20.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("centred") << QByteArray("\\qc PARA\\par") << int(Qt::AlignHCenter) << 0.0 << 0.0 << 0.0 << 0.0
+                             << 0.0;
+    QTest::newRow("right") << QByteArray("\\qr PARA\\par") << int(Qt::AlignRight) << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("justified") << QByteArray("\\qj PARA\\par") << int(Qt::AlignJustify) << 0.0 << 0.0 << 0.0 << 0.0
+                               << 0.0;
+    QTest::newRow("left after centred") << QByteArray("\\qc\\ql PARA\\par") << left << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("indents") << QByteArray("\\li720\\ri360\\fi-300 PARA\\par") << left << 48.0 << 24.0 << -20.0 << 0.0
+                             << 0.0;
+    QTest::newRow("spacing") << QByteArray("\\sb240\\sa120 PARA\\par") << left << 0.0 << 0.0 << 0.0 << 16.0 << 8.0;
+    QTest::newRow("pard resets") << QByteArray("\\qc\\li720\\sb240 x\\par\\pard PARA\\par") << left << 0.0 << 0.0 << 0.0
+                                 << 0.0 << 0.0;
+    QTest::newRow("paragraph keeps its format")
+        << QByteArray("\\qr\\li150 x\\par PARA\\par") << int(Qt::AlignRight) << 10.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("format at the paragraph end counts")
+        << QByteArray("PARA\\qc\\sa60\\par x") << int(Qt::AlignHCenter) << 0.0 << 0.0 << 0.0 << 0.0 << 4.0;
+    QTest::newRow("last paragraph without par")
+        << QByteArray("x\\par\\qr\\ri300 PARA") << int(Qt::AlignRight) << 0.0 << 20.0 << 0.0 << 0.0 << 0.0;
 }
 
 void RtfReaderTest::blockFormat()
@@ -256,8 +248,8 @@ void RtfReaderTest::lineSpacingAndHangingIndent_data()
                               << QList<double>();
     QTest::newRow("exactly") << QByteArray("\\sl-240 PARA") << int(QTextBlockFormat::FixedHeight) << 16.0
                              << QList<double>();
-    QTest::newRow("hanging indent tab") << QByteArray("\\li720\\fi-360 {\\pntext\\bullet\\tab}PARA") << single
-                                        << 0.0 << QList<double>{24.0};
+    QTest::newRow("hanging indent tab") << QByteArray("\\li720\\fi-360 {\\pntext\\bullet\\tab}PARA") << single << 0.0
+                                        << QList<double>{24.0};
 }
 
 void RtfReaderTest::lineSpacingAndHangingIndent()
@@ -288,7 +280,8 @@ void RtfReaderTest::tableOfThreeRowsAndTwoColumns()
     const char* cells[3][2] = {{"Name", "Value"}, {"\\b Alpha", "1"}, {"Beta", "2\\par two"}};
     for (int r = 0; r < 3; ++r) {
         const auto& row = cells[r];
-        rtf += r == 0 ? "\\trowd\\trgaph108\\clcbpat1\\cellx2880\\cellx5760" : "\\trowd\\trgaph108\\cellx2880\\cellx5760";
+        rtf += r == 0 ? "\\trowd\\trgaph108\\clcbpat1\\cellx2880\\cellx5760"
+                      : "\\trowd\\trgaph108\\cellx2880\\cellx5760";
         for (const char* cell : row)
             rtf += QByteArray("\\pard\\intbl{") + cell + "}\\cell ";
         rtf += "\\row ";
@@ -337,11 +330,10 @@ void RtfReaderTest::picture_data()
     QTest::newRow("png") << "{\\pict\\pngblip\\picw4\\pich3 " + png + "}" << true << QSizeF(4, 3);
     QTest::newRow("png with goal size") << "{\\pict\\pngblip\\picwgoal1500\\pichgoal600 " + png + "}" << true
                                         << QSizeF(100, 40);
-    QTest::newRow("png scaled") << "{\\pict\\pngblip\\picwgoal1500\\pichgoal600\\picscalex50\\picscaley200 " + png
-                                       + "}"
+    QTest::newRow("png scaled") << "{\\pict\\pngblip\\picwgoal1500\\pichgoal600\\picscalex50\\picscaley200 " + png + "}"
                                 << true << QSizeF(50, 80);
     QTest::newRow("png in shppict") << "{\\*\\shppict{\\pict{\\*\\picprop x}\\pngblip " + png
-                                           + "}}{\\nonshppict{\\pict\\wmetafile8 0102}}"
+            + "}}{\\nonshppict{\\pict\\wmetafile8 0102}}"
                                     << true << QSizeF(4, 3);
     QTest::newRow("jpeg") << "{\\pict\\jpegblip " + jpeg + "}" << true << QSizeF(4, 3);
     QTest::newRow("metafile skipped") << QByteArray("{\\pict\\wmetafile8\\picw10\\pich10 0100090000}") << false

@@ -23,9 +23,9 @@ inline bool asRoot()
 }
 
 struct ProbeRun {
-    QString started;  // the language shown after start-up
-    QString chosen;   // the language after "Go", when one was chosen
-    QString summary;  // "languages=5 boxes=0" when the window came up and showed no message
+    QString started;       // the language shown after start-up
+    QString chosen;        // the language after "Go", when one was chosen
+    QString summary;       // "languages=5 boxes=0" when the window came up and showed no message
     QString instructions;  // characters shown by the instructions window, -1 without one
     QString output;
 };
@@ -49,10 +49,7 @@ inline ProbeRun parse(const QByteArray& output)
 
 class Sandbox {
 public:
-    Sandbox()
-    {
-        ::chmod(QFile::encodeName(m_root.path()).constData(), 0755);
-    }
+    Sandbox() { ::chmod(QFile::encodeName(m_root.path()).constData(), 0755); }
     ~Sandbox()
     {
         // Folders closed to ourselves must be opened again to be removed.
@@ -83,10 +80,7 @@ public:
         return folder;
     }
 
-    static void close(const QString& folder)
-    {
-        ::chmod(QFile::encodeName(folder).constData(), asRoot() ? 0755 : 0555);
-    }
+    static void close(const QString& folder) { ::chmod(QFile::encodeName(folder).constData(), asRoot() ? 0755 : 0555); }
 
     static void writeFile(const QString& file, const QByteArray& content)
     {
@@ -120,10 +114,10 @@ public:
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         if (asRoot()) {
-            process.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=65534"),
-                                                                 QStringLiteral("--regid=65534"),
-                                                                 QStringLiteral("--clear-groups"), QStringLiteral("--"),
-                                                                 program} + arguments);
+            process.start(QStringLiteral("setpriv"),
+                          QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                      QStringLiteral("--clear-groups"), QStringLiteral("--"), program}
+                              + arguments);
         } else {
             process.start(program, arguments);
         }

@@ -173,17 +173,15 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<bool>("german");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("de, German settings") << 1 << true
-            << u"Es dürfen nur Dezimalzahlen zwischen 0,00 und 9,00 eingeben werden !"_s;
-        QTest::newRow("de, English settings") << 1 << false
-            << u"Es dürfen nur Dezimalzahlen zwischen 0.00 und 9.00 eingeben werden !"_s;
-        QTest::newRow("en, English settings") << 2 << false
-            << u"only decimal numbers between 0.00 and 9.00 may be entered !"_s;
-        QTest::newRow("fr, German settings") << 3 << true
-            << u"seules sont admises les valeurs entre 0,00 et 9,00 !"_s;
+        QTest::newRow("de, German settings")
+            << 1 << true << u"Es dürfen nur Dezimalzahlen zwischen 0,00 und 9,00 eingeben werden !"_s;
+        QTest::newRow("de, English settings")
+            << 1 << false << u"Es dürfen nur Dezimalzahlen zwischen 0.00 und 9.00 eingeben werden !"_s;
+        QTest::newRow("en, English settings")
+            << 2 << false << u"only decimal numbers between 0.00 and 9.00 may be entered !"_s;
+        QTest::newRow("fr, German settings") << 3 << true << u"seules sont admises les valeurs entre 0,00 et 9,00 !"_s;
         QTest::newRow("it, English settings") << 4 << false << u"indicare solo decimali tra 0.00 e 9.00 !"_s;
-        QTest::newRow("es, German settings") << 5 << true
-            << u"introducir solo números decimales entre 0,00 y 9,00 !"_s;
+        QTest::newRow("es, German settings") << 5 << true << u"introducir solo números decimales entre 0,00 y 9,00 !"_s;
     }
 
     void rejectedValueMessage()

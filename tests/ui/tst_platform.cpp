@@ -55,7 +55,8 @@ private slots:
             shown << list.itemText(i);
             codes << ui::itemData(&list, i);
         }
-        QCOMPARE(shown, (QStringList{"bagger", "Lader", "Muldenfahrzeuge", "Müllverdichter", "Überführung", "Uhu", "Walzen"}));
+        QCOMPARE(shown,
+                 (QStringList{"bagger", "Lader", "Muldenfahrzeuge", "Müllverdichter", "Überführung", "Uhu", "Walzen"}));
         QCOMPARE(codes, (QList<int>{3, 5, 2, 4, 6, 7, 1}));
         QCOMPARE(ui::listIndex(&list), -1);
     }

@@ -20,6 +20,7 @@ class RegionalTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void numericTest_data()
     {
         QTest::addColumn<QString>("settings");
@@ -43,6 +44,7 @@ private slots:
         QTest::newRow("exponent refused") << "en" << "1e3" << false;
         QTest::newRow("thousands refused") << "en" << "1,000" << false;
     }
+    // clang-format on
     void numericTest()
     {
         QFETCH(QString, settings);
@@ -51,6 +53,7 @@ private slots:
         QCOMPARE(settingsFor(settings).isNumeric(text), numeric);
     }
 
+    // clang-format off
     void toDouble_data()
     {
         QTest::addColumn<QString>("settings");
@@ -74,6 +77,7 @@ private slots:
         QTest::newRow("fraction below the double range is zero") << "en" << "0." + QString(400, '0') + "1" << 0.0 << 0;
         QTest::newRow("smallest denormal") << "de" << "0," + QString(323, '0') + "5" << 5e-324 << 0;
     }
+    // clang-format on
     void toDouble()
     {
         QFETCH(QString, settings);
@@ -89,6 +93,7 @@ private slots:
         }
     }
 
+    // clang-format off
     void numberText_data()
     {
         QTest::addColumn<QString>("settings");
@@ -123,6 +128,7 @@ private slots:
                                            << "179769313486232" + QString(294, '0')
                                            << "17976931348623157" + QString(292, '0') + ".00";
     }
+    // clang-format on
     void numberText()
     {
         QFETCH(QString, settings);
