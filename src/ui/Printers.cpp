@@ -141,10 +141,7 @@ private:
     template <class Paint>
     PrintOutcome printToFile(Paint&& paint)
     {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString suggested = QDir(folder).filePath(
-            QStringLiteral("Zelvaro %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
-        const QString path = saveFileName(pdfWriterName(), suggested, QStringLiteral("PDF (*.pdf)"));
+        const QString path = saveFileName(pdfWriterName(), suggestedPdfPath(), QStringLiteral("PDF (*.pdf)"));
         if (path.isEmpty())
             return PrintOutcome::Cancelled;
         writePdf(path, QPageSize(QPageSize::A4), paint);
@@ -187,6 +184,15 @@ Printers*& installed()
 QString pdfWriterName()
 {
     return QStringLiteral("PDF");
+}
+
+QString suggestedPdfPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // Without the folder the dialog would open in the working directory.
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("Zelvaro %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate)));
 }
 
 std::unique_ptr<Printers> makeCupsPrinters()

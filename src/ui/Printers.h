@@ -20,6 +20,9 @@ constexpr int ErrPathAccess = 75;
 
 // The name of the PDF file writer that ends every collection.
 QString pdfWriterName();
+// What the PDF writer's save dialog suggests: "Zelvaro <date>.pdf" in the user's documents
+// folder, or in the home folder where there is no documents folder.
+QString suggestedPdfPath();
 
 enum class PrintOutcome { Printed, Cancelled };
 

@@ -1,11 +1,15 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
+#include "ui/Printers.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
+#include <QDate>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -194,6 +198,32 @@ private slots:
         QCOMPARE(frame.grab().toImage(), reference.grab().toImage());
         const QLineEdit field(&frame);
         QVERIFY(!field.font().bold());
+    }
+
+    void pdfSuggestionFallsBackToHome_data()
+    {
+        QTest::addColumn<bool>("documentsFolder");
+        QTest::newRow("documents folder") << true;
+        QTest::newRow("no documents folder") << false;
+    }
+
+    void pdfSuggestionFallsBackToHome()
+    {
+        QFETCH(bool, documentsFolder);
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+        if (documentsFolder)
+            QDir(home.path()).mkdir("Documents");
+        const QString expected = QDir(documentsFolder ? home.filePath("Documents") : home.path())
+                                     .filePath(QStringLiteral("Zelvaro %1.pdf")
+                                                   .arg(QDate::currentDate().toString(Qt::ISODate)));
+        const QString suggested = ui::suggestedPdfPath();
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        QCOMPARE(suggested, expected);
     }
 };
 
