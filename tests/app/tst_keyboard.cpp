@@ -31,22 +31,9 @@ QStringList expectedMainChain()
                 names << QStringLiteral("%1_%2_%3").arg(control, suffix).arg(row);
         names << QStringLiteral("btnResetZeile_%1").arg(row) << QStringLiteral("btnBerechnenZeile_%1").arg(row);
     }
-    names << "btnDetails"
-          << "btnBerechnen"
-          << "btnDrucken"
-          << "btnReset"
-          << "btnAnleitung"
-          << "btnExit";
-    names << "txtDauerSum"
-          << "txtAnzSum"
-          << "txtA8X"
-          << "txtPunkteGesX"
-          << "txtA8Y"
-          << "txtPunkteGesY"
-          << "txtA8Z"
-          << "txtPunkteGesZ"
-          << "txtPktMax"
-          << "txtA8Max";
+    names += QStringList{"btnDetails", "btnBerechnen", "btnDrucken", "btnReset", "btnAnleitung", "btnExit"};
+    names += QStringList{"txtDauerSum",   "txtAnzSum", "txtA8X",        "txtPunkteGesX", "txtA8Y",
+                         "txtPunkteGesY", "txtA8Z",    "txtPunkteGesZ", "txtPktMax",     "txtA8Max"};
     return names;
 }
 
