@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kPageWidth = 16600;
+constexpr qreal kSmallestCaption = 6;
 
 frmDruckAnsicht*& live()
 {
@@ -25,6 +26,19 @@ QString caption(const QString& text)
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return shown;
+}
+
+// The option's caption ends before the row's first field; a caption too long
+// for that at the page's size is set a little smaller.
+void fitBefore(QRadioButton* option, const QWidget* firstField)
+{
+    const int room = firstField->x() - option->x();
+    QFont font = option->parentWidget()->font();
+    option->setFont(font);
+    while (option->sizeHint().width() > room && font.pointSizeF() > kSmallestCaption) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        option->setFont(font);
+    }
 }
 
 }  // namespace
@@ -100,6 +114,7 @@ void frmDruckAnsicht::fillRow(int number, const ReportRow& source)
     Row& r = m_rows[std::size_t(number - 1)];
     r.optEingabe->setChecked(true);
     r.optEingabe->setText(source.optionCaption);
+    fitBefore(r.optEingabe, r.MaschinenFamilie);
     r.MaschinenFamilie->setText(source.MaschinenFamilie);
     r.MaschinenTyp->setText(source.MaschinenTyp);
     r.Arbeitszyklus->setText(source.Arbeitszyklus);

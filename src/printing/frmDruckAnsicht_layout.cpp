@@ -43,6 +43,23 @@ QRect twipsRect(int left, int top, int width, int height)
     return QRect(ui::twips(left), ui::twips(top), ui::twips(width), ui::twips(height));
 }
 
+// A caption that names the field beside it stands on the same line as the
+// field's text: it takes the field's top and height and is centred the same
+// way. (Left at its own top it would sit a point or two lower.)
+void onFieldLine(QLabel* caption, const QLabel* field)
+{
+    const Qt::Alignment horizontal = caption->alignment() & Qt::AlignHorizontal_Mask;
+    if (caption->textFormat() == Qt::RichText) {
+        // Rich text lines are taller than the plain line; start the first at the plain line's top instead.
+        const int top = field->y() + (field->height() - field->fontMetrics().height()) / 2;
+        caption->setGeometry(caption->x(), top, caption->width(), field->y() + field->height() - top);
+        caption->setAlignment(horizontal | Qt::AlignTop);
+        return;
+    }
+    caption->setGeometry(caption->x(), field->y(), caption->width(), field->height());
+    caption->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
 }  // namespace
 
 QLabel* frmDruckAnsicht::label(const QString& name, int left, int top, int width, int height, QWidget* parent)
@@ -50,6 +67,8 @@ QLabel* frmDruckAnsicht::label(const QString& name, int left, int top, int width
     auto* widget = new QLabel(parent ? parent : this);
     widget->setObjectName(name);
     widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Captions break at blanks where one line is too narrow, as the window's labels do.
+    widget->setWordWrap(true);
     ui::placeTwips(widget, left, top, width, height);
     return widget;
 }
@@ -57,6 +76,8 @@ QLabel* frmDruckAnsicht::label(const QString& name, int left, int top, int width
 QLabel* frmDruckAnsicht::field(const QString& name, int left, int top, int width, int height, QWidget* parent)
 {
     QLabel* widget = label(name, left, top, width, height, parent);
+    // A field holds one line of the windows' text and clips the rest, as a text box does.
+    widget->setWordWrap(false);
     widget->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     widget->setFrameShape(QFrame::Box);
     widget->setLineWidth(1);
@@ -86,6 +107,9 @@ void frmDruckAnsicht::buildHeader()
     txtFahrer = field(QStringLiteral("txtFahrer"), 6615, 1890, 2790, 315);
     lblFahrererfahrung = label(QStringLiteral("lblFahrererfahrung"), 9555, 1995, 2970, 225);
     txtFahrererfahrung = field(QStringLiteral("txtFahrererfahrung"), 12600, 1890, 2745, 315);
+    onFieldLine(lblFirma, txtFirma);
+    onFieldLine(lblFahrer, txtFahrer);
+    onFieldLine(lblFahrererfahrung, txtFahrererfahrung);
 }
 
 void frmDruckAnsicht::buildHeadings()
@@ -158,6 +182,7 @@ void frmDruckAnsicht::buildRow(int number)
     r.txtAnmerkung = field(name("txtAnmerkung"), 12600, 165, 2115, 720, frame);
     r.txtAnmerkung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     r.txtAnmerkung->setWordWrap(true);
+    onFieldLine(r.lblDetails, r.ZustandUntergrund);
 }
 
 void frmDruckAnsicht::buildResults()
@@ -168,7 +193,7 @@ void frmDruckAnsicht::buildResults()
     };
     auto symbol = [&](const QString& name, const QString& html, int left, int top, int width) {
         QLabel* widget = yellow(label(name, left, top, width, 300));
-        widget->setTextFormat(Qt::RichText);
+        widget->setTextFormat(html.contains(QLatin1Char('<')) ? Qt::RichText : Qt::PlainText);
         widget->setText(html);
         return widget;
     };
@@ -206,14 +231,18 @@ void frmDruckAnsicht::buildResults()
     lblEndergebnis = yellow(label(QStringLiteral("lblEndergebnis"), 8190, 9450, 5160, 330));
     lblEndergebnis->setFont(bold);
     lblGesamtpunktezahl = yellow(label(QStringLiteral("lblGesamtpunktezahl"), 8190, 9765, 4530, 225));
-    symbol(QStringLiteral("lblPSymbol"), QStringLiteral("P<sub>E,total</sub>"), 13005, 9700, 720);
-    symbol(QStringLiteral("lblGleichPkt"), QStringLiteral("="), 13755, 9700, 240);
+    QLabel* pSymbol = symbol(QStringLiteral("lblPSymbol"), QStringLiteral("P<sub>E,total</sub>"), 13005, 9765, 720);
+    QLabel* pEquals = symbol(QStringLiteral("lblGleichPkt"), QStringLiteral("="), 13755, 9765, 240);
     txtPktMax = resultField(QStringLiteral("txtPktMax"), 14070, 9660, 1065, 330);
     lblTaeglicheSchwingungsbelastung = yellow(
         label(QStringLiteral("lblTaeglicheSchwingungsbelastung"), 8190, 10185, 4635, 225));
-    symbol(QStringLiteral("lblA8MaxSymbol"), QStringLiteral("A<sub>(8)</sub>"), 13260, 10120, 480);
-    symbol(QStringLiteral("lblGleichA8"), QStringLiteral("="), 13755, 10120, 240);
+    QLabel* a8Symbol = symbol(QStringLiteral("lblA8MaxSymbol"), QStringLiteral("A<sub>(8)</sub>"), 13260, 10185, 480);
+    QLabel* a8Equals = symbol(QStringLiteral("lblGleichA8"), QStringLiteral("="), 13755, 10185, 240);
     txtA8Max = resultField(QStringLiteral("txtA8Max"), 14070, 10080, 1065, 330);
+    for (QLabel* caption : {lblGesamtpunktezahl, pSymbol, pEquals})
+        onFieldLine(caption, txtPktMax);
+    for (QLabel* caption : {lblTaeglicheSchwingungsbelastung, a8Symbol, a8Equals})
+        onFieldLine(caption, txtA8Max);
 }
 
 void frmDruckAnsicht::paintEvent(QPaintEvent*)

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -70,6 +71,30 @@ inline QString pdfText(const QString& path)
 inline QString pdfInfo(const QString& path)
 {
     return run(QStringLiteral("pdfinfo"), {path});
+}
+
+// A word of a PDF page: its left edge and the bottom of its box, in points from the top left.
+struct WordBox {
+    QString text;
+    qreal left = 0;
+    qreal bottom = 0;
+};
+
+inline QList<WordBox> wordBoxes(const QString& path)
+{
+    const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<WordBox> boxes;
+    for (auto match = word.globalMatch(html); match.hasNext();) {
+        const QRegularExpressionMatch m = match.next();
+        QString text = m.captured(3);
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+        text.replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        boxes.append({text, m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    return boxes;
 }
 
 // A printer collection in memory, for what a scheduler cannot be made to

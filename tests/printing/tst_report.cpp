@@ -131,6 +131,50 @@ private slots:
         QCOMPARE(text(page, "optEingabe_1"), QString());
     }
 
+    void captionsFitTheirBoxes_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = 1; language <= 5; ++language)
+            QTest::newRow(qPrintable(QString::number(language))) << language;
+    }
+
+    // Every caption, wrapped at blanks where it does not fit on one line, is
+    // shown whole in its box; so is the caption of a counted row's option.
+    void captionsFitTheirBoxes()
+    {
+        QFETCH(int, language);
+        setLanguage(quint8(language));
+        ReportData data = sample::filledReport();
+        data.rows[0].optionCaption = modTexte::Texte(language, 143);
+        data.rows[2].optionCaption = modTexte::Texte(language, 144);
+        frmDruckAnsicht page([&] { return data; });
+        page.Form_Load();
+        QStringList cut;
+        for (const QLabel* label : page.findChildren<QLabel*>()) {
+            // The fields hold the windows' texts and clip them as a text box does.
+            if (label->frameShape() != QFrame::NoFrame || label->text().isEmpty())
+                continue;
+            const QRect room = label->contentsRect();
+            QSize needed = label->sizeHint();
+            if (label->textFormat() != Qt::RichText) {
+                const int wrap = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
+                needed = label->fontMetrics()
+                             .boundingRect(QRect(0, 0, room.width(), 10000), int(label->alignment()) | wrap,
+                                           label->text())
+                             .size();
+            }
+            if (needed.width() > room.width() || needed.height() > room.height())
+                cut << QStringLiteral("%1 \"%2\"").arg(label->objectName(), label->text());
+        }
+        for (int row : {1, 3}) {
+            const auto* option = page.findChild<QRadioButton*>(QStringLiteral("optEingabe_%1").arg(row));
+            const auto* firstField = page.findChild<QLabel*>(QStringLiteral("MaschinenFamilie_%1").arg(row));
+            if (option->sizeHint().width() > firstField->x() - option->x())
+                cut << QStringLiteral("%1 \"%2\"").arg(option->objectName(), option->text());
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
     void shutDownUnloadsTheReport()
     {
         auto* page = new frmDruckAnsicht([] { return sample::emptyReport(); });
@@ -185,6 +229,56 @@ private slots:
               QString("Tandemwalze 10 t"), QString("Baugrube Nord"), QString(" 509 "), a8})
             QVERIFY2(shown.contains(expected), qPrintable(expected));
         QVERIFY(!shown.contains("NICHT GEZAEHLT"));
+    }
+
+    // clang-format off
+    void captionsStandOnTheirFieldsLine_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("company") << "Firma:" << "Tiefbau";
+        QTest::newRow("driver") << "Fahrer:" << "Anna";
+        QTest::newRow("qualification") << "Fahrerqualifizierung:" << "erfahren";
+        QTest::newRow("row details") << "Details" << "uneben";
+        QTest::newRow("total points") << "Gesamtpunktezahl" << "612";
+        QTest::newRow("total points symbol") << "P" << "612";
+        QTest::newRow("total points equals") << "=" << "612";
+        QTest::newRow("daily exposure") << "Tägliche" << "0,58";
+        QTest::newRow("daily exposure symbol") << "A" << "0,58";
+        QTest::newRow("daily exposure equals") << "=" << "0,58";
+    }
+    // clang-format on
+
+    // A caption that names the field beside it prints on the line of the
+    // field's text, not a point or two below it.
+    void captionsStandOnTheirFieldsLine()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, field);
+        ReportData data = sample::filledReport();
+        data.txtPktMax = QStringLiteral("612");
+        data.txtA8Max = QStringLiteral("0,58");
+        QTemporaryDir folder;
+        ui::SaveDialogRecorder dialog;
+        dialog.answer = folder.filePath("linie.pdf");
+        auto printers = ui::makeCupsPrinters();
+        printers->setCurrent(int(printers->deviceNames().size()) - 1);
+        printers->setOrientation(ui::kLandscape);
+        frmDruckAnsicht page([&] { return data; });
+        page.Form_Load();
+        QCOMPARE(printers->printPage(page), ui::PrintOutcome::Printed);
+
+        const QList<WordBox> boxes = wordBoxes(dialog.answer);
+        const auto fieldBox = std::find_if(boxes.begin(), boxes.end(),
+                                           [&](const WordBox& b) { return b.text == field; });
+        QVERIFY2(fieldBox != boxes.end(), qPrintable(field));
+        // Of several words of the caption's text, the one nearest to the field's line.
+        qreal offset = 1e9;
+        for (const WordBox& b : boxes)
+            if (b.text == caption && b.left < fieldBox->left
+                && std::abs(b.bottom - fieldBox->bottom) < std::abs(offset))
+                offset = b.bottom - fieldBox->bottom;
+        QVERIFY2(std::abs(offset) < 0.25, qPrintable(QStringLiteral("%1 pt").arg(offset)));
     }
 
     void emptyReportPrintsCaptionsOnly()
