@@ -172,6 +172,7 @@ bool frmDrucken::printInstructions()
         return printers.printDocument(*m_instructions->document()) == ui::PrintOutcome::Printed;
     QTextDocument part;
     part.setDefaultFont(m_instructions->document()->defaultFont());
+    part.setDefaultTextOption(m_instructions->document()->defaultTextOption());  // the tab stops
     QTextCursor(&part).insertFragment(cursor.selection());
     return printers.printDocument(part) == ui::PrintOutcome::Printed;
 }

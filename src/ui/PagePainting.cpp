@@ -1,11 +1,14 @@
 #include "ui/PagePainting.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QWidget>
 #include <algorithm>
+#include <memory>
 
 namespace ui {
 
@@ -37,7 +40,21 @@ bool paintWidgetPage(QPrinter& printer, QWidget& page)
 
 void paintDocument(QPrinter& printer, const QTextDocument& document)
 {
-    document.print(&printer);
+    // Indents, spacing and tab stops are pixels of 96 to the inch, as the view shows them;
+    // laid out on the printer's own resolution they would shrink to almost nothing. So a
+    // copy is laid out at 96 to the inch on a page of the printable area, and printing
+    // scales it onto the paper whole.
+    constexpr int kDotsPerMeter = 3780;  // 96 to the inch
+    constexpr qreal kDotsPerInch = 96;
+    constexpr qreal kMargin = kDotsPerInch / 2.54;  // a centimetre inside the printer's margins
+    QImage screen(1, 1, QImage::Format_Mono);
+    screen.setDotsPerMeterX(kDotsPerMeter);
+    screen.setDotsPerMeterY(kDotsPerMeter);
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->documentLayout()->setPaintDevice(&screen);
+    copy->setDocumentMargin(kMargin);
+    copy->setPageSize(printer.pageLayout().paintRect(QPageLayout::Inch).size() * kDotsPerInch);
+    copy->print(&printer);
 }
 
 }  // namespace ui

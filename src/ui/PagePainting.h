@@ -13,8 +13,9 @@ namespace ui {
 // stay lines. Returns false when the printer cannot be opened.
 bool paintWidgetPage(QPrinter& printer, QWidget& page);
 
-// Flows the document onto as many pages as it needs. It says nothing when the
-// printer cannot be opened: the caller checks what was written.
+// Flows the document onto as many pages as it needs, with the indents and
+// spacing the view shows. It says nothing when the printer cannot be opened:
+// the caller checks what was written.
 void paintDocument(QPrinter& printer, const QTextDocument& document);
 
 }  // namespace ui
