@@ -1,0 +1,350 @@
+// Printing the instructions from the running program: the main window's
+// instructions button, the instructions window's print button, the print
+// dialog and a queue of the private CUPS scheduler, read back from the queue.
+#include "../printing/PrintSupport.h"
+#include "../support/WidgetDriver.h"
+#include "app/frmMDI.h"
+#include "grid/frmMain.h"
+#include "instructions/frmAnleitung.h"
+#include "texts/modTexte.h"
+#include "ui/MsgBox.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <memory>
+
+using namespace printing_test;
+
+namespace {
+
+const QStringList kLanguages{"Deutsch", "English", "Francais", "Italiano", "Espaniol"};
+
+// Text as pdftotext and the view both give it, compared word by word;
+// a word broken at its hyphen at the end of a line reads as one.
+QString words(QString text)
+{
+    text.replace(QChar(0x00A0), QLatin1Char(' '));
+    text.remove(QRegularExpression(QStringLiteral("-\\s*")));
+    text.replace(QChar::ParagraphSeparator, QLatin1Char(' '));
+    text.replace(QChar::LineSeparator, QLatin1Char(' '));
+    return text.simplified();
+}
+
+int pages(const QString& info)
+{
+    const QRegularExpressionMatch found = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n")).match(info);
+    return found.hasMatch() ? found.captured(1).toInt() : -1;
+}
+
+QString pageText(const QString& path, int page)
+{
+    const QString number = QString::number(page);
+    return run(QStringLiteral("pdftotext"),
+               {QStringLiteral("-f"), number, QStringLiteral("-l"), number, path, QStringLiteral("-")});
+}
+
+// Where the lines of a printed page start, in points from the left edge of
+// the paper, top to bottom, with the first word of each line.
+QList<QPair<qreal, QString>> lineStarts(const QString& path, int page)
+{
+    const QString number = QString::number(page);
+    const QString boxes = run(QStringLiteral("pdftotext"),
+                              {QStringLiteral("-f"), number, QStringLiteral("-l"), number, QStringLiteral("-bbox"),
+                               path, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+    QList<QPair<qreal, QString>> starts;
+    qreal lineTop = -1;
+    for (const QRegularExpressionMatch& found : word.globalMatch(boxes)) {
+        const qreal top = found.captured(2).toDouble();
+        if (qAbs(top - lineTop) > 1)
+            starts.append({found.captured(1).toDouble(), found.captured(3)});
+        lineTop = top;
+    }
+    return starts;
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+// Scrolls the view to the block and selects it with the mouse: a click at
+// its start and a Shift-click at its end.
+void selectWithTheMouse(QTextEdit* view, const QTextBlock& block)
+{
+    QTextCursor start(block);
+    QTextCursor end(block);
+    end.movePosition(QTextCursor::EndOfBlock);
+    view->setTextCursor(end);
+    view->ensureCursorVisible();
+    view->setTextCursor(start);
+    view->ensureCursorVisible();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->cursorRect(start).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, view->cursorRect(end).center());
+}
+
+// A block below the title of at least this many characters that is a
+// bulleted list item, or a paragraph; skip tells how many such to pass over.
+QTextBlock findBlock(const QTextDocument* document, bool listItem, int minimumLength, int skip)
+{
+    for (QTextBlock block = document->begin().next(); block.isValid(); block = block.next()) {
+        if (block.text().startsWith(QChar(0x2022)) != listItem || block.text().size() < minimumLength)
+            continue;
+        if (skip-- == 0)
+            return block;
+    }
+    return {};
+}
+
+}  // namespace
+
+class InstructionsPrintTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<frmMDI> m_frame;
+
+    frmAnleitung* openInstructions(const QString& language)
+    {
+        QComboBox* list = m_frame->main()->cboSprache();
+        list->setCurrentIndex(list->findText(language));
+        QTest::mouseClick(driver::find<QPushButton>(m_frame->main(), QStringLiteral("btnAnleitung")), Qt::LeftButton);
+        QApplication::processEvents();
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<frmAnleitung*>(widget); window && window->isVisible())
+                return window;
+        return nullptr;
+    }
+
+    // Clicks the print button, and in the print dialog the queue and its print
+    // button; whileOpen runs before that last click. Returns whether the
+    // dialog had closed when the click returned.
+    static bool printOn(QPushButton* printButton, const QString& queue, const std::function<void()>& whileOpen = {})
+    {
+        bool shown = false;
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<frmDrucken*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            shown = true;
+            const QList<QListWidgetItem*> found = dialog->lstDrucker->findItems(queue, Qt::MatchExactly);
+            if (!found.isEmpty()) {
+                QListWidget* list = dialog->lstDrucker;
+                list->scrollToItem(found.first());
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                  list->visualItemRect(found.first()).center());
+            }
+            if (whileOpen)
+                whileOpen();
+            QTest::mouseClick(dialog->btnDrucken, Qt::LeftButton);
+            closed = !dialog->isVisible();
+            if (!closed)
+                dialog->close();
+        });
+        QTest::mouseClick(printButton, Qt::LeftButton);
+        QApplication::processEvents();
+        return shown && closed;
+    }
+
+private slots:
+    void init()
+    {
+        // The real documents, in a folder of the test's own for the settings file.
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid());
+        for (const QString& language : kLanguages) {
+            const QString name = frmAnleitung::fileName(language);
+            QVERIFY(QFile::copy(QDir(QStringLiteral(ZELVARO_PROGRAM_FOLDER)).filePath(name), m_folder->filePath(name)));
+        }
+        m_frame = std::make_unique<frmMDI>(m_folder->path());
+        m_frame->show();
+    }
+    void cleanup()
+    {
+        m_frame.reset();
+        flushDeletes();
+        QCOMPARE(strDruckDokument, QString());
+    }
+
+    // With nothing selected (a click only places the cursor) the whole document
+    // prints, in portrait, as text, on as many pages as it needs.
+    // clang-format off
+    void theWholeDocument_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("queue");
+        QTest::newRow("Deutsch") << "Deutsch" << "Werkstatt";
+        QTest::newRow("English") << "English" << "Baustelle";
+        QTest::newRow("Francais") << "Francais" << "Buero";
+        QTest::newRow("Italiano") << "Italiano" << "Werkstatt";
+        QTest::newRow("Espaniol") << "Espaniol" << "Baustelle";
+    }
+    // clang-format on
+    void theWholeDocument()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, queue);
+        frmAnleitung* window = openInstructions(language);
+        QVERIFY(window);
+        QTextEdit* view = window->rtfAnleitung;
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+        QVERIFY(!view->textCursor().hasSelection());
+        QFile::remove(queueOutput(queue));
+
+        QVERIFY(printOn(window->btnDrucken, queue));
+        QVERIFY(window->isVisible());
+        const QString output = waitForOutput(queue);
+        QVERIFY2(!output.isEmpty(), qPrintable(queue));
+        const QString info = pdfInfo(output);
+        QVERIFY2(info.contains(QStringLiteral("595 x 842")), qPrintable(info));
+        const int count = pages(info);
+        QVERIFY2(count >= 3, qPrintable(info));
+
+        // Every word of the view reaches the paper, in the view's order (in
+        // pdftotext's reading order, where a word broken at a line end is one).
+        const QString printed = words(run(QStringLiteral("pdftotext"), {output, QStringLiteral("-")}))
+                                    .remove(QLatin1Char(' '));
+        const QStringList shown = words(view->toPlainText()).split(QLatin1Char(' '));
+        qsizetype from = 0;
+        for (const QString& word : shown) {
+            const qsizetype at = printed.indexOf(word, from);
+            QVERIFY2(at >= 0, qPrintable(QStringLiteral("\"%1\" missing after %2").arg(word).arg(from)));
+            from = at + word.size();
+        }
+        // The lists keep their hanging indents on paper: below the centred title every
+        // line starts at the text's left edge, or with its bullet or number a quarter
+        // inch in, or, when it goes on an item, half an inch in.
+        const QList<QPair<qreal, QString>> starts = lineStarts(output, 1);
+        QVERIFY(starts.size() > 30);
+        qreal left = starts.at(1).first;
+        for (const auto& start : starts)
+            left = std::min(left, start.first);
+        int bullets = 0;
+        int itemLines = 0;
+        for (qsizetype i = 1; i < starts.size(); ++i) {
+            const qreal indent = starts.at(i).first - left;
+            static const QRegularExpression marker(QStringLiteral("^(\u2022|\\d+\\.)$"));
+            const bool bullet = marker.match(starts.at(i).second).hasMatch();
+            QVERIFY2(bullet ? qAbs(indent - 18) < 1 : indent < 1 || qAbs(indent - 36) < 1,
+                     qPrintable(QStringLiteral("%1 at %2 pt").arg(starts.at(i).second).arg(indent)));
+            bullets += bullet ? 1 : 0;
+            itemLines += indent > 30 ? 1 : 0;
+        }
+        QVERIFY(bullets >= 4);
+        QVERIFY(itemLines >= 2);
+        QVERIFY2(qAbs(left - 2 * 72 / 2.54) < 1, qPrintable(QString::number(left)));  // two centimetres
+
+        // The title starts the first page, the last word ends the last one.
+        QVERIFY(words(pageText(output, 1)).startsWith(words(view->document()->begin().text())));
+        QVERIFY(words(pageText(output, count)).endsWith(shown.last()));
+    }
+
+    // A selected paragraph prints alone, on one page, wherever it stands in the document.
+    void onlyTheSelection_data()
+    {
+        QTest::addColumn<bool>("listItem");
+        QTest::addColumn<int>("skip");
+        QTest::newRow("first paragraph") << false << 0;
+        QTest::newRow("a list item") << true << 0;
+        QTest::newRow("a paragraph further down") << false << 12;
+    }
+    void onlyTheSelection()
+    {
+        QFETCH(bool, listItem);
+        QFETCH(int, skip);
+        frmAnleitung* window = openInstructions(QStringLiteral("Deutsch"));
+        QVERIFY(window);
+        QTextEdit* view = window->rtfAnleitung;
+        const QTextBlock block = findBlock(view->document(), listItem, 60, skip);
+        QVERIFY(block.isValid());
+        selectWithTheMouse(view, block);
+        QCOMPARE(view->textCursor().selectedText(), block.text());
+        QFile::remove(queueOutput("Buero"));
+
+        QVERIFY(printOn(window->btnDrucken, QStringLiteral("Buero")));
+        const QString output = waitForOutput("Buero");
+        QVERIFY(!output.isEmpty());
+        const QString info = pdfInfo(output);
+        QCOMPARE(pages(info), 1);
+        QVERIFY2(info.contains(QStringLiteral("595 x 842")), qPrintable(info));
+        QCOMPARE(words(pdfText(output)), words(block.text()));
+        // The selection stays for the next print.
+        QCOMPARE(view->textCursor().selectedText(), block.text());
+    }
+
+    // The report turns the queue to landscape; the instructions printed after
+    // it on the same queue, now preselected, are portrait again.
+    void portraitAfterTheReport()
+    {
+        QFile::remove(queueOutput("Werkstatt"));
+        QVERIFY(printOn(driver::find<QPushButton>(m_frame->main(), QStringLiteral("btnDrucken")), "Werkstatt"));
+        const QString report = waitForOutput("Werkstatt");
+        QVERIFY(!report.isEmpty());
+        QVERIFY(pdfInfo(report).contains(QStringLiteral("842 x 595")));
+        QVERIFY(QFile::remove(report));
+
+        frmAnleitung* window = openInstructions(QStringLiteral("English"));
+        QVERIFY(window);
+        int preselected = -1;
+        QVERIFY(printOn(window->btnDrucken, QString(), [&] {
+            auto* dialog = qobject_cast<frmDrucken*>(QApplication::activeModalWidget());
+            preselected = dialog->lstDrucker->currentRow();
+            QCOMPARE(dialog->lstDrucker->currentItem()->text(), QStringLiteral("Werkstatt"));
+        }));
+        QCOMPARE(preselected, int(ui::printers().deviceNames().indexOf("Werkstatt")));
+        const QString output = waitForOutput("Werkstatt");
+        QVERIFY(!output.isEmpty());
+        const QString info = pdfInfo(output);
+        QVERIFY2(info.contains(QStringLiteral("595 x 842")), qPrintable(info));
+        QVERIFY(pages(info) > 1);
+        QVERIFY(pdfText(output).contains(QStringLiteral("Operating instructions")));
+    }
+
+    // A queue that would not print the job: the routine's message, the dialog
+    // stays open with the instructions still pending, nothing reaches the queue.
+    void aQueueThatTakesNoJob_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("rejecting") << "reject";
+        QTest::newRow("stopped") << "stop";
+    }
+    void aQueueThatTakesNoJob()
+    {
+        QFETCH(QString, fault);
+        frmAnleitung* window = openInstructions(QStringLiteral("Deutsch"));
+        QVERIFY(window);
+        QFile::remove(queueOutput("Baustelle"));
+        cups(fault == "reject" ? "cupsreject" : "cupsdisable", {"Baustelle"});
+        ui::MsgBoxRecorder boxes;
+        QString pending;
+        const bool closed = printOn(window->btnDrucken, QStringLiteral("Baustelle"),
+                                    [&] { pending = strDruckDokument; });
+        QString stillPending = strDruckDokument;
+        cups(fault == "reject" ? "cupsaccept" : "cupsenable", {"Baustelle"});
+        QVERIFY(!closed);
+        QCOMPARE(pending, QStringLiteral("Anleitung"));
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <btnDrucken_Click>"));
+        QVERIFY2(boxes.calls[0].text.startsWith("482 => "), qPrintable(boxes.calls[0].text));
+        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(!QFile::exists(queueOutput("Baustelle")));
+        QCOMPARE(stillPending, QString());  // the dialog was closed by its close box afterwards
+        QVERIFY(window->isVisible());
+    }
+};
+
+QTEST_MAIN(InstructionsPrintTest)
+#include "tst_instructions_print.moc"
