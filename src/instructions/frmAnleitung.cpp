@@ -136,6 +136,7 @@ void frmAnleitung::subInitForm(quint8 language)
 {
     ui::guard(QStringLiteral("subInitForm"), [this, language] {
         setWindowTitle(QLatin1Char(' ') + modTexte::Texte(language, 145));
+        rtfAnleitung->setAccessibleName(modTexte::Texte(language, 145));
         btnDrucken->setText(modTexte::Texte(language, 27));
         btnSchliessen->setText(modTexte::Texte(language, 148));
     });

@@ -70,7 +70,8 @@ frmDrucken::frmDrucken(QWidget* opener, frmDruckAnsicht::Source report, const QT
     ui::placeTwips(btnDrucken, 315, 315, 1275, 435);
     btnSchliessen = new QPushButton(frmButtons);
     btnSchliessen->setObjectName(QStringLiteral("btnSchliessen"));
-    btnSchliessen->setAutoDefault(false);
+    // While it has the focus, Enter closes, as Escape does, instead of printing.
+    btnSchliessen->setAutoDefault(true);
     ui::placeTwips(btnSchliessen, 1785, 315, 1380, 435);
 
     connect(btnDrucken, &QPushButton::clicked, this, [this] { btnDrucken_Click(); });
@@ -124,6 +125,7 @@ void frmDrucken::subInitForm(quint8 language)
     ui::guard(QStringLiteral("subInitForm"), [&] {
         setWindowTitle(QStringLiteral(" %1 ...").arg(modTexte::Texte(language, 27)));
         frmDrucker->setTitle(QStringLiteral(" %1 ").arg(modTexte::Texte(language, 150)));
+        lstDrucker->setAccessibleName(modTexte::Texte(language, 150));
         btnDrucken->setText(modTexte::Texte(language, 27));
         btnSchliessen->setText(modTexte::Texte(language, 148));
     });

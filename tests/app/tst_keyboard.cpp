@@ -1,8 +1,12 @@
-// Keyboard-only use and screen-reader names of the real frame, main and details windows.
+// Keyboard-only use and screen-reader names of the real frame, main, details,
+// print and instructions windows.
+#include "../printing/PrintSupport.h"
 #include "../support/AccessibleNames.h"
 #include "app/frmMDI.h"
 #include "details/frmDetails.h"
 #include "grid/frmMain.h"
+#include "instructions/frmAnleitung.h"
+#include "printing/frmDrucken.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
 #include "ui/Regional.h"
@@ -10,9 +14,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
 #include <QTest>
 #include <memory>
 
@@ -45,6 +55,22 @@ QWidget* focused()
 QString focusedName()
 {
     return focused() ? focused()->objectName() : QStringLiteral("<nothing>");
+}
+
+// The jobs the queue has taken so far, finished or not.
+int jobCount(const QString& queue)
+{
+    const QString jobs = printing_test::run(QStringLiteral("lpstat"),
+                                            {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), queue});
+    return int(jobs.count(QLatin1Char('\n')));
+}
+
+frmAnleitung* openInstructionsWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<frmAnleitung*>(widget); window && window->isVisible())
+            return window;
+    return nullptr;
 }
 
 }  // namespace
@@ -100,6 +126,15 @@ class KeyboardTest : public QObject {
     {
         QVERIFY2(tabTo(name), qPrintable(focusedName()));
         QTest::keyClick(focused(), Qt::Key_Space);
+    }
+
+    // Switches the language with the keys, from the language list.
+    void switchTo(const QString& language) const
+    {
+        control(QStringLiteral("cboSprache"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focused(), Qt::Key_Home);
+        QVERIFY(pick(language == QLatin1String("English") ? 2 : 1));
+        press(QStringLiteral("btnSpracheGo"));
     }
 
 private slots:
@@ -167,6 +202,148 @@ private slots:
         // Escape is the window's cancel key: it closes it, keeping what was entered.
         QTest::keyClick(focused(), Qt::Key_Escape);
         QTRY_VERIFY(!details->isVisible());
+    }
+
+    // The print dialog opened with the keys from the main window: the printer list
+    // first, named after its frame; Enter prints on the preselected queue, also from
+    // the print button, and Escape or Enter on the close button print nothing.
+    // clang-format off
+    void printDialog_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("listName");
+        QTest::addColumn<QStringList>("buttonNames");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("prints");
+        const QStringList german{"Drucken", "Schließen"};
+        const QStringList english{"print", "close"};
+        QTest::newRow("German, Enter") << "Deutsch" << "Drucker" << german << "enter" << true;
+        QTest::newRow("German, Escape") << "Deutsch" << "Drucker" << german << "escape" << false;
+        QTest::newRow("German, Enter on close") << "Deutsch" << "Drucker" << german << "tab tab enter" << false;
+        QTest::newRow("English, Enter on print") << "English" << "printer" << english << "tab enter" << true;
+        QTest::newRow("English, Escape on close") << "English" << "printer" << english << "tab tab escape" << false;
+    }
+    // clang-format on
+    void printDialog()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, listName);
+        QFETCH(QStringList, buttonNames);
+        QFETCH(QString, keys);
+        QFETCH(bool, prints);
+        switchTo(language);
+        QFile::remove(printing_test::queueOutput(QStringLiteral("Buero")));
+        const int jobsBefore = jobCount(QStringLiteral("Buero"));
+        QStringList chain;
+        QString firstFocus;
+        QStringList unnamed{"<not shown>"};
+        QStringList names;
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<frmDrucken*>(QApplication::activeModalWidget());
+            if (!dialog || !QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); }))
+                return;
+            chain = reach::objectNames(reach::tabChain(dialog));
+            firstFocus = focused() && focused()->window() == dialog ? focusedName() : QStringLiteral("<outside>");
+            unnamed = reach::unnamedControls(dialog);
+            for (QWidget* widget :
+                 {static_cast<QWidget*>(dialog->lstDrucker), static_cast<QWidget*>(dialog->btnDrucken),
+                  static_cast<QWidget*>(dialog->btnSchliessen)})
+                names << reach::spokenName(widget);
+            for (const QString& key : keys.split(QLatin1Char(' ')))
+                QTest::keyClick(focused(),
+                                key == QLatin1String("tab")         ? Qt::Key_Tab
+                                    : key == QLatin1String("enter") ? Qt::Key_Return
+                                                                    : Qt::Key_Escape);
+            closed = !dialog->isVisible();
+            if (!closed)
+                dialog->close();
+        });
+        press(QStringLiteral("btnDrucken"));
+        QCOMPARE(chain, QStringList({"lstDrucker", "btnDrucken", "btnSchliessen"}));
+        QCOMPARE(firstFocus, QStringLiteral("lstDrucker"));
+        QCOMPARE(unnamed, QStringList());
+        QCOMPARE(names, QStringList({listName}) + buttonNames);
+        QVERIFY(closed);
+        if (prints)
+            QVERIFY(!printing_test::waitForOutput(QStringLiteral("Buero")).isEmpty());
+        else
+            QCOMPARE(jobCount(QStringLiteral("Buero")), jobsBefore);
+    }
+
+    // The instructions window opened with the keys: the text view first, then print
+    // and close; its names are those of its captions, in the language it was loaded
+    // in, also when the language changes while it is open. Enter in the view does
+    // nothing (the window has no default button), Escape closes it.
+    // clang-format off
+    void instructionsWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("otherLanguage");
+        QTest::newRow("German") << "Deutsch" << QStringList{"Anleitung", "Drucken", "Schließen"} << "English";
+        QTest::newRow("English") << "English" << QStringList{"instructions", "print", "close"} << "Deutsch";
+    }
+    // clang-format on
+    void instructionsWindow()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, names);
+        QFETCH(QString, otherLanguage);
+        for (const QString& name : {QStringLiteral("Deutsch"), QStringLiteral("English")}) {
+            QFile file(QDir(m_folder.path()).filePath(frmAnleitung::fileName(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("{\\rtf1\\ansi Text\\par}");
+        }
+        switchTo(language);
+        press(QStringLiteral("btnAnleitung"));
+        frmAnleitung* window = openInstructionsWindow();
+        QVERIFY(window);
+        QTRY_VERIFY(window->isActiveWindow());
+        QCOMPARE(focusedName(), QStringLiteral("rtfAnleitung"));
+        QCOMPARE(reach::objectNames(reach::tabChain(window)),
+                 QStringList({"rtfAnleitung", "btnDrucken", "btnSchliessen"}));
+        const auto spoken = [window] {
+            return QStringList{reach::spokenName(window->rtfAnleitung), reach::spokenName(window->btnDrucken),
+                               reach::spokenName(window->btnSchliessen)};
+        };
+        QCOMPARE(reach::unnamedControls(window), QStringList());
+        QCOMPARE(spoken(), names);
+
+        bool dialogOpened = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                dialogOpened = true;
+                dialog->close();
+            }
+        });
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QApplication::processEvents();
+        QVERIFY(!dialogOpened);
+        QVERIFY(window->isVisible());
+
+        // The open window keeps its language, and its names with it.
+        m_frame->activateWindow();
+        QTRY_VERIFY(m_frame->isActiveWindow());
+        switchTo(otherLanguage);
+        QCOMPARE(spoken(), names);
+        QCOMPARE(window->windowTitle(), QLatin1Char(' ') + names.first());
+
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+        QVERIFY(tabTo(QStringLiteral("btnSchliessen")));
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QTRY_VERIFY(!window->isVisible());
+
+        // Opened again, it speaks the language now chosen.
+        m_frame->activateWindow();
+        QTRY_VERIFY(m_frame->isActiveWindow());
+        press(QStringLiteral("btnAnleitung"));
+        frmAnleitung* again = openInstructionsWindow();
+        QVERIFY(again);
+        QCOMPARE(reach::unnamedControls(again), QStringList());
+        QCOMPARE(reach::spokenName(again->rtfAnleitung), again->windowTitle().trimmed());
+        QVERIFY(reach::spokenName(again->rtfAnleitung) != names.first());
     }
 
     void wholeDayWithTheKeyboardOnly()
