@@ -64,6 +64,7 @@ const Table& table()
             {"sa", {Action::SpaceAfter}},
             {"sl", {Action::LineSpacing}},
             {"slmult", {Action::LineMultiple}},
+            {"keepn", {Action::KeepNext}},
 
             {"par", {Action::Paragraph}},
             {"sect", {Action::Paragraph}},

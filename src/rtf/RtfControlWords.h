@@ -14,7 +14,7 @@ enum class Action {
     Bold, Italic, Strike, Underline, UnderlineNone,
     FontSize, Font, Color, Highlight, Plain,
     ParagraphDefault, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter,
-    LineSpacing, LineMultiple,
+    LineSpacing, LineMultiple, KeepNext,
     Paragraph, Page, Character,  // value: the Unicode character inserted
     UnicodeSkip, Unicode, AnsiCodePage, CodePage, DefaultFont, FontCharset,
     RowDefaults, CellShading, CellBoundary, InTable, Cell, Row,

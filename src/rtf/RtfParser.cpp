@@ -1,5 +1,7 @@
 #include "rtf/RtfParser.h"
 
+#include "ui/TextFormats.h"
+
 #include <QTextDocument>
 
 #include <algorithm>
@@ -249,6 +251,7 @@ void Parser::textControlWord(const ControlWord& entry, const Token& token)
     case Action::SpaceAfter: para.afterTwips = twips(token); break;
     case Action::LineSpacing: para.lineTwips = twips(token); break;
     case Action::LineMultiple: para.lineMultiple = switchedOn(token); break;
+    case Action::KeepNext: para.keepNext = switchedOn(token); break;
     case Action::Paragraph:
         builder_.endParagraph(blockFormat(), para.inTable);
         lastPara_ = para;
@@ -420,6 +423,8 @@ QTextBlockFormat Parser::blockFormat() const
         format.setLineHeight(twipsToPixels(std::abs(para.lineTwips)),
                              para.lineTwips > 0 ? QTextBlockFormat::MinimumHeight : QTextBlockFormat::FixedHeight);
     }
+    if (para.keepNext)
+        format.setProperty(ui::KeepWithNextProperty, true);
     return format;
 }
 

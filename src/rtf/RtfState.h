@@ -29,6 +29,7 @@ struct ParaState {
     int afterTwips = 0;
     int lineTwips = 0;          // \slN: 0 automatic, > 0 at least, < 0 exactly
     bool lineMultiple = false;  // \slmult1: \sl is a multiple of single spacing (240 = 1)
+    bool keepNext = false;      // \keepn: on the page of the next paragraph
     bool inTable = false;
 
     bool operator==(const ParaState&) const = default;

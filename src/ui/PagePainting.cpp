@@ -1,11 +1,17 @@
 #include "ui/PagePainting.h"
 
+#include "ui/TextFormats.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QWidget>
 #include <algorithm>
 #include <memory>
@@ -38,6 +44,67 @@ bool paintWidgetPage(QPrinter& printer, QWidget& page)
     return painter.end();
 }
 
+namespace {
+
+// The page on which the block's first line stands.
+int pageOf(const QTextBlock& block)
+{
+    const QTextDocument* document = block.document();
+    const QTextLayout* lines = block.layout();
+    const qreal top = document->documentLayout()->blockBoundingRect(block).top()
+        + (lines->lineCount() > 0 ? lines->lineAt(0).y() : 0);
+    return static_cast<int>(top / document->pageSize().height());
+}
+
+bool keptWithNext(const QTextBlock& block)
+{
+    return block.isValid() && block.blockFormat().boolProperty(KeepWithNextProperty);
+}
+
+bool startsPage(const QTextFormat& format)
+{
+    return format.intProperty(QTextFormat::PageBreakPolicy) & QTextFormat::PageBreak_AlwaysBefore;
+}
+
+// The first block that should start a new page and does not yet: one kept with
+// the next block that it stands a page before, or a table whose head row is alone
+// at the bottom of a page. Returns whether there was one to move.
+bool moveOneToTheNextPage(QTextDocument& document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlock next = block.next();
+        if (!keptWithNext(block) || !next.isValid() || startsPage(block.blockFormat()) || pageOf(block) == pageOf(next))
+            continue;
+        // With the kept blocks before it on its page, as a heading goes with its sub-heading;
+        // each move sets the break on a block that had none, so the moving ends.
+        QTextBlock first = block;
+        for (QTextBlock previous = block.previous();
+             keptWithNext(previous) && !startsPage(previous.blockFormat()) && pageOf(previous) == pageOf(block);
+             previous = previous.previous())
+            first = previous;
+        QTextBlockFormat format = first.blockFormat();
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(first).setBlockFormat(format);
+        return true;
+    }
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table || table->rows() < 2)
+            continue;
+        QTextTableFormat format = table->format();
+        if (!startsPage(format)
+            && pageOf(table->cellAt(0, 0).firstCursorPosition().block())
+                != pageOf(table->cellAt(1, 0).firstCursorPosition().block())) {
+            format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+            table->setFormat(format);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 void paintDocument(QPrinter& printer, const QTextDocument& document)
 {
     // Indents, spacing and tab stops are pixels of 96 to the inch, as the view shows them;
@@ -54,6 +121,11 @@ void paintDocument(QPrinter& printer, const QTextDocument& document)
     copy->documentLayout()->setPaintDevice(&screen);
     copy->setDocumentMargin(kMargin);
     copy->setPageSize(printer.pageLayout().paintRect(QPageLayout::Inch).size() * kDotsPerInch);
+    // One at a time, because each move pushes on what follows.
+    while (moveOneToTheNextPage(*copy)) {
+        // The layout follows a format change only part of the way down the pages.
+        copy->markContentsDirty(0, copy->characterCount());
+    }
     copy->print(&printer);
 }
 

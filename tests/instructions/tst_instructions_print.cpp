@@ -8,6 +8,7 @@
 #include "instructions/frmAnleitung.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
+#include "ui/TextFormats.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -245,6 +246,14 @@ private slots:
         QVERIFY(bullets >= 4);
         QVERIFY(itemLines >= 2);
         QVERIFY2(qAbs(left - 2 * 72 / 2.54) < 1, qPrintable(QString::number(left)));  // two centimetres
+
+        // No page ends with a heading: each stands on the page of the text it heads.
+        for (int page = 1; page < count; ++page) {
+            const QStringList lines = pageText(output, page).trimmed().split(QLatin1Char('\n'));
+            for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+                if (block.blockFormat().boolProperty(ui::KeepWithNextProperty))
+                    QVERIFY2(words(lines.last()) != words(block.text()), qPrintable(block.text()));
+        }
 
         // The title starts the first page, the last word ends the last one.
         QVERIFY(words(pageText(output, 1)).startsWith(words(view->document()->begin().text())));

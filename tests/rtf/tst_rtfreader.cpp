@@ -1,4 +1,5 @@
 #include "RtfTestSupport.h"
+#include "ui/TextFormats.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -20,6 +21,8 @@ private slots:
     void blockFormat();
     void lineSpacingAndHangingIndent_data();
     void lineSpacingAndHangingIndent();
+    void keepWithNext_data();
+    void keepWithNext();
     void pageBreakStartsNextParagraphOnNewPage();
     void tableOfThreeRowsAndTwoColumns();
     void picture_data();
@@ -263,6 +266,25 @@ void RtfReaderTest::lineSpacingAndHangingIndent()
     for (const QTextOption::Tab& tab : format.tabPositions())
         tabs.append(tab.position);
     QTEST(tabs, "tabs");
+}
+
+void RtfReaderTest::keepWithNext_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("keepn") << QByteArray("\\keepn PARA\\par") << true;
+    QTest::newRow("none") << QByteArray("PARA\\par") << false;
+    QTest::newRow("switched off") << QByteArray("\\keepn\\keepn0 PARA\\par") << false;
+    QTest::newRow("goes on to the next paragraph") << QByteArray("\\keepn x\\par PARA\\par") << true;
+    QTest::newRow("ended by pard") << QByteArray("\\keepn x\\par\\pard PARA\\par") << false;
+    QTest::newRow("ended with its group") << QByteArray("{\\keepn x\\par}PARA\\par") << false;
+}
+
+void RtfReaderTest::keepWithNext()
+{
+    QFETCH(QByteArray, body);
+    const ReadSample sample("{\\rtf1\\ansi " + body + "}");
+    QTEST(sample.at(u"PARA"_qs).blockFormat().boolProperty(ui::KeepWithNextProperty), "kept");
 }
 
 void RtfReaderTest::pageBreakStartsNextParagraphOnNewPage()
