@@ -30,6 +30,13 @@ class ReportTest : public QObject {
         return QStringLiteral("<missing %1>").arg(name);
     }
 
+    static void everyLanguage()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = 1; language <= 5; ++language)
+            QTest::newRow(qPrintable(QString::number(language))) << language;
+    }
+
     static void setLanguage(quint8 language)
     {
         bytSprachNr = language;
@@ -107,12 +114,7 @@ private slots:
         QCOMPARE(text(page, "lblTitel").isEmpty(), false);
     }
 
-    void captions_data()
-    {
-        QTest::addColumn<int>("language");
-        for (int language = 1; language <= 5; ++language)
-            QTest::newRow(qPrintable(QString::number(language))) << language;
-    }
+    void captions_data() { everyLanguage(); }
 
     void captions()
     {
@@ -131,12 +133,7 @@ private slots:
         QCOMPARE(text(page, "optEingabe_1"), QString());
     }
 
-    void captionsFitTheirBoxes_data()
-    {
-        QTest::addColumn<int>("language");
-        for (int language = 1; language <= 5; ++language)
-            QTest::newRow(qPrintable(QString::number(language))) << language;
-    }
+    void captionsFitTheirBoxes_data() { everyLanguage(); }
 
     // Every caption, wrapped at blanks where it does not fit on one line, is
     // shown whole in its box; so is the caption of a counted row's option.
@@ -300,12 +297,7 @@ private slots:
 
     // Every field at its greatest length and in every language still gives
     // one page, with the texts clipped in their boxes.
-    void longestTexts_data()
-    {
-        QTest::addColumn<int>("language");
-        for (int language = 1; language <= 5; ++language)
-            QTest::newRow(qPrintable(QString::number(language))) << language;
-    }
+    void longestTexts_data() { everyLanguage(); }
 
     void longestTexts()
     {
