@@ -1,6 +1,7 @@
 #include "instructions/frmAnleitung.h"
 
 #include "rtf/RtfReader.h"
+#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
 #include "ui/ErrorGuard.h"
 #include "ui/MsgBox.h"
@@ -135,10 +136,10 @@ void frmAnleitung::Form_Load()
 void frmAnleitung::subInitForm(quint8 language)
 {
     ui::guard(QStringLiteral("subInitForm"), [this, language] {
-        setWindowTitle(QLatin1Char(' ') + modTexte::Texte(language, 145));
-        rtfAnleitung->setAccessibleName(modTexte::Texte(language, 145));
-        btnDrucken->setText(modTexte::Texte(language, 27));
-        btnSchliessen->setText(modTexte::Texte(language, 148));
+        setWindowTitle(QLatin1Char(' ') + modTexte::Texte(language, modTexte::Anleitung));
+        rtfAnleitung->setAccessibleName(modTexte::Texte(language, modTexte::Anleitung));
+        btnDrucken->setText(modTexte::Texte(language, modTexte::Drucken));
+        btnSchliessen->setText(modTexte::Texte(language, modTexte::Schliessen));
     });
 }
 

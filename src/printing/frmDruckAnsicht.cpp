@@ -1,5 +1,6 @@
 #include "printing/frmDruckAnsicht.h"
 
+#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Regional.h"
@@ -72,40 +73,42 @@ void frmDruckAnsicht::Form_Load()
 void frmDruckAnsicht::subInitForm(quint8 language)
 {
     ui::guard(QStringLiteral("subInitForm"), [&] {
-        auto t = [language](int entry) { return caption(modTexte::Texte(language, entry)); };
-        lblTitel->setText(t(46) + QStringLiteral(" - ") + t(16));
-        lblFirma->setText(t(45) + QStringLiteral(": "));
-        lblFahrer->setText(t(38) + QStringLiteral(": "));
-        lblFahrererfahrung->setText(t(39) + QStringLiteral(": "));
-        lblMesswertQuelle->setText(t(96));
-        lblMaschinenfamilie->setText(t(71));
-        lblMaschinentyp->setText(t(75));
-        lblArbeitszyklus->setText(t(2));
-        lblBetriebsbedingungen->setText(t(18));
-        lblEinwirkungsdauer->setText(t(32));
+        using namespace modTexte;
+        auto t = [language](int entry) { return caption(Texte(language, entry)); };
+        lblTitel->setText(t(Ganzkoerperschwingungen) + QStringLiteral(" - ")
+                          + t(BerechnungDerTaeglichenSchwingungsbelastung));
+        lblFirma->setText(t(Firma) + QStringLiteral(": "));
+        lblFahrer->setText(t(Fahrer) + QStringLiteral(": "));
+        lblFahrererfahrung->setText(t(Fahrerqualifizierung) + QStringLiteral(": "));
+        lblMesswertQuelle->setText(t(QuelleDerMesswerte));
+        lblMaschinenfamilie->setText(t(Maschinenfamilie));
+        lblMaschinentyp->setText(t(Maschinentyp));
+        lblArbeitszyklus->setText(t(Arbeitszyklus));
+        lblBetriebsbedingungen->setText(t(Betriebsbedingung));
+        lblEinwirkungsdauer->setText(t(EinwirkungszeitInH));
         for (std::size_t axis = 0; axis < 3; ++axis) {
-            lblAchse[axis]->setText(t(138 + int(axis)));
-            lblPunkteAchse[axis]->setText(t(94));
-            lblPunkteErgebnis[axis]->setText(t(94));
+            lblAchse[axis]->setText(t(XAchse + int(axis)));
+            lblPunkteAchse[axis]->setText(t(Punkte));
+            lblPunkteErgebnis[axis]->setText(t(Punkte));
         }
-        lblDetailsTitel->setText(t(24));
+        lblDetailsTitel->setText(t(Details));
         for (int i = 1; i <= kRows; ++i) {
             Row& r = m_rows[std::size_t(i - 1)];
-            r.fraEingabe->setTitle(QStringLiteral(" %1 %2 ").arg(t(142)).arg(i));
-            r.lblDetails->setText(t(24));
+            r.fraEingabe->setTitle(QStringLiteral(" %1 %2 ").arg(t(Eingabe)).arg(i));
+            r.lblDetails->setText(t(Details));
             r.optEingabe->setText(QString());
         }
-        lblZwischenergebnis->setText(t(170) + QLatin1Char(':'));
-        lblEndergebnis->setText(t(171) + QLatin1Char(':'));
-        lblSummeAllerArbeitszyklen->setText(t(118));
-        lblTaeglicheSchwingungsbelastung->setText(t(119));
-        lblGesamtpunktezahl->setText(t(167));
-        lblSumDauer->setText(t(169));
-        lblZustandUntergrund->setText(t(141));
-        lblFestigkeitUntergrund->setText(t(44));
-        lblBewegtesMaterial->setText(t(21));
-        lblFahrstil->setText(t(40));
-        lblAnmerkungen->setText(t(147));
+        lblZwischenergebnis->setText(t(Zwischenergebnis) + QLatin1Char(':'));
+        lblEndergebnis->setText(t(Endergebnis) + QLatin1Char(':'));
+        lblSummeAllerArbeitszyklen->setText(t(SummeAllerArbeitszyklen));
+        lblTaeglicheSchwingungsbelastung->setText(t(TaeglicheSchwingungsbelastung));
+        lblGesamtpunktezahl->setText(t(Gesamtpunktezahl));
+        lblSumDauer->setText(t(EinwirkungszeitSumme));
+        lblZustandUntergrund->setText(t(ZustandDesUntergrundes));
+        lblFestigkeitUntergrund->setText(t(FestigkeitDesUntergrundes));
+        lblBewegtesMaterial->setText(t(BewegtesMaterial));
+        lblFahrstil->setText(t(Fahrstil));
+        lblAnmerkungen->setText(t(Anmerkungen));
     });
 }
 

@@ -1,5 +1,6 @@
 #include "printing/frmDrucken.h"
 
+#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
 #include "ui/ErrorGuard.h"
 #include "ui/MsgBox.h"
@@ -123,11 +124,11 @@ void frmDrucken::Form_Load()
 void frmDrucken::subInitForm(quint8 language)
 {
     ui::guard(QStringLiteral("subInitForm"), [&] {
-        setWindowTitle(QStringLiteral(" %1 ...").arg(modTexte::Texte(language, 27)));
-        frmDrucker->setTitle(QStringLiteral(" %1 ").arg(modTexte::Texte(language, 150)));
-        lstDrucker->setAccessibleName(modTexte::Texte(language, 150));
-        btnDrucken->setText(modTexte::Texte(language, 27));
-        btnSchliessen->setText(modTexte::Texte(language, 148));
+        setWindowTitle(QStringLiteral(" %1 ...").arg(modTexte::Texte(language, modTexte::Drucken)));
+        frmDrucker->setTitle(QStringLiteral(" %1 ").arg(modTexte::Texte(language, modTexte::Drucker)));
+        lstDrucker->setAccessibleName(modTexte::Texte(language, modTexte::Drucker));
+        btnDrucken->setText(modTexte::Texte(language, modTexte::Drucken));
+        btnSchliessen->setText(modTexte::Texte(language, modTexte::Schliessen));
     });
 }
 
@@ -137,7 +138,8 @@ void frmDrucken::btnDrucken_Click()
     ui::guard(QStringLiteral("btnDrucken_Click"), [&] {
         const QList<QListWidgetItem*> selected = lstDrucker->selectedItems();
         if (selected.isEmpty()) {
-            ui::msgBox(modTexte::text(152), ui::MsgIcon::Exclamation, modTexte::text(150) + QStringLiteral(" ?"));
+            ui::msgBox(modTexte::text(modTexte::BitteDruckerAuswaehlen), ui::MsgIcon::Exclamation,
+                       modTexte::text(modTexte::Drucker) + QStringLiteral(" ?"));
             return;
         }
         BusyPointer busy;

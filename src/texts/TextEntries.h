@@ -56,6 +56,8 @@ enum TextEntry : int {
     Beenden = 146,
     Anmerkungen = 147,
     Schliessen = 148,
+    Drucker = 150,
+    BitteDruckerAuswaehlen = 152,
     FehlerhafteEingabe = 153,
     AnzahlZyklen = 156,
     NurDezimalzahlenZwischen = 157,  // the rejected measured value, with its limits
