@@ -83,6 +83,7 @@ frmDetails::frmDetails(RowInUse rowInUse, QWidget* parent)
             auto* list = ui::makeControl<QComboBox>(r.frame, rowName(name, i), left, 315, width, 315);
             list->setEditable(false);
             ui::setSorted(list, false);
+            ui::wheelOnlyWithFocus(list);
             return list;
         };
         r.zustand = pickList("cboZustandUntergrund", 210, 2000);

@@ -53,6 +53,7 @@ QComboBox* dropDown(QWidget* parent, const QString& name, int left, int top, int
 {
     auto* list = make<QComboBox>(parent, name, left, top, width);
     ui::setSorted(list, sorted);
+    ui::wheelOnlyWithFocus(list);
     return list;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Widgets.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHash>
@@ -14,12 +15,35 @@ namespace ui {
 
 namespace {
 
+// A list holds the focus when it is its window's focus control, whether that
+// window is active or not.
+bool holdsFocus(const QWidget* list)
+{
+    return list->window()->focusWidget() == list;
+}
+
+// Whether the active pop-up is the one of this list (a list's pop-up is a
+// window of its own, with the list as its parent).
+bool ownPopupIsOpen(const QWidget* widget)
+{
+    const QWidget* popup = QApplication::activePopupWidget();
+    return popup && popup->parentWidget() == widget;
+}
+
 class FocusLeaveFilter : public QObject {
 public:
     FocusLeaveFilter(QWidget* watched, std::function<void()> handler)
         : QObject(watched)
         , m_handler(std::move(handler))
     {
+        // A refused value can call the focus back while this list's pop-up is
+        // open; a pick made there then comes without the focus, and without
+        // the leave that would follow it.
+        if (auto* list = qobject_cast<QComboBox*>(watched))
+            connect(list, &QComboBox::activated, this, [this, list] {
+                if (!holdsFocus(list))
+                    m_handler();
+            });
     }
 
 protected:
@@ -28,8 +52,9 @@ protected:
         if (event->type() == QEvent::FocusOut) {
             auto* widget = static_cast<QWidget*>(object);
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            const bool leavesForAnotherControl = reason != Qt::PopupFocusReason
-                && reason != Qt::ActiveWindowFocusReason;
+            // Opening the pop-up also sends the list a focus-out of an ordinary reason.
+            const bool leavesForAnotherControl = reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason
+                && !ownPopupIsOpen(widget);
             if (leavesForAnotherControl && widget->isEnabled() && widget->isVisible())
                 m_handler();
         }
@@ -38,6 +63,21 @@ protected:
 
 private:
     std::function<void()> m_handler;
+};
+
+class WheelOnlyWithFocusFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel || holdsFocus(static_cast<QWidget*>(object)))
+            return false;
+        // Ignored, the notch goes on to the scroll area around the window.
+        event->ignore();
+        return true;
+    }
 };
 
 }  // namespace
@@ -130,6 +170,12 @@ QColor backColor(const QWidget* widget)
 void onFocusLeave(QWidget* widget, std::function<void()> handler)
 {
     widget->installEventFilter(new FocusLeaveFilter(widget, std::move(handler)));
+}
+
+void wheelOnlyWithFocus(QComboBox* list)
+{
+    list->setFocusPolicy(Qt::StrongFocus);
+    list->installEventFilter(new WheelOnlyWithFocusFilter(list));
 }
 
 QString oneLine(const QString& text)

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 
+class QComboBox;
+
 namespace ui {
 
 // Object names: a single control is named by its base name; an element of a
@@ -43,7 +45,13 @@ QColor backColor(const QWidget* widget);
 // Runs handler whenever the keyboard focus leaves widget for another control
 // of the same window: not when its own popup opens, not when another window
 // takes the focus, not when the widget itself is being disabled or hidden.
+// A list also runs it at once when the user picks an entry without holding
+// the focus, as from a pop-up the focus was called away from.
 void onFocusLeave(QWidget* widget, std::function<void()> handler);
+
+// The list takes neither the focus nor a new entry from the mouse wheel
+// unless it holds the focus; the notch scrolls the window instead.
+void wheelOnlyWithFocus(QComboBox* list);
 
 // A multi-line text of the text table on one line, for a screen reader: a
 // word broken with a hyphen is joined again, other line breaks become blanks.

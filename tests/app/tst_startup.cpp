@@ -17,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -179,6 +181,18 @@ private slots:
         QVERIFY(window->rowInUse(1));
         QCOMPARE(int(bytSprachNr), 1);
         QCOMPARE(readSettings(m_folder.path()), QByteArray("<none>"));
+    }
+
+    void wheelOverAListWithoutTheFocusScrollsTheWindow()
+    {
+        auto frame = start(m_folder.path());
+        QScrollBar* bar = driver::find<QScrollArea>(frame.get(), QStringLiteral("mdiClient"))->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        auto* list = driver::find<QComboBox>(frame->main(), QStringLiteral("cboFahrererfahrung"));
+        QVERIFY(!list->hasFocus());
+        driver::wheel(list, true);
+        QCOMPARE(list->currentIndex(), -1);
+        QVERIFY(bar->value() > 0);
     }
 
     void unwritableFolderStillSwitchesLanguages()

@@ -1,3 +1,4 @@
+#include "../support/WidgetDriver.h"
 #include "details/frmDetails.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
@@ -137,6 +138,9 @@ private slots:
         QTest::keyClick(style, 'l');
         QTest::keyClick(style, Qt::Key_Home);
         QCOMPARE(style->currentIndex(), 0);
+        driver::wheel(style, true);  // a list without the focus lets the wheel pass
+        QCOMPARE(style->currentIndex(), 0);
+        QVERIFY(!style->hasFocus());
         useLanguage(2);  // only lists without a selection follow the language
         reopen();
         QCOMPARE(ground->currentText(), QStringLiteral("wellig"));

@@ -7,6 +7,8 @@
 class RowsTest : public QObject {
     Q_OBJECT
 
+    enum ListAction { WheelSent, WheelFromSystem, WheelWithFocus, KeysWithFocus, PopupPick, PopupWhileRefused };
+
 private slots:
     void catalogueModeFillsFamiliesConditionsAndDurations()
     {
@@ -121,6 +123,76 @@ private slots:
         QVERIFY(f.results().join(QString()).isEmpty());
         const bool typeLeft = list.startsWith(QLatin1String("MaschinenTyp"));
         QCOMPARE(f.list("Arbeitszyklus_G", 1)->currentData().toInt(), typeLeft ? 0 : 28);
+    }
+
+    // A list's entry changes only along with the focus, so that leaving it clears what the change made stale.
+    void listChangesOnlyWithTheFocus_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("row");  // 0: a list of the header
+        QTest::addColumn<int>("action");
+        QTest::addColumn<bool>("changes");
+        QTest::newRow("wheel, own duration") << "Einwirkungsdauer_E_1" << 1 << int(WheelSent) << false;
+        QTest::newRow("system wheel, own duration") << "Einwirkungsdauer_E_1" << 1 << int(WheelFromSystem) << false;
+        QTest::newRow("wheel, condition") << "Betriebsbedingung_G_2" << 2 << int(WheelSent) << false;
+        QTest::newRow("wheel, work cycle") << "Arbeitszyklus_G_2" << 2 << int(WheelSent) << false;
+        QTest::newRow("system wheel, experience") << "cboFahrererfahrung" << 0 << int(WheelFromSystem) << false;
+        QTest::newRow("keys, own duration") << "Einwirkungsdauer_E_1" << 1 << int(KeysWithFocus) << true;
+        QTest::newRow("keys, work cycle") << "Arbeitszyklus_G_2" << 2 << int(KeysWithFocus) << true;
+        QTest::newRow("wheel with focus, condition") << "Betriebsbedingung_G_2" << 2 << int(WheelWithFocus) << true;
+        QTest::newRow("pop-up, condition") << "Betriebsbedingung_G_2" << 2 << int(PopupPick) << true;
+        QTest::newRow("pop-up while a value is refused")
+            << "Einwirkungsdauer_G_2" << 2 << int(PopupWhileRefused) << true;
+    }
+    void listChangesOnlyWithTheFocus()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, row);
+        QFETCH(int, action);
+        QFETCH(bool, changes);
+        MainWindowFixture f;
+        ui::MsgBoxRecorder boxes;
+        f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0.5"), QStringLiteral("0.5"), 8);
+        f.catalogueRow(2, 4, 13, 28, 2, 8);
+        if (action == PopupWhileRefused)
+            driver::type(f.field("MesswertX_E", 1), QStringLiteral("abc"));
+        f.calculate();
+        QApplication::processEvents();
+        const QStringList before = f.results();
+        QVERIFY(!before.join(QString()).isEmpty());
+        QComboBox* target = f.get<QComboBox>(list);
+        const int entry = target->currentIndex();
+        switch (action) {
+        case WheelSent:
+        case WheelFromSystem:
+            driver::wheel(target, action == WheelFromSystem);
+            QVERIFY(!target->hasFocus());
+            break;
+        case WheelWithFocus:
+            driver::enter(target);
+            driver::wheel(target);
+            break;
+        case KeysWithFocus:
+            driver::enter(target);
+            QTest::keyClick(target, entry > 0 ? Qt::Key_Up : Qt::Key_Down);
+            break;
+        case PopupPick:
+        case PopupWhileRefused:
+            QCOMPARE(f.field("MesswertX_E", 1)->hasFocus(), action == PopupWhileRefused);
+            driver::pickFromPopup(target, entry > 0 ? 0 : 1);
+            break;
+        }
+        if (action == KeysWithFocus || action == PopupPick)  // still in the list: nothing left yet
+            QCOMPARE(f.status(row), QStringLiteral("\u2611"));
+        if (QWidget* focus = QApplication::focusWidget())
+            driver::leave(focus);
+        QCOMPARE(target->currentIndex() != entry, changes);
+        if (!changes) {
+            QCOMPARE(f.results(), before);
+            return;
+        }
+        QCOMPARE(f.status(row), QString());
+        QCOMPARE(f.results(), QStringList(10, QString()));
     }
 
     void leavingAListWithNothingChosenChangesNothing()

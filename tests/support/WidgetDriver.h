@@ -6,10 +6,12 @@
 #include "ui/Lists.h"
 #include "ui/Widgets.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace driver {
@@ -71,6 +73,37 @@ inline bool chooseIndex(QComboBox* list, int index)
 inline bool choose(QComboBox* list, int code)
 {
     return chooseIndex(list, indexOfCode(list, code));
+}
+
+// One notch of the mouse wheel over the list, towards its other end. A
+// spontaneous notch comes as from the window system, which may move the focus
+// first; otherwise the list alone gets it.
+inline void wheel(QComboBox* list, bool spontaneous = false)
+{
+    const QPointF centre = QRectF(list->rect()).center();
+    const QPoint notch(0, list->currentIndex() > 0 ? 120 : -120);
+    QWheelEvent event(centre, list->mapToGlobal(centre), QPoint(), notch, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    if (spontaneous) {
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::instance()->notify(list, &event);
+    } else {
+        QApplication::sendEvent(list, &event);
+    }
+    QApplication::processEvents();
+}
+
+// Opens the list's pop-up with a click and, once whatever that click set off
+// has run, clicks the entry at this position in the pop-up's window.
+inline void pickFromPopup(QComboBox* list, int index)
+{
+    QTest::mouseClick(list, Qt::LeftButton);
+    QApplication::processEvents();
+    QAbstractItemView* view = list->view();
+    const int middle = view->visualRect(view->model()->index(index, 0)).center().y();
+    const QPoint entry = view->viewport()->mapTo(view->window(), QPoint(view->viewport()->width() / 2, middle));
+    QTest::mouseClick(view->window()->windowHandle(), Qt::LeftButton, {}, entry);
+    QApplication::processEvents();
 }
 
 // Types into a text field as a user does, then leaves it.
