@@ -26,7 +26,7 @@ QString printReport(ui::Printers& printers, const QString& path)
     try {
         frmDruckAnsicht page([] { return sample::filledReport(); });
         page.Form_Load();
-        if (printers.printPage(page) != ui::PrintOutcome::Printed)
+        if (printers.printPage(page, {page.documentTitle(), {}}) != ui::PrintOutcome::Printed)
             return QStringLiteral("the save dialog was cancelled");
     } catch (const ui::RuntimeError& error) {
         return error.description();

@@ -12,8 +12,15 @@ ReportLogo::ReportLogo(QWidget* parent)
 void ReportLogo::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    paint(painter, rect());
+}
+
+void ReportLogo::paint(QPainter& painter, const QRectF& area)
+{
+    painter.save();
+    painter.translate(area.topLeft());
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal h = height();
+    const qreal h = area.height();
     const QRectF badge(1, 1, h * 1.6, h - 2);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 84, 119));
@@ -40,6 +47,7 @@ void ReportLogo::paintEvent(QPaintEvent*)
     name.setBold(true);
     painter.setFont(name);
     painter.setPen(QColor(0, 84, 119));
-    const QRectF text(badge.right() + h * 0.25, 0, width() - badge.right() - h * 0.25, h);
+    const QRectF text(badge.right() + h * 0.25, 0, area.width() - badge.right() - h * 0.25, h);
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Zelvaro"));
+    painter.restore();
 }

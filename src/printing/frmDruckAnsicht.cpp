@@ -36,7 +36,7 @@ void fitBefore(QRadioButton* option, const QWidget* firstField)
     const int room = firstField->x() - option->x();
     QFont font = option->parentWidget()->font();
     option->setFont(font);
-    while (option->sizeHint().width() > room && font.pointSizeF() > kSmallestCaption) {
+    while (report_drawing::optionWidth(*option) > room && font.pointSizeF() > kSmallestCaption) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         option->setFont(font);
     }
@@ -110,6 +110,13 @@ void frmDruckAnsicht::subInitForm(quint8 language)
         lblFahrstil->setText(t(Fahrstil));
         lblAnmerkungen->setText(t(Anmerkungen));
     });
+}
+
+QString frmDruckAnsicht::documentTitle() const
+{
+    QStringList parts{lblTitel->text(), txtFirma->text(), txtDatum->text()};
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral(" - "));
 }
 
 void frmDruckAnsicht::fillRow(int number, const ReportRow& source)

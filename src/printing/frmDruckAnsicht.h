@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/ReportData.h"
+#include "printing/ReportDrawing.h"
 
 #include <QWidget>
 #include <array>
@@ -12,7 +13,8 @@ class QRadioButton;
 
 // The printed report: one landscape page laid out as a window, filled with
 // copies of the texts the main and details windows show. Never shown on
-// screen: the print dialog loads it, prints it and deletes it.
+// screen: the print dialog loads it, prints it and deletes it. The controls
+// hold the page's texts and places; the page draws them itself.
 class frmDruckAnsicht : public QWidget {
     Q_OBJECT
 
@@ -33,6 +35,9 @@ public:
     void Form_Load();
     void subInitForm(quint8 language);
     void subFuellDruckAnsicht();
+
+    // What a PDF of the page is called: the title, the company and the date as printed.
+    QString documentTitle() const;
 
     struct Row {
         QGroupBox* fraEingabe = nullptr;
@@ -68,6 +73,7 @@ private:
 
     Source m_source;
     std::array<Row, kRows> m_rows;
+    report_drawing::Grounds m_grounds;
 
     QLabel* txtDatum = nullptr;
     QLabel* txtFirma = nullptr;

@@ -1,6 +1,7 @@
 // The report page's controls at their designed positions.
 #include "printing/frmDruckAnsicht.h"
 
+#include "printing/ReportDrawing.h"
 #include "printing/ReportLogo.h"
 #include "ui/Widgets.h"
 
@@ -27,15 +28,6 @@ QColor ruleGrey()
 QColor rowGrey()
 {
     return QColor(225, 225, 225);
-}
-
-void fillBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 QRect twipsRect(int left, int top, int width, int height)
@@ -82,7 +74,7 @@ QLabel* frmDruckAnsicht::field(const QString& name, int left, int top, int width
     widget->setFrameShape(QFrame::Box);
     widget->setLineWidth(1);
     widget->setIndent(2);
-    fillBackground(widget, Qt::white);
+    m_grounds.insert(widget, Qt::white);
     return widget;
 }
 
@@ -99,7 +91,7 @@ void frmDruckAnsicht::buildHeader()
     bold.setPointSize(10);
     lblTitel->setFont(bold);
     lblTitel->setAlignment(Qt::AlignCenter);
-    fillBackground(lblTitel, ui::lightGrey());
+    m_grounds.insert(lblTitel, ui::lightGrey());
 
     lblFirma = label(QStringLiteral("lblFirma"), 525, 1995, 855, 225);
     txtFirma = field(QStringLiteral("txtFirma"), 1470, 1890, 2955, 315);
@@ -148,7 +140,7 @@ void frmDruckAnsicht::buildRow(int number)
     r.fraEingabe = new QGroupBox(this);
     r.fraEingabe->setObjectName(name("fraEingabe"));
     ui::placeTwips(r.fraEingabe, 525, kRowTop + kRowPitch * (number - 1), 14805, 960);
-    fillBackground(r.fraEingabe, rowGrey());
+    m_grounds.insert(r.fraEingabe, rowGrey());
     QWidget* frame = r.fraEingabe;
 
     r.optEingabe = new QRadioButton(frame);
@@ -188,7 +180,7 @@ void frmDruckAnsicht::buildRow(int number)
 void frmDruckAnsicht::buildResults()
 {
     auto yellow = [this](QLabel* widget) {
-        fillBackground(widget, resultYellow());
+        m_grounds.insert(widget, resultYellow());
         return widget;
     };
     auto symbol = [&](const QString& name, const QString& html, int left, int top, int width) {
@@ -268,6 +260,8 @@ void frmDruckAnsicht::paintEvent(QPaintEvent*)
     painter.setBrush(resultYellow());
     painter.drawRect(results);
     painter.drawLine(ui::twips(7875), results.top(), ui::twips(7875), results.bottom());
+
+    report_drawing::drawControls(painter, *this, m_grounds);
 }
 
 frmDruckAnsicht::frmDruckAnsicht(Source source)
@@ -276,13 +270,6 @@ frmDruckAnsicht::frmDruckAnsicht(Source source)
     setObjectName(QStringLiteral("frmDruckAnsicht"));
     setAttribute(Qt::WA_DontShowOnScreen);
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    // Printed on white paper whatever the desktop's colours.
-    QPalette paper = palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        paper.setColor(role, Qt::black);
-    paper.setColor(QPalette::Window, Qt::white);
-    paper.setColor(QPalette::Base, Qt::white);
-    setPalette(paper);
     resize(ui::twips(kPageWidth), ui::twips(kPageHeight));
     buildHeader();
     buildHeadings();

@@ -162,7 +162,12 @@ bool frmDrucken::printReport()
     printers.setOrientation(ui::kLandscape);
     auto page = std::make_unique<frmDruckAnsicht>(m_report);
     page->Form_Load();
-    return printers.printPage(*page) == ui::PrintOutcome::Printed;
+    return printers.printPage(*page, job(page->documentTitle())) == ui::PrintOutcome::Printed;
+}
+
+ui::PrintJob frmDrucken::job(const QString& title)
+{
+    return {title, modTexte::text(modTexte::Drucken)};
 }
 
 bool frmDrucken::printInstructions()
@@ -171,14 +176,15 @@ bool frmDrucken::printInstructions()
     printers.setOrientation(ui::kPortrait);
     if (!m_instructions)
         return true;
+    const ui::PrintJob instructions = job(m_instructions->window()->windowTitle().trimmed());
     const QTextCursor cursor = m_instructions->textCursor();
     if (!cursor.hasSelection())
-        return printers.printDocument(*m_instructions->document()) == ui::PrintOutcome::Printed;
+        return printers.printDocument(*m_instructions->document(), instructions) == ui::PrintOutcome::Printed;
     QTextDocument part;
     part.setDefaultFont(m_instructions->document()->defaultFont());
     part.setDefaultTextOption(m_instructions->document()->defaultTextOption());  // the tab stops
     QTextCursor(&part).insertFragment(cursor.selection());
-    return printers.printDocument(part) == ui::PrintOutcome::Printed;
+    return printers.printDocument(part, instructions) == ui::PrintOutcome::Printed;
 }
 
 void frmDrucken::btnSchliessen_Click()

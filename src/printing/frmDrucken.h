@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printing/frmDruckAnsicht.h"
+#include "ui/Printers.h"
 
 #include <QDialog>
 
@@ -57,6 +58,8 @@ private:
     static void open(QWidget* opener, frmDruckAnsicht::Source report, const QTextEdit* instructions);
     bool printReport();
     bool printInstructions();
+    // The PDF's title, and the file writer's save dialog captioned as this dialog's print button.
+    static ui::PrintJob job(const QString& title);
 
     frmDruckAnsicht::Source m_report;
     const QTextEdit* m_instructions = nullptr;

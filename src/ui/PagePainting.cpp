@@ -21,10 +21,12 @@ namespace ui {
 bool paintWidgetPage(QPrinter& printer, QWidget& page)
 {
     // Rendering straight onto the printer's painter would rasterise the widget.
+    // Only the page's own painting: styled children would bring the desktop's
+    // look, and its pixmaps, onto paper.
     QPicture picture;
     {
         QPainter recorder(&picture);
-        page.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        page.render(&recorder, QPoint(), QRegion(), {});
     }
 
     QPainter painter;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -93,8 +94,6 @@ public:
         if (position < 0 || position >= m_names.size())
             raise(ErrSubscript);
         m_current = m_names.at(position);
-        // A queue may itself be called "PDF"; the writer is the last entry.
-        m_currentIsWriter = position == m_names.size() - 1;
     }
 
     void setOrientation(int value) override
@@ -106,14 +105,14 @@ public:
 
     int orientation() const override { return m_orientation; }
 
-    PrintOutcome printPage(QWidget& page) override
+    PrintOutcome printPage(QWidget& page, const PrintJob& job) override
     {
-        return print([&](QPrinter& printer) { return paintWidgetPage(printer, page); });
+        return print(job, [&](QPrinter& printer) { return paintWidgetPage(printer, page); });
     }
 
-    PrintOutcome printDocument(const QTextDocument& document) override
+    PrintOutcome printDocument(const QTextDocument& document, const PrintJob& job) override
     {
-        return print([&](QPrinter& printer) {
+        return print(job, [&](QPrinter& printer) {
             paintDocument(printer, document);
             return true;
         });
@@ -121,35 +120,35 @@ public:
 
 private:
     template <class Paint>
-    PrintOutcome print(Paint&& paint)
+    PrintOutcome print(const PrintJob& job, Paint&& paint)
     {
         if (m_current.isEmpty())
             printerError(QStringLiteral("-"), QStringLiteral("no printer chosen"));
-        if (m_currentIsWriter)
-            return printToFile(paint);
+        if (m_current == pdfWriterName())
+            return printToFile(job, paint);
         checkQueue(m_current);
         QTemporaryDir folder;
         if (!folder.isValid())
             fileError(folder.path());
         const QString file = folder.filePath(QStringLiteral("job.pdf"));
         const QPrinterInfo info = QPrinterInfo::printerInfo(m_current);
-        writePdf(file, info.isNull() ? QPageSize(QPageSize::A4) : info.defaultPageSize(), paint);
+        writePdf(file, info.isNull() ? QPageSize(QPageSize::A4) : info.defaultPageSize(), job, paint);
         submit(m_current, file);
         return PrintOutcome::Printed;
     }
 
     template <class Paint>
-    PrintOutcome printToFile(Paint&& paint)
+    PrintOutcome printToFile(const PrintJob& job, Paint&& paint)
     {
-        const QString path = saveFileName(pdfWriterName(), suggestedPdfPath(), QStringLiteral("PDF (*.pdf)"));
+        const QString path = saveFileName(job.saveDialogTitle, suggestedPdfPath(), QStringLiteral("PDF (*.pdf)"));
         if (path.isEmpty())
             return PrintOutcome::Cancelled;
-        writePdf(path, QPageSize(QPageSize::A4), paint);
+        writePdf(path, writerPageSize(QLocale::system()), job, paint);
         return PrintOutcome::Printed;
     }
 
     template <class Paint>
-    void writePdf(const QString& path, const QPageSize& size, Paint&& paint)
+    void writePdf(const QString& path, const QPageSize& size, const PrintJob& job, Paint&& paint)
     {
         {
             // Fail with the path in the message before Qt fails silently.
@@ -160,7 +159,10 @@ private:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        printer.setDocName(QString::fromLatin1(kJobTitle));
+        // Safety records are kept for years: archival PDF, readable without the program.
+        printer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+        printer.setDocName(job.title);
+        printer.setCreator(QStringLiteral("Zelvaro " ZELVARO_VERSION));
         printer.setPageLayout(
             QPageLayout(size, pageOrientation(m_orientation), QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         if (!paint(printer) || QFileInfo(path).size() == 0)
@@ -169,7 +171,6 @@ private:
 
     QStringList m_names;
     QString m_current;
-    bool m_currentIsWriter = false;
     int m_orientation = kPortrait;
 };
 
@@ -183,7 +184,12 @@ Printers*& installed()
 
 QString pdfWriterName()
 {
-    return QStringLiteral("PDF");
+    return QStringLiteral("PDF \u2026");
+}
+
+QPageSize writerPageSize(const QLocale& region)
+{
+    return QPageSize(region.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
 }
 
 QString suggestedPdfPath()

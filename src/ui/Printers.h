@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
+class QLocale;
 class QTextDocument;
 class QWidget;
 
@@ -18,13 +20,23 @@ constexpr int kLandscape = 2;
 constexpr int ErrPrinter = 482;
 constexpr int ErrPathAccess = 75;
 
-// The name of the PDF file writer that ends every collection.
+// The name of the PDF file writer that ends every collection; it has a blank,
+// which no CUPS queue name can have, so a queue called "PDF" stays apart.
 QString pdfWriterName();
+// The PDF file writer's paper: US Letter where the region measures in US units, else A4.
+QPageSize writerPageSize(const QLocale& region);
 // What the PDF writer's save dialog suggests: "Zelvaro <date>.pdf" in the user's documents
 // folder, or in the home folder where there is no documents folder.
 QString suggestedPdfPath();
 
 enum class PrintOutcome { Printed, Cancelled };
+
+// What one print is called: the title of the PDF that carries it, and the
+// caption of the save dialog if the PDF file writer asks for a file.
+struct PrintJob {
+    QString title;
+    QString saveDialogTitle;
+};
 
 // The desktop's printers: the collection, the current printer and printing.
 // Failures raise RuntimeError (ErrPrinter, ErrPathAccess, ErrSubscript);
@@ -44,15 +56,16 @@ public:
     virtual void setOrientation(int orientation) = 0;
     virtual int orientation() const = 0;
 
-    // The page widget scaled to fit the printable area, centred, on one page,
-    // as vectors and text.
-    virtual PrintOutcome printPage(QWidget& page) = 0;
+    // The page widget's own painting scaled to fit the printable area,
+    // centred, on one page, as vectors and text.
+    virtual PrintOutcome printPage(QWidget& page, const PrintJob& job) = 0;
     // The document flowed onto as many pages as it needs.
-    virtual PrintOutcome printDocument(const QTextDocument& document) = 0;
+    virtual PrintOutcome printDocument(const QTextDocument& document, const PrintJob& job) = 0;
 };
 
 // The CUPS destinations in QPrinterInfo order, then the PDF file writer.
-// The current printer starts as the system default destination.
+// The current printer starts as the system default destination. Every PDF it
+// makes, for a queue or a file, is PDF/A-1b, titled and signed by the program.
 std::unique_ptr<Printers> makeCupsPrinters();
 
 // The collection the program prints with (the CUPS one unless replaced).

@@ -22,7 +22,17 @@ SaveDialogHandler& handler()
 
 QString saveFileName(const QString& title, const QString& suggestedPath, const QString& filter)
 {
-    return handler()(SaveDialogCall{title, suggestedPath, filter});
+    // The user chooses with the normal pointer; a busy pointer that was on
+    // comes back for the work that follows.
+    QList<QCursor> suspended;
+    while (const QCursor* busy = QApplication::overrideCursor()) {
+        suspended.prepend(*busy);
+        QApplication::restoreOverrideCursor();
+    }
+    const QString path = handler()(SaveDialogCall{title, suggestedPath, filter});
+    for (const QCursor& busy : suspended)
+        QApplication::setOverrideCursor(busy);
+    return path;
 }
 
 SaveDialogHandler setSaveDialogHandler(SaveDialogHandler replacement)
@@ -34,6 +44,8 @@ SaveDialogRecorder::SaveDialogRecorder()
 {
     m_previous = setSaveDialogHandler([this](const SaveDialogCall& call) {
         calls.append(call);
+        if (onCall)
+            onCall(call);
         return answer;
     });
 }

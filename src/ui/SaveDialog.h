@@ -12,8 +12,8 @@ struct SaveDialogCall {
     QString filter;
 };
 
-// The standard save-file dialog. Returns the chosen path, or empty when the
-// user cancelled.
+// The standard save-file dialog, with the normal pointer while it is open.
+// Returns the chosen path, or empty when the user cancelled.
 QString saveFileName(const QString& title, const QString& suggestedPath, const QString& filter);
 
 using SaveDialogHandler = std::function<QString(const SaveDialogCall&)>;
@@ -21,7 +21,8 @@ using SaveDialogHandler = std::function<QString(const SaveDialogCall&)>;
 SaveDialogHandler setSaveDialogHandler(SaveDialogHandler handler);
 
 // Answers save dialogs instead of showing them, for as long as it lives:
-// each call is recorded and answered with `answer` (empty = cancel).
+// each call is recorded and answered with `answer` (empty = cancel). onCall,
+// when set, runs while the "dialog" is up.
 class SaveDialogRecorder {
 public:
     SaveDialogRecorder();
@@ -31,6 +32,7 @@ public:
 
     QList<SaveDialogCall> calls;
     QString answer;
+    std::function<void(const SaveDialogCall&)> onCall;
 
 private:
     SaveDialogHandler m_previous;

@@ -212,6 +212,7 @@ private slots:
         QVERIFY2(info.contains(QStringLiteral("595 x 842")), qPrintable(info));
         const int count = pages(info);
         QVERIFY2(count >= 3, qPrintable(info));
+        QCOMPARE(archivalFaults(output, window->windowTitle().trimmed()), QString());
 
         // Every word of the view reaches the paper, in the view's order (in
         // pdftotext's reading order, where a word broken at a line end is one).
@@ -258,6 +259,18 @@ private slots:
         // The title starts the first page, the last word ends the last one.
         QVERIFY(words(pageText(output, 1)).startsWith(words(view->document()->begin().text())));
         QVERIFY(words(pageText(output, count)).endsWith(shown.last()));
+    }
+
+    // A PostScript printer gets the instructions drawn with fonts, page by page.
+    void onAPostScriptQueue()
+    {
+        frmAnleitung* window = openInstructions(QStringLiteral("English"));
+        QVERIFY(window);
+        QFile::remove(queueOutput(kPostScriptQueue));
+        QVERIFY(printOn(window->btnDrucken, kPostScriptQueue));
+        const QString output = waitForOutput(kPostScriptQueue);
+        QVERIFY(!output.isEmpty());
+        QCOMPARE(postScriptFaults(output, 0), QString());
     }
 
     // A selected paragraph prints alone, on one page, wherever it stands in the document.

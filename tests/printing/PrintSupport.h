@@ -26,9 +26,13 @@ inline QString cupsScript()
 {
     return qEnvironmentVariable("ZELVARO_CUPS_SCRIPT");
 }
+// The generic PostScript queue, where CUPS's filters turn each job into PostScript.
+const QString kPostScriptQueue = QStringLiteral("Laser");
+
 inline QString queueOutput(const QString& queue)
 {
-    return cupsDir() + QStringLiteral("/out/%1.pdf").arg(queue);
+    const QString kind = queue == kPostScriptQueue ? QStringLiteral("ps") : QStringLiteral("pdf");
+    return cupsDir() + QStringLiteral("/out/%1.%2").arg(queue, kind);
 }
 
 // Runs a command line tool to its end; returns its standard output.
@@ -71,6 +75,68 @@ inline QString pdfText(const QString& path)
 inline QString pdfInfo(const QString& path)
 {
     return run(QStringLiteral("pdfinfo"), {path});
+}
+
+// What keeps the PDF from reaching every kind of queue as vectors, or from
+// being an archival PDF/A-1b with the title and the program as its creator;
+// empty when nothing does. An empty title is not checked.
+inline QString archivalFaults(const QString& path, const QString& title)
+{
+    QStringList faults;
+    const QStringList images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                   .mid(2);
+    if (!images.isEmpty())
+        faults << QStringLiteral("%1 images").arg(images.size());
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QString raw = QString::fromLatin1(bytes);
+    // "/SMask /None" says there is none, as PDF/A wants it said.
+    static const QRegularExpression softMask(QStringLiteral("/SMask(?!\\s*/None)"));
+    if (raw.contains(softMask))
+        faults << QStringLiteral("soft mask");
+    static const QRegularExpression alpha(QStringLiteral("/(CA|ca)\\s+([0-9.]+)"));
+    for (const QRegularExpressionMatch& found : alpha.globalMatch(raw))
+        if (found.captured(2).toDouble() < 1)
+            faults << QStringLiteral("alpha %1").arg(found.captured(2));
+    const QString info = pdfInfo(path);
+    if (!info.contains(QRegularExpression(QStringLiteral("Metadata Stream:\\s+yes"))))
+        faults << QStringLiteral("no metadata stream");
+    if (!info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Zelvaro \\d+\\.\\d+"))))
+        faults << QStringLiteral("not made by Zelvaro");
+    const QString xmp = run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), path});
+    QStringList needed{QStringLiteral("pdfaid:part=\"1\""), QStringLiteral("pdfaid:conformance=\"B\"")};
+    if (!title.isEmpty())
+        needed << QStringLiteral("<rdf:li xml:lang=\"x-default\">%1</rdf:li>").arg(title.toHtmlEscaped());
+    for (const QString& part : needed)
+        if (!xmp.contains(part))
+            faults << QStringLiteral("XMP without %1").arg(part);
+    return faults.join(QStringLiteral("; "));
+}
+
+// What keeps a PostScript queue's output from being drawn with fonts and lines
+// (made a PDF by ps2pdf), on the expected number of pages when one is given;
+// empty when nothing does.
+inline QString postScriptFaults(const QString& postScript, int pages)
+{
+    const QString pdf = postScript + QStringLiteral(".pdf");
+    int code = -1;
+    run(QStringLiteral("ps2pdf"), {postScript, pdf}, &code);
+    if (code != 0)
+        return QStringLiteral("ps2pdf failed");
+    QStringList faults;
+    if (pages > 0 && !pdfInfo(pdf).contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))))
+        faults << QStringLiteral("not %1 pages").arg(pages);
+    const QStringList fonts
+        = run(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    if (fonts.isEmpty())
+        faults << QStringLiteral("no fonts");
+    const QStringList images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                   .mid(2);
+    if (!images.isEmpty())
+        faults << QStringLiteral("%1 images, the first: %2").arg(images.size()).arg(images.first().simplified());
+    return faults.join(QStringLiteral("; "));
 }
 
 // A word of a PDF page: its left edge and the bottom of its box, in points from the top left.
@@ -117,8 +183,8 @@ public:
     }
     void setOrientation(int value) override { orientationSet = value; }
     int orientation() const override { return orientationSet; }
-    ui::PrintOutcome printPage(QWidget&) override { return record(); }
-    ui::PrintOutcome printDocument(const QTextDocument&) override { return record(); }
+    ui::PrintOutcome printPage(QWidget&, const ui::PrintJob&) override { return record(); }
+    ui::PrintOutcome printDocument(const QTextDocument&, const ui::PrintJob&) override { return record(); }
 
 private:
     ui::PrintOutcome record()

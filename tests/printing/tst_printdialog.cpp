@@ -73,8 +73,36 @@ private slots:
             QCOMPARE(strDruckDokument, kReport);
             dialog->btnSchliessen->click();
         }));
-        QCOMPARE(shown, QStringList({"Baustelle", "Buero", "Werkstatt", "PDF"}));
+        QCOMPARE(shown, QStringList({"Baustelle", "Buero", "Laser", "PDF", "Werkstatt", ui::pdfWriterName()}));
         QCOMPARE(selected, 1);
+    }
+
+    // A queue called "PDF", as the virtual PDF printer of many desktops, is a
+    // queue like any other beside the file writer: preselected when it is the
+    // default, and Enter prints on it without asking for a file.
+    void aQueueCalledPdf()
+    {
+        if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+            QSKIP("run without a scheduler");
+        cups("lpadmin", {"-d", "PDF"});
+        auto collection = ui::makeCupsPrinters();
+        cups("lpadmin", {"-d", "Buero"});
+        ui::PrintersOverride use(*collection);
+        ui::SaveDialogRecorder saveBox;
+        QFile::remove(queueOutput("PDF"));
+        QString preselected;
+        bool closed = false;
+        QVERIFY(withDialog(openReport, [&](frmDrucken* dialog) {
+            preselected = dialog->lstDrucker->currentItem()->text();
+            QTest::keyClick(dialog->lstDrucker, Qt::Key_Return);
+            closed = !dialog->isVisible();
+        }));
+        QCOMPARE(preselected, QStringLiteral("PDF"));
+        QVERIFY(closed);
+        QVERIFY(saveBox.calls.isEmpty());
+        const QString output = waitForOutput("PDF");
+        QVERIFY(!output.isEmpty());
+        QVERIFY(pdfText(output).contains("Tandemwalze 10 t"));
     }
 
     // Printing makes the queue current: the next opening preselects it.
@@ -264,15 +292,20 @@ private slots:
         QTemporaryDir folder;
         ui::SaveDialogRecorder dialogBox;
         dialogBox.answer = answer.isEmpty() || answer.startsWith('/') ? answer : folder.filePath(answer);
+        bool busyWhileChoosing = true;
+        dialogBox.onCall = [&](const ui::SaveDialogCall&) { busyWhileChoosing = QApplication::overrideCursor(); };
         ui::MsgBoxRecorder boxes;
         bool stillOpen = false;
         withDialog(openReport, [&](frmDrucken* dialog) {
             dialog->lstDrucker->setCurrentRow(dialog->lstDrucker->count() - 1);
-            QCOMPARE(dialog->lstDrucker->currentItem()->text(), QStringLiteral("PDF"));
+            QCOMPARE(dialog->lstDrucker->currentItem()->text(), ui::pdfWriterName());
             dialog->btnDrucken->click();
             stillOpen = dialog->isVisible();
         });
         QCOMPARE(dialogBox.calls.size(), 1);
+        QCOMPARE(dialogBox.calls[0].title, QStringLiteral("Drucken"));
+        QVERIFY(!busyWhileChoosing);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(dialogBox.calls[0].suggestedPath.endsWith(
             QStringLiteral("Zelvaro %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate))));
         QCOMPARE(stillOpen, !printed);
@@ -284,6 +317,7 @@ private slots:
             QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
             QVERIFY(info.contains("842 x 595"));
             QVERIFY(pdfText(dialogBox.answer).contains("Tandemwalze 10 t"));
+            QCOMPARE(archivalFaults(dialogBox.answer, {}), QString());
         }
     }
 
@@ -291,7 +325,7 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
             QSKIP("needs a run without a scheduler");
-        QCOMPARE(ui::printers().deviceNames(), QStringList({"PDF"}));
+        QCOMPARE(ui::printers().deviceNames(), QStringList({ui::pdfWriterName()}));
         QCOMPARE(ui::makeCupsPrinters()->currentDeviceName(), QString());
     }
 

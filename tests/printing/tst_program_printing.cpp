@@ -228,6 +228,13 @@ class ProgramPrintingTest : public QObject {
         return shown && closed;
     }
 
+    // The PDF's title: the report's title, the company and the date as printed.
+    QString printedTitle() const
+    {
+        return QStringLiteral("%1 - %2 - %3 - %4")
+            .arg(modTexte::text(46), modTexte::text(16), main()->txtFirma()->text(), main()->txtDatum()->text());
+    }
+
     static void checkOnePage(const QString& path)
     {
         const QString info = pdfInfo(path);
@@ -379,6 +386,7 @@ private slots:
         QVERIFY(!output.isEmpty());
         QVERIFY(boxes.calls.isEmpty());
         checkOnePage(output);
+        QCOMPARE(archivalFaults(output, printedTitle()), QString());
         const QStringList page = lines(pdfText(output));
         checkCaptions(page);
         checkFilledDay(page);
@@ -430,14 +438,15 @@ private slots:
         });
         QVERIFY(shown);
         if (withoutScheduler())
-            QCOMPARE(listed, QStringList{QStringLiteral("PDF")});
+            QCOMPARE(listed, QStringList{ui::pdfWriterName()});
         else
-            QCOMPARE(listed, QStringList({"Baustelle", "Buero", "Werkstatt", "PDF"}));
+            QCOMPARE(listed, QStringList({"Baustelle", "Buero", "Laser", "PDF", "Werkstatt", ui::pdfWriterName()}));
 
-        QVERIFY(printOn(QStringLiteral("PDF")));
+        QVERIFY(printOn(ui::pdfWriterName()));
         QCOMPARE(saveBox.calls.size(), 1);
         QVERIFY(QFile::exists(saveBox.answer));
         checkOnePage(saveBox.answer);
+        QCOMPARE(archivalFaults(saveBox.answer, printedTitle()), QString());
         const QStringList page = lines(pdfText(saveBox.answer));
         checkCaptions(page);
         checkFilledDay(page);
@@ -452,7 +461,7 @@ private slots:
         QTest::newRow("stopped queue") << "stop" << "Baustelle" << "482 => ";
         QTest::newRow("rejecting queue") << "reject" << "Baustelle" << "482 => ";
         QTest::newRow("scheduler gone") << "gone" << "Baustelle" << "482 => ";
-        QTest::newRow("unwritable PDF path") << "path" << "PDF" << "75 => ";
+        QTest::newRow("unwritable PDF path") << "path" << ui::pdfWriterName() << "75 => ";
     }
     // clang-format on
 
@@ -464,7 +473,7 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, printer);
         QFETCH(QString, message);
-        if (withoutScheduler() && printer != QLatin1String("PDF"))
+        if (withoutScheduler() && printer != ui::pdfWriterName())
             QSKIP("run without a scheduler");
         enterDay();
         calculate();
@@ -497,7 +506,7 @@ private slots:
             QTest::mouseClick(dialog->btnDrucken, Qt::LeftButton);
             openAfterFault = dialog->isVisible();
             pending = strDruckDokument;
-            nothingWritten = !QFile::exists(printer == QLatin1String("PDF") ? unwritable : queueOutput(printer));
+            nothingWritten = !QFile::exists(printer == ui::pdfWriterName() ? unwritable : queueOutput(printer));
 
             if (fault == QLatin1String("stop"))
                 cups(QStringLiteral("cupsenable"), {printer});
@@ -521,13 +530,13 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("Error in Routine <btnDrucken_Click>"));
         QCOMPARE(box.icon, ui::MsgIcon::Critical);
         QVERIFY2(box.text.startsWith(message), qPrintable(box.text));
-        QVERIFY2(box.text.contains(printer == QLatin1String("PDF") ? unwritable : printer), qPrintable(box.text));
+        QVERIFY2(box.text.contains(printer == ui::pdfWriterName() ? unwritable : printer), qPrintable(box.text));
         QVERIFY(!busyDuringMessage);
         QVERIFY(openDuringMessage);
         QCOMPARE(shownData(), before);
 
         QVERIFY(printedAfterwards);
-        const QString output = printer == QLatin1String("PDF") ? saveBox.answer : waitForOutput(printer);
+        const QString output = printer == ui::pdfWriterName() ? saveBox.answer : waitForOutput(printer);
         QVERIFY(!output.isEmpty());
         checkOnePage(output);
         QVERIFY(pdfText(output).contains(QStringLiteral("Tiefbau Gruber GmbH")));

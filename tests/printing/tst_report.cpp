@@ -3,6 +3,7 @@
 #include "../support/SampleReport.h"
 #include "PrintSupport.h"
 #include "printing/frmDruckAnsicht.h"
+#include "printing/ReportDrawing.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
 #include "ui/Regional.h"
@@ -15,6 +16,7 @@
 #include <QRegularExpression>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 using namespace printing_test;
 
@@ -40,7 +42,8 @@ class ReportTest : public QObject {
         printers->setOrientation(ui::kLandscape);
         frmDruckAnsicht page([&] { return data; });
         page.Form_Load();
-        return printers->printPage(page) == ui::PrintOutcome::Printed && QFile(path).size() > 0;
+        return printers->printPage(page, {page.documentTitle(), {}}) == ui::PrintOutcome::Printed
+            && QFile(path).size() > 0;
     }
 
     static void everyLanguage()
@@ -179,7 +182,7 @@ private slots:
         for (int row : {1, 3}) {
             const auto* option = page.findChild<QRadioButton*>(QStringLiteral("optEingabe_%1").arg(row));
             const auto* firstField = page.findChild<QLabel*>(QStringLiteral("MaschinenFamilie_%1").arg(row));
-            if (option->sizeHint().width() > firstField->x() - option->x())
+            if (report_drawing::optionWidth(*option) > firstField->x() - option->x())
                 cut << QStringLiteral("%1 \"%2\"").arg(option->objectName(), option->text());
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
@@ -224,7 +227,7 @@ private slots:
         printers->setOrientation(ui::kLandscape);
         frmDruckAnsicht page([&] { return data; });
         page.Form_Load();
-        QCOMPARE(printers->printPage(page), ui::PrintOutcome::Printed);
+        QCOMPARE(printers->printPage(page, {page.documentTitle(), {}}), ui::PrintOutcome::Printed);
 
         const QString output = waitForOutput("Werkstatt");
         QVERIFY(!output.isEmpty());
@@ -232,6 +235,9 @@ private slots:
         QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
         QVERIFY2(info.contains("842 x 595"), qPrintable(info));
         QVERIFY(QFile(output).size() < 200 * 1024);
+        const QString title = QStringLiteral("%1 - %2 - Tiefbau Gruber GmbH - 09.12.2026")
+                                  .arg(modTexte::Texte(language, 46), modTexte::Texte(language, 16));
+        QCOMPARE(archivalFaults(output, title), QString());
         const QString shown = pdfText(output);
         for (const QString& expected :
              {modTexte::Texte(language, 46), QString("Tiefbau Gruber GmbH"), QString("Anna Berger"),
@@ -239,6 +245,75 @@ private slots:
               QString("Tandemwalze 10 t"), QString("Baugrube Nord"), QString(" 509 "), a8})
             QVERIFY2(shown.contains(expected), qPrintable(expected));
         QVERIFY(!shown.contains("NICHT GEZAEHLT"));
+    }
+
+    // A PostScript printer gets the page drawn with fonts and lines, not as a
+    // picture of the page; so does a plain page of text.
+    void onAPostScriptQueue_data()
+    {
+        QTest::addColumn<bool>("report");
+        QTest::newRow("report") << true;
+        QTest::newRow("plain text") << false;
+    }
+
+    void onAPostScriptQueue()
+    {
+        QFETCH(bool, report);
+        QFile::remove(queueOutput(kPostScriptQueue));
+        auto printers = ui::makeCupsPrinters();
+        printers->setCurrent(int(printers->deviceNames().indexOf(kPostScriptQueue)));
+        printers->setOrientation(report ? ui::kLandscape : ui::kPortrait);
+        frmDruckAnsicht page([] { return sample::filledReport(); });
+        page.Form_Load();
+        QTextDocument plain(QStringLiteral("Baugrube Nord, Tiefbau Gruber GmbH"));
+        const ui::PrintOutcome outcome = report ? printers->printPage(page, {page.documentTitle(), {}})
+                                                : printers->printDocument(plain, {});
+        QCOMPARE(outcome, ui::PrintOutcome::Printed);
+        const QString output = waitForOutput(kPostScriptQueue);
+        QVERIFY(!output.isEmpty());
+        QCOMPARE(postScriptFaults(output, 1), QString());
+    }
+
+    // Paper does not follow the desktop: under another widget style and under
+    // a dark palette the printed page gives the same picture, pixel for pixel.
+    void sameOnEveryDesktop_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("Windows style") << "Windows" << false;
+        QTest::newRow("dark palette") << "Fusion" << true;
+    }
+
+    void sameOnEveryDesktop()
+    {
+        QFETCH(QString, style);
+        QFETCH(bool, dark);
+        QTemporaryDir folder;
+        const auto picture = [&](const QString& name) {
+            const QString pdf = folder.filePath(name + ".pdf");
+            if (!printedToFile(sample::filledReport(), pdf))
+                return QImage();
+            run("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, folder.filePath(name)});
+            return QImage(folder.filePath(name + ".png")).convertToFormat(QImage::Format_RGB32);
+        };
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        const QPalette light = QApplication::palette();
+        const QImage usual = picture("usual");
+        QVERIFY(QApplication::setStyle(style));
+        if (dark) {
+            QPalette night = light;
+            for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+                night.setColor(role, QColor(30, 30, 30));
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                night.setColor(role, QColor(230, 230, 230));
+            QApplication::setPalette(night);
+        }
+        const QImage other = picture("other");
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(light);
+        QVERIFY(!usual.isNull());
+        QCOMPARE(other.size(), usual.size());
+        QVERIFY2(other == usual, qPrintable(style));
     }
 
     // clang-format off

@@ -2,8 +2,10 @@
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
 #include "ui/Printers.h"
+#include "ui/SaveDialog.h"
 #include "ui/Widgets.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -224,6 +226,42 @@ private slots:
         qputenv("HOME", oldHome);
         qputenv("XDG_CONFIG_HOME", oldConfig);
         QCOMPARE(suggested, expected);
+    }
+
+    void pdfWriterPaperFollowsTheRegion_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<int>("paper");
+        QTest::newRow("United States") << "en_US" << int(QPageSize::Letter);
+        QTest::newRow("Germany") << "de_DE" << int(QPageSize::A4);
+        QTest::newRow("United Kingdom") << "en_GB" << int(QPageSize::A4);
+        QTest::newRow("Canada, French") << "fr_CA" << int(QPageSize::A4);
+    }
+
+    void pdfWriterPaperFollowsTheRegion()
+    {
+        QFETCH(QString, region);
+        QFETCH(int, paper);
+        QCOMPARE(int(ui::writerPageSize(QLocale(region)).id()), paper);
+    }
+
+    // The user chooses the file with the normal pointer; the busy pointer of
+    // the print is back for the writing.
+    void saveDialogSuspendsTheBusyPointer()
+    {
+        ui::SaveDialogRecorder dialog;
+        dialog.answer = QStringLiteral("/tmp/x.pdf");
+        bool busyWhileOpen = true;
+        dialog.onCall = [&](const ui::SaveDialogCall&) { busyWhileOpen = QApplication::overrideCursor(); };
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const QString path = ui::saveFileName(QStringLiteral("Drucken"), QString(), QString());
+        const QCursor* afterwards = QApplication::overrideCursor();
+        const Qt::CursorShape shape = afterwards ? afterwards->shape() : Qt::ArrowCursor;
+        QApplication::restoreOverrideCursor();
+        QCOMPARE(path, dialog.answer);
+        QVERIFY(!busyWhileOpen);
+        QCOMPARE(shape, Qt::WaitCursor);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 };
 
