@@ -171,9 +171,36 @@ QString Regional::fixed2(double value) const
     return text;
 }
 
+namespace {
+
+// The format with a two-digit year ("yy") made to write it in full ("yyyy");
+// quoted literal text is left as it is.
+QString withFullYear(const QString& format)
+{
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            result += c;
+            ++i;
+            continue;
+        }
+        qsizetype run = 1;
+        while (!quoted && c == QLatin1Char('y') && i + run < format.size() && format[i + run] == c)
+            ++run;
+        result += run == 2 ? QStringLiteral("yyyy") : format.mid(i, run);
+        i += run;
+    }
+    return result;
+}
+
+}  // namespace
+
 QString Regional::shortDate(const QDate& date) const
 {
-    return m_locale.toString(date, QLocale::ShortFormat);
+    return m_locale.toString(date, withFullYear(m_locale.dateFormat(QLocale::ShortFormat)));
 }
 
 const Regional& regional()

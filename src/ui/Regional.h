@@ -36,6 +36,8 @@ public:
     // Raises 6 (overflow) for infinity and NaN.
     QString fixed2(double value) const;
 
+    // The regional short date, its year in full: "09.12.2026", "12/9/2026". A
+    // record kept for years must not leave the century to be guessed.
     QString shortDate(const QDate& date) const;
 
 private:

@@ -123,6 +123,16 @@ class ProgramPrintingTest : public QObject {
     }
     void click(const char* base, int row) const { click(driver::rowName(base, row)); }
 
+    // Starts the program anew under these regional settings.
+    void start(const ui::Regional& settings)
+    {
+        m_frame.reset();
+        ui::setRegional(settings);
+        m_frame = std::make_unique<frmMDI>(m_folder->path());
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+
     void switchLanguage(const QString& language) const
     {
         QComboBox* list = main()->cboSprache();
@@ -340,10 +350,7 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        ui::setRegional(ui::Regional::german());
-        m_frame = std::make_unique<frmMDI>(m_folder->path());
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        start(ui::Regional::german());
     }
 
     void cleanup()
@@ -357,22 +364,24 @@ private slots:
     // clang-format off
     void filledDayThroughCups_data()
     {
-        QTest::addColumn<bool>("germanNumbers");
+        QTest::addColumn<QString>("regional");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("queue");
-        QTest::newRow("German") << true << "Deutsch" << "Buero";
-        QTest::newRow("English") << false << "English" << "Werkstatt";
-        QTest::newRow("Italian, German numbers") << true << "Italiano" << "Baustelle";
+        QTest::newRow("German") << "de_DE" << "Deutsch" << "Buero";
+        QTest::newRow("English") << "en_US" << "English" << "Werkstatt";
+        QTest::newRow("Italian, French regional settings") << "fr_FR" << "Italiano" << "Baustelle";
     }
     // clang-format on
     void filledDayThroughCups()
     {
         if (withoutScheduler())
             QSKIP("run without a scheduler");
-        QFETCH(bool, germanNumbers);
+        QFETCH(QString, regional);
         QFETCH(QString, language);
         QFETCH(QString, queue);
-        ui::setRegional(germanNumbers ? ui::Regional::german() : ui::Regional::english());
+        // The date is written at start-up, under the regional settings of then.
+        start(ui::Regional(QLocale(regional)));
+        QVERIFY(main()->txtDatum()->text().endsWith(QString::number(QDate::currentDate().year())));
         if (language != QLatin1String("Deutsch"))
             switchLanguage(language);
         enterDay();

@@ -216,6 +216,24 @@ private slots:
         }
     }
 
+    // clang-format off
+    void shortDateWritesTheYearInFull_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("German") << "de_DE" << "09.12.2026";
+        QTest::newRow("US English") << "en_US" << "12/9/2026";
+        QTest::newRow("French, already in full") << "fr_FR" << "09/12/2026";
+        QTest::newRow("Korean, year first") << "ko_KR" << "2026. 12. 9.";
+    }
+    // clang-format on
+    void shortDateWritesTheYearInFull()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, expected);
+        QCOMPARE(Regional(QLocale(locale)).shortDate(QDate(2026, 12, 9)), expected);
+    }
+
     void toByteRange()
     {
         QCOMPARE(int(ui::toByte(255.4)), 255);
