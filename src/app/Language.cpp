@@ -5,6 +5,7 @@
 #include "texts/modTexte.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
+#include "ui/QtTexts.h"
 #include "ui/Regional.h"
 
 #include <QComboBox>
@@ -16,12 +17,21 @@ namespace {
 struct LanguageName {
     const char* name;
     int number;
+    const char* code;  // of Qt's translations
 };
 
 // In the order of adding; the list itself sorts them.
 constexpr LanguageName kLanguages[] = {
-    {"Deutsch", 1}, {"English", 2}, {"Francais", 3}, {"Italiano", 4}, {"Espaniol", 5},
+    {"Deutsch", 1, "de"}, {"English", 2, "en"}, {"Francais", 3, "fr"}, {"Italiano", 4, "it"}, {"Espaniol", 5, "es"},
 };
+
+QString qtLanguageCode(quint8 number)
+{
+    for (const LanguageName& language : kLanguages)
+        if (language.number == number)
+            return QLatin1String(language.code);
+    return QString();
+}
 
 }  // namespace
 
@@ -56,6 +66,7 @@ void Language::subInit(quint8 language)
 {
     ui::guard(QStringLiteral("subInit"), [&] {
         modTexte::subInitSprache(language);
+        ui::useQtTexts(qtLanguageCode(language));
         m_window->subInitForm(language);
         m_window->subResetDaten();
     });

@@ -1,5 +1,6 @@
 // Start-up, language switching, the settings file and the end of the program,
 // on the real frame window with a temporary program folder.
+#include "../support/OnScreen.h"
 #include "../support/WidgetDriver.h"
 #include "app/frmMDI.h"
 #include "details/frmDetails.h"
@@ -7,13 +8,16 @@
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
 #include "ui/Regional.h"
+#include "ui/SaveDialog.h"
 #include "ui/Widgets.h"
 
+#include <QContextMenuEvent>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +27,8 @@
 #include <memory>
 
 namespace {
+
+const QStringList kGermanQtTexts{"&Rückgängig", "Suchen in:", "Datei&name:", "Dateien des Typs:"};
 
 void writeSettings(const QString& folder, const QByteArray& content)
 {
@@ -47,6 +53,27 @@ QString captionOf(const frmMain* window, const QString& name)
     if (auto* frame = qobject_cast<QGroupBox*>(control))
         return frame->title();
     return QStringLiteral("<no caption>");
+}
+
+// What Qt itself says in the window: the first entry of a text field's context
+// menu, asked for with the menu key, and the save dialog's three captions.
+QStringList qtTexts(frmMain* window)
+{
+    QStringList texts;
+    QLineEdit* field = driver::find<QLineEdit>(window, QStringLiteral("txtFirma"));
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, field->rect().center(),
+                              field->mapToGlobal(field->rect().center()));
+    QApplication::sendEvent(field, &menuKey);
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        texts << menu->actions().value(0)->text().section(QLatin1Char('\t'), 0, 0);
+        menu->close();
+    }
+    onscreen::whileModal([] { ui::saveFileName(QStringLiteral("PDF"), QDir::tempPath(), QStringLiteral("*.pdf")); },
+                         [&](QWidget* dialog) {
+                             for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+                                 texts << driver::find<QLabel>(dialog, QLatin1String(name))->text();
+                         });
+    return texts;
 }
 
 void pressGo(frmMDI& frame, const QString& language)
@@ -235,33 +262,38 @@ private slots:
             "captions");  // btnBerechnen, optEingabe_G_1, fraEingabe_1, lblSumDauer, lblFahrererfahrung
         QTest::addColumn<QStringList>("experience");
         QTest::addColumn<QStringList>("conditions");
+        QTest::addColumn<QStringList>("qt");  // Undo, Look in, File name, Files of type
         QTest::newRow("de") << "Deutsch"
                             << QStringList{"Berechnen", "genormt", " Eingabe 1 ", "Einwirkungs-\nzeit in h",
                                            "Fahrerqualifizierung:"}
                             << QStringList{"unerfahren", "angelernt", "erfahren", "ausgebildet", "ausgebildet/erfahren"}
-                            << QStringList{"leicht", "norm.", "hart"};
+                            << QStringList{"leicht", "norm.", "hart"} << kGermanQtTexts;
         QTest::newRow("en") << "English"
                             << QStringList{"calculate", "standardized", " entry 1 ", "exp. time\nin h",
                                            "driver qualifications:"}
                             << QStringList{"unskilled", "semiskilled", "skilled", "trained", "trained/skilled"}
-                            << QStringList{"slightly", "norm.", "hard"};
+                            << QStringList{"slightly", "norm.", "hard"}
+                            << QStringList{"&Undo", "Look in:", "File &name:", "Files of type:"};
         QTest::newRow("fr") << "Francais"
                             << QStringList{"calculer", "harmonisées", " saisie 1 ", "durée d'exp.\nen h",
                                            "qualification du conducteur:"}
                             << QStringList{"inexpérimenté", "instruit", "expérimenté", "formé", "formé/expérimenté"}
-                            << QStringList{"léger", "norm.", "dur"};
+                            << QStringList{"léger", "norm.", "dur"}
+                            << QStringList{"&Annuler", "Voir dans :", "&Nom de fichier :", "Fichiers de type :"};
         QTest::newRow("it") << "Italiano"
                             << QStringList{"calcolare", "unificati", " immissione 1 ", "per. d'esposiz.\nin h",
                                            "qualifica dell'operatore:"}
                             << QStringList{"inesperto", "addestrato ", "esperto", "con patentino",
                                            "con patentino/esperto"}
-                            << QStringList{"agev.", "norm.", "grav."};
+                            << QStringList{"agev.", "norm.", "grav."}
+                            << QStringList{"Ann&ulla", "Cerca in:", "&Nome del file:", "File di tipo:"};
         QTest::newRow("es") << "Espaniol"
                             << QStringList{"calcular", "normalizado", " entrada 1 ", "tiempo de \nacción en h",
                                            "calificación operador:"}
                             << QStringList{"inexperto", "semicualificado", "experimentado", "con formación",
                                            "formado/experimentado"}
-                            << QStringList{"ligero", "norm.", "duro"};
+                            << QStringList{"ligero", "norm.", "duro"}
+                            << QStringList{"&Deshacer", "Ver en:", "&Nombre de fichero:", "Ficheros de tipo:"};
     }
     void captionsAndListsInEveryLanguage()
     {
@@ -269,9 +301,13 @@ private slots:
         QFETCH(QStringList, captions);
         QFETCH(QStringList, experience);
         QFETCH(QStringList, conditions);
+        QFETCH(QStringList, qt);
         auto frame = start(m_folder.path());
-        pressGo(*frame, language);
         frmMain* window = frame->main();
+        // Qt's own texts start in the program's language and follow its switch.
+        QCOMPARE(qtTexts(window), kGermanQtTexts);
+        pressGo(*frame, language);
+        QCOMPARE(qtTexts(window), qt);
         QCOMPARE(window->spracheText(), language);
         QStringList shown;
         for (const char* name : {"btnBerechnen", "optEingabe_G_1", "fraEingabe_1", "lblSumDauer", "lblFahrererfahrung"})

@@ -2,6 +2,7 @@
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
 #include "ui/Printers.h"
+#include "ui/QtTexts.h"
 #include "ui/SaveDialog.h"
 #include "ui/Widgets.h"
 
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -200,6 +202,24 @@ private slots:
         QCOMPARE(frame.grab().toImage(), reference.grab().toImage());
         const QLineEdit field(&frame);
         QVERIFY(!field.font().bold());
+    }
+
+    // Qt's own texts in the language whose translation is found; without one
+    // they are Qt's English, and nothing else happens.
+    void qtTextsFromTheTranslationFound()
+    {
+        QTemporaryDir noTranslations;
+        QLineEdit field;
+        const auto undo = [&] {
+            const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+            return menu->actions().value(0)->text().section(QLatin1Char('\t'), 0, 0);
+        };
+        ui::MsgBoxRecorder boxes;
+        QVERIFY(ui::useQtTexts(QStringLiteral("de")));
+        QCOMPARE(undo(), QStringLiteral("&Rückgängig"));
+        QVERIFY(!ui::useQtTexts(QStringLiteral("fr"), noTranslations.path()));
+        QCOMPARE(undo(), QStringLiteral("&Undo"));
+        QVERIFY(boxes.calls.isEmpty());
     }
 
     void pdfSuggestionFallsBackToHome_data()
