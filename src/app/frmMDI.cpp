@@ -7,6 +7,7 @@
 #include "instructions/InstructionsWindow.h"
 #include "printing/frmDrucken.h"
 #include "texts/modTexte.h"
+#include "ui/Accessibility.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
 #include "ui/Regional.h"
@@ -25,8 +26,11 @@ frmMDI::frmMDI(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_programFolder(programFolder)
 {
+    // Before any window is made: what a screen reader is told where Qt's own interfaces lose it.
+    ui::installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral(" Zelvaro"));
+    setAccessibleName(windowTitle().trimmed());
     setWindowIcon(app::programIcon());
     MDIForm_Load();
 }

@@ -170,6 +170,7 @@ void frmDetails::subInitForm(quint8 language)
 {
     ui::guard(QStringLiteral("subInitForm"), [this, language] {
         setWindowTitle(QLatin1Char(' ') + Texte(language, Details));
+        setAccessibleName(Texte(language, Details));
         for (int i = 1; i <= kRows; ++i)
             row(i).frame->setTitle(rowFrameCaption(language, i));
         m_lblZustandUntergrund->setText(Texte(language, ZustandDesUntergrundes));

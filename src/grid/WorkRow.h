@@ -6,11 +6,13 @@
 
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
+namespace ui {
+class StatusMark;
+}
 
 enum Axis { AxisX = 0, AxisY = 1, AxisZ = 2 };
 
@@ -75,7 +77,7 @@ struct WorkRow {
     QGroupBox* fraEingabe = nullptr;
     CatalogueLine G;
     OwnValuesLine E;
-    QLabel* lblStatus = nullptr;
+    ui::StatusMark* lblStatus = nullptr;
     QPushButton* btnResetZeile = nullptr;
     QPushButton* btnBerechnenZeile = nullptr;
     WorkingFields working;

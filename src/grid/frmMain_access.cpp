@@ -3,6 +3,7 @@
 
 #include "texts/TextEntries.h"
 #include "texts/modTexte.h"
+#include "ui/StatusMark.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -68,6 +69,7 @@ void frmMain::setAccessibleNames(quint8 language)
                 line->Punkte[axis]->setAccessibleName(lineName + sep + axes[axis] + sep + t(kPunktzahl));
             }
         }
+        r.lblStatus->setAccessibleName(rowName);
         r.btnResetZeile->setAccessibleName(rowName + sep + r.btnResetZeile->text());
         r.btnBerechnenZeile->setAccessibleName(rowName + sep + r.btnBerechnenZeile->text());
     }

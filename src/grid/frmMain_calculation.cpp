@@ -8,9 +8,9 @@
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
 #include "ui/Regional.h"
+#include "ui/StatusMark.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <vector>
@@ -38,19 +38,17 @@ qint16 integerOf(const QString& text)
 void frmMain::subSetzeStatus(quint8 number, const QString& state)
 {
     ui::guard(QStringLiteral("subSetzeStatus"), [&] {
-        QLabel* mark = row(number).lblStatus;
+        ui::StatusMark* mark = row(number).lblStatus;
+        using Mark = ui::StatusMark::Mark;
         if (state == QLatin1String("OK")) {
             mark->setFrameStyle(QFrame::NoFrame);
-            mark->setEnabled(true);
-            mark->setText(QStringLiteral("\u2611"));
+            mark->setMark(Mark::Ticked);
         } else if (state == QLatin1String("Error")) {
             mark->setFrameStyle(QFrame::NoFrame);
-            mark->setEnabled(false);
-            mark->setText(QStringLiteral("\u2610"));
+            mark->setMark(Mark::Empty);
         } else if (state == QLatin1String("Normal")) {
             mark->setFrameStyle(QFrame::NoFrame);
-            mark->setEnabled(false);
-            mark->setText(QString());
+            mark->setMark(Mark::None);
         } else {
             ui::msgBox(QStringLiteral("Unbekannter Status"), ui::MsgIcon::Critical,
                        QStringLiteral("Wenden Sie sich bitte an Ihren System-Administrator"));

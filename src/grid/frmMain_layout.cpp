@@ -2,6 +2,7 @@
 #include "grid/frmMain.h"
 
 #include "ui/Lists.h"
+#include "ui/StatusMark.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -207,11 +208,8 @@ void frmMain::buildRow(WorkRow& r)
         r.E.Arbeitszyklus = textBox(frame, lineName("Arbeitszyklus", s), 6090, top, 2010, 24);
     });
 
-    r.lblStatus = label(frame, indexedName("lblStatus", i), {}, 13650, 420, 330, 330, Qt::AlignCenter);
-    QFont symbols(QStringLiteral("DejaVu Sans"), 12);
-    r.lblStatus->setFont(symbols);
+    r.lblStatus = make<ui::StatusMark>(frame, indexedName("lblStatus", i), 13650, 420, 330, 330);
     r.lblStatus->setFrameStyle(QFrame::Box | QFrame::Plain);
-    r.lblStatus->setEnabled(false);
 
     r.btnResetZeile = make<QPushButton>(frame, indexedName("btnResetZeile", i), 13965, 210, 960);
     r.btnBerechnenZeile = make<QPushButton>(frame, indexedName("btnBerechnenZeile", i), 13965, 540, 960);

@@ -137,6 +137,7 @@ void frmAnleitung::subInitForm(quint8 language)
 {
     ui::guard(QStringLiteral("subInitForm"), [this, language] {
         setWindowTitle(QLatin1Char(' ') + modTexte::Texte(language, modTexte::Anleitung));
+        setAccessibleName(modTexte::Texte(language, modTexte::Anleitung));
         rtfAnleitung->setAccessibleName(modTexte::Texte(language, modTexte::Anleitung));
         btnDrucken->setText(modTexte::Texte(language, modTexte::Drucken));
         btnSchliessen->setText(modTexte::Texte(language, modTexte::Schliessen));

@@ -125,6 +125,7 @@ void frmDrucken::subInitForm(quint8 language)
 {
     ui::guard(QStringLiteral("subInitForm"), [&] {
         setWindowTitle(QStringLiteral(" %1 ...").arg(modTexte::Texte(language, modTexte::Drucken)));
+        setAccessibleName(modTexte::Texte(language, modTexte::Drucken));
         frmDrucker->setTitle(QStringLiteral(" %1 ").arg(modTexte::Texte(language, modTexte::Drucker)));
         lstDrucker->setAccessibleName(modTexte::Texte(language, modTexte::Drucker));
         btnDrucken->setText(modTexte::Texte(language, modTexte::Drucken));

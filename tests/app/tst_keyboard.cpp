@@ -10,12 +10,14 @@
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
 #include "ui/Regional.h"
+#include "ui/Widgets.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -171,34 +173,92 @@ private slots:
         QTest::addColumn<QString>("familyName");
         QTest::addColumn<QString>("resultName");
         QTest::addColumn<QString>("detailsName");
+        QTest::addColumn<QStringList>("marks");
         QTest::newRow("German") << "Deutsch" << "Eingabe 1, genormt, Maschinenfamilie"
                                 << "Endergebnis, Tägliche Schwingungsbelastung in m/s²"
-                                << "Eingabe 2, Zustand des Untergrundes";
+                                << "Eingabe 2, Zustand des Untergrundes"
+                                << QStringList{"Eingabe 1 checked", "Eingabe 2 checked", "Eingabe 3 not checked",
+                                               "Eingabe 4 checked", "Eingabe 5 hidden"};
         QTest::newRow("English") << "English" << "entry 1, standardized, machine family"
                                  << "final result, daily exposure to vibration in m/s²"
-                                 << "entry 2, surface condition";
+                                 << "entry 2, surface condition"
+                                 << QStringList{"entry 1 checked", "entry 2 checked", "entry 3 not checked",
+                                                "entry 4 checked", "entry 5 hidden"};
     }
     // clang-format on
+
+    // With an entry chosen in every list that has entries, a list is still
+    // announced by its row and column, its entry as its value; a status mark is
+    // a check box named after its row, hidden while empty.
     void everyControlNamed()
     {
         QFETCH(QString, language);
         QFETCH(QString, familyName);
         QFETCH(QString, resultName);
         QFETCH(QString, detailsName);
+        QFETCH(QStringList, marks);
         // The language is switched with the keys, as everything else here.
         QTest::keyClick(focused(), Qt::Key_Home);
         QVERIFY(pick(language == QLatin1String("English") ? 2 : 1));
         press(QStringLiteral("btnSpracheGo"));
-        QCOMPARE(reach::unnamedControls(m_frame.get()), QStringList());
+        // In the order of the tab chain: leaving a catalogue list again would refill the next one.
+        pickIn(QStringLiteral("cboFahrererfahrung"), 0);
+        for (int row = 1; row <= 3; ++row) {
+            press(QStringLiteral("optEingabe_G_%1").arg(row));
+            const int lists = row == 3 ? 1 : 5;
+            for (const char* base : QList<const char*>{"MaschinenFamilie", "MaschinenTyp", "Arbeitszyklus",
+                                                       "Betriebsbedingung", "Einwirkungsdauer"}
+                                        .first(lists))
+                pickIn(QStringLiteral("%1_G_%2").arg(QLatin1String(base)).arg(row), 1);
+        }
+        QVERIFY(tabTo(QStringLiteral("optEingabe_G_4")));
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QTest::keyClick(focused(), Qt::Key_Space);
+        pickIn(QStringLiteral("Betriebsbedingung_E_4"), 2);
+        pickIn(QStringLiteral("Einwirkungsdauer_E_4"), 3);
+        for (const char* axis : {"X", "Y", "Z"})
+            typeIn(QStringLiteral("Messwert%1_E_4").arg(QLatin1String(axis)), QStringLiteral("1"));
+        press(QStringLiteral("btnBerechnen"));
+
+        QCOMPARE(reach::poorlyNamedControls(m_frame.get()), QStringList());
         QCOMPARE(reach::spokenName(control(QStringLiteral("MaschinenFamilie_G_1"))), familyName);
         QCOMPARE(reach::spokenName(control(QStringLiteral("txtA8Max"))), resultName);
         QCOMPARE(reach::spokenName(control(QStringLiteral("Einwirkungsdauer_E_3"))).count(QLatin1Char('\n')), 0);
+        QStringList wronglySpoken;
+        int chosen = 0;
+        for (QComboBox* list : m_frame->findChildren<QComboBox*>()) {
+            const auto* frame = qobject_cast<QGroupBox*>(list->parentWidget());
+            const QString row = frame ? ui::oneLine(frame->title()) + QStringLiteral(", ") : QString();
+            const QString name = reach::spokenName(list);
+            const bool entry = list->currentIndex() >= 0;
+            if (name != list->accessibleName() || !name.startsWith(row)
+                || (entry && (name == list->currentText() || reach::spokenValue(list) != list->currentText())))
+                wronglySpoken << list->objectName() + QLatin1Char(' ') + name;
+            chosen += entry ? 1 : 0;
+        }
+        QCOMPARE(wronglySpoken, QStringList());
+        QCOMPARE(chosen, 15);
+        QStringList marksSpoken;
+        for (int row = 1; row <= 5; ++row) {
+            QAccessibleInterface* mark = QAccessible::queryAccessibleInterface(
+                control(QStringLiteral("lblStatus_%1").arg(row)));
+            QCOMPARE(mark->role(), QAccessible::CheckBox);
+            const QAccessible::State state = mark->state();
+            marksSpoken << mark->text(QAccessible::Name) + QLatin1Char(' ')
+                    + (state.invisible     ? "hidden"
+                           : state.checked ? "checked"
+                                           : "not checked");
+        }
+        QCOMPARE(marksSpoken, marks);
 
         press(QStringLiteral("btnDetails"));
         auto* details = control<frmDetails>(QStringLiteral("frmDetails"));
         QTRY_VERIFY(details->isActiveWindow());
-        QCOMPARE(reach::unnamedControls(details), QStringList());
+        QCOMPARE(reach::spokenName(details), details->windowTitle().trimmed());
+        pickIn(QStringLiteral("cboZustandUntergrund_2"), 3);
+        QCOMPARE(reach::poorlyNamedControls(details), QStringList());
         QCOMPARE(reach::spokenName(details->cboZustandUntergrund(2)), detailsName);
+        QCOMPARE(reach::spokenValue(details->cboZustandUntergrund(2)), details->cboZustandUntergrund(2)->currentText());
         // Escape is the window's cancel key: it closes it, keeping what was entered.
         QTest::keyClick(focused(), Qt::Key_Escape);
         QTRY_VERIFY(!details->isVisible());
@@ -245,10 +305,10 @@ private slots:
                 return;
             chain = reach::objectNames(reach::tabChain(dialog));
             firstFocus = focused() && focused()->window() == dialog ? focusedName() : QStringLiteral("<outside>");
-            unnamed = reach::unnamedControls(dialog);
+            unnamed = reach::poorlyNamedControls(dialog);
             for (QWidget* widget :
-                 {static_cast<QWidget*>(dialog->lstDrucker), static_cast<QWidget*>(dialog->btnDrucken),
-                  static_cast<QWidget*>(dialog->btnSchliessen)})
+                 {static_cast<QWidget*>(dialog), static_cast<QWidget*>(dialog->lstDrucker),
+                  static_cast<QWidget*>(dialog->btnDrucken), static_cast<QWidget*>(dialog->btnSchliessen)})
                 names << reach::spokenName(widget);
             for (const QString& key : keys.split(QLatin1Char(' ')))
                 QTest::keyClick(focused(),
@@ -262,8 +322,9 @@ private slots:
         press(QStringLiteral("btnDrucken"));
         QCOMPARE(chain, QStringList({"lstDrucker", "btnDrucken", "btnSchliessen"}));
         QCOMPARE(firstFocus, QStringLiteral("lstDrucker"));
-        QCOMPARE(unnamed, QStringList());
-        QCOMPARE(names, QStringList({listName}) + buttonNames);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char(' '))));
+        // The dialog is named by its caption, without the blank before it and the dots after it.
+        QCOMPARE(names, QStringList({buttonNames.first(), listName}) + buttonNames);
         QVERIFY(closed);
         if (prints)
             QVERIFY(!printing_test::waitForOutput(QStringLiteral("Buero")).isEmpty());
@@ -307,8 +368,11 @@ private slots:
             return QStringList{reach::spokenName(window->rtfAnleitung), reach::spokenName(window->btnDrucken),
                                reach::spokenName(window->btnSchliessen)};
         };
-        QCOMPARE(reach::unnamedControls(window), QStringList());
+        QCOMPARE(reach::poorlyNamedControls(window), QStringList());
         QCOMPARE(spoken(), names);
+        QAccessibleInterface* asWindow = QAccessible::queryAccessibleInterface(window);
+        QCOMPARE(asWindow->role(), QAccessible::Window);
+        QCOMPARE(asWindow->text(QAccessible::Name), names.first());
 
         bool dialogOpened = false;
         QTimer::singleShot(0, [&] {
@@ -341,7 +405,7 @@ private slots:
         press(QStringLiteral("btnAnleitung"));
         frmAnleitung* again = openInstructionsWindow();
         QVERIFY(again);
-        QCOMPARE(reach::unnamedControls(again), QStringList());
+        QCOMPARE(reach::poorlyNamedControls(again), QStringList());
         QCOMPARE(reach::spokenName(again->rtfAnleitung), again->windowTitle().trimmed());
         QVERIFY(reach::spokenName(again->rtfAnleitung) != names.first());
     }

@@ -4,6 +4,9 @@
 // a screen reader calls them.
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <algorithm>
 #include <QStringList>
 #include <QWidget>
 
@@ -38,16 +41,36 @@ inline QString spokenName(QWidget* widget)
     return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
-// Object names of the window's Tab-reachable controls that a screen reader
-// would announce without a name.
-inline QStringList unnamedControls(QWidget* window)
+inline QString spokenValue(QWidget* widget)
 {
-    QStringList unnamed;
-    for (QWidget* widget : tabChain(window))
-        if (spokenName(widget).trimmed().isEmpty())
-            unnamed << (widget->objectName().isEmpty() ? QLatin1String(widget->metaObject()->className())
-                                                       : widget->objectName());
-    return unnamed;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Value) : QString();
+}
+
+// What the control shows as its value: a list's entry, a field's text.
+inline QString shownValue(const QWidget* widget)
+{
+    if (const auto* list = qobject_cast<const QComboBox*>(widget))
+        return list->currentText();
+    if (const auto* field = qobject_cast<const QLineEdit*>(widget))
+        return field->text();
+    return QString();
+}
+
+// Object names of the window's Tab-reachable controls that a screen reader
+// would announce without a name that says what they are: none at all, only a
+// symbol, or only the value they show.
+inline QStringList poorlyNamedControls(QWidget* window)
+{
+    QStringList poorly;
+    for (QWidget* widget : tabChain(window)) {
+        const QString name = spokenName(widget).trimmed();
+        const bool hasWord = std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); });
+        if (!hasWord || name == shownValue(widget).trimmed())
+            poorly << (widget->objectName().isEmpty() ? QLatin1String(widget->metaObject()->className())
+                                                      : widget->objectName());
+    }
+    return poorly;
 }
 
 }  // namespace reach

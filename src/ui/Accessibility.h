@@ -1,0 +1,14 @@
+#pragma once
+
+namespace ui {
+
+// What a screen reader is told, where Qt's own interfaces lose it:
+// - a drop-down list keeps its own name whatever entry is chosen (Qt on Linux
+//   names a list after its entry), the entry is its value;
+// - a status mark is a check box named after its row, checked when the row was
+//   counted, unchecked when it was not, hidden while it shows nothing;
+// - a window made from a plain widget is a window, not a filler.
+// Once the application exists; a second call changes nothing.
+void installAccessibleInterfaces();
+
+}  // namespace ui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+namespace ui {
+
+// A row's status mark: a ticked box shown normally, an empty box shown greyed,
+// or nothing. A screen reader meets it as a check box (see Accessibility.h).
+class StatusMark : public QLabel {
+    Q_OBJECT
+
+public:
+    enum class Mark { None, Ticked, Empty };
+
+    explicit StatusMark(QWidget* parent = nullptr);
+
+    void setMark(Mark mark);
+    Mark mark() const { return m_mark; }
+
+private:
+    Mark m_mark = Mark::None;
+};
+
+}  // namespace ui
