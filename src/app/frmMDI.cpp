@@ -10,6 +10,7 @@
 #include "ui/Accessibility.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
+#include "ui/ProgramPalette.h"
 #include "ui/Regional.h"
 
 #include <QCloseEvent>
@@ -26,7 +27,9 @@ frmMDI::frmMDI(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_programFolder(programFolder)
 {
-    // Before any window is made: what a screen reader is told where Qt's own interfaces lose it.
+    // Before any window is made: the program's colours over the desktop theme's,
+    // and what a screen reader is told where Qt's own interfaces lose it.
+    ui::applyProgramPalette();
     ui::installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral(" Zelvaro"));

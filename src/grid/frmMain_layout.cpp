@@ -122,7 +122,8 @@ void frmMain::buildHeader()
     m_txtFirma = textBox(this, QStringLiteral("txtFirma"), 1155, 1260, 2955, 30);
     m_lblFahrer = label(this, QStringLiteral("lblFahrer"), QString(), 4410, 1260, 1350);
     m_txtFahrer = textBox(this, QStringLiteral("txtFahrer"), 5775, 1260, 2790, 30);
-    m_lblFahrererfahrung = label(this, QStringLiteral("lblFahrererfahrung"), QString(), 8580, 1260, 2640);
+    // A blank's width clear of the driver field before it.
+    m_lblFahrererfahrung = label(this, QStringLiteral("lblFahrererfahrung"), QString(), 8640, 1260, 2580);
     m_cboFahrererfahrung = dropDown(this, QStringLiteral("cboFahrererfahrung"), 11235, 1260, 2535, false);
     m_txtDatum = textBox(this, QStringLiteral("txtDatum"), 13965, 1260, 1170, 0);
     m_txtDatum->setAlignment(Qt::AlignCenter);
@@ -177,7 +178,8 @@ void frmMain::buildRow(WorkRow& r)
     auto buildLine = [&](InputLine& line, const QString& s, int top, int optionTop, auto makeMachineFields) {
         const bool catalogueLine = s == QLatin1String("G");
         line.suffix = s;
-        line.optEingabe = make<QRadioButton>(frame, lineName("optEingabe", s), 105, optionTop, 1275, 225);
+        // 45 twips left of the design, so that the longest caption keeps clear of the family column.
+        line.optEingabe = make<QRadioButton>(frame, lineName("optEingabe", s), 60, optionTop, 1275, 225);
         makeMachineFields(s, top);
         line.Betriebsbedingung = dropDown(frame, lineName("Betriebsbedingung", s), 8190, top, 855, false);
         line.Einwirkungsdauer = dropDown(frame, lineName("Einwirkungsdauer", s), 9345, top, 540, false);
@@ -225,9 +227,10 @@ void frmMain::buildResults()
     makeBold(m_lblZwischenergebnis);
     makeBold(m_lblEndergebnis);
 
+    // The headings over the result fields end a blank's height above them, descenders included.
     const Qt::Alignment bottomCentre = Qt::AlignHCenter | Qt::AlignBottom;
-    m_lblSumDauer = label(this, QStringLiteral("lblSumDauer"), {}, 5400, 8085, 1150, 520, bottomCentre);
-    m_lblAnzahlZyklen = label(this, QStringLiteral("lblAnzahlZyklen"), {}, 6450, 8085, 1000, 520, bottomCentre);
+    m_lblSumDauer = label(this, QStringLiteral("lblSumDauer"), {}, 5400, 8085, 1150, 460, bottomCentre);
+    m_lblAnzahlZyklen = label(this, QStringLiteral("lblAnzahlZyklen"), {}, 6450, 8085, 1000, 460, bottomCentre);
     for (QLabel* heading : {m_lblSumDauer, m_lblAnzahlZyklen})
         heading->setWordWrap(true);
     m_txtDauerSum = resultField(this, "txtDauerSum", 5775, 8610, 435);
@@ -246,15 +249,15 @@ void frmMain::buildResults()
     subscriptFont.setPointSize(6);
     for (int axis = 0; axis < 3; ++axis) {
         const int left = a8Left[axis];
-        label(this, indexedName("Label10", axis), QStringLiteral("A"), left + 60, 8280, 150, 300,
+        label(this, indexedName("Label10", axis), QStringLiteral("A"), left + 60, 8200, 150, 300,
               Qt::AlignRight | Qt::AlignBottom);
-        label(this, indexedName("Label11", axis), QLatin1String(subscripts[axis]), left + 210, 8380, 420, 240,
+        label(this, indexedName("Label11", axis), QLatin1String(subscripts[axis]), left + 210, 8300, 420, 240,
               Qt::AlignLeft | Qt::AlignBottom)
             ->setFont(subscriptFont);
         label(this, indexedName("lblms2", unitIndex[axis]), QStringLiteral("m/s²"), left, 8925, 540, 240,
               Qt::AlignCenter)
             ->setFont(subscriptFont);
-        m_lblPunkteErgebnis[axis] = label(this, indexedName("lblPunkteErgebnis", axis), {}, left + 630, 8300, 540, 300,
+        m_lblPunkteErgebnis[axis] = label(this, indexedName("lblPunkteErgebnis", axis), {}, left + 630, 8240, 540, 300,
                                           bottomCentre);
     }
 

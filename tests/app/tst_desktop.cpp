@@ -1,0 +1,226 @@
+// The program on desktops as people set theirs up: under a dark theme, at the
+// scale factor the test runs under (QT_SCALE_FACTOR), in every language; the
+// real frame window and the windows it opens, read as they are drawn.
+#include "../support/OnScreen.h"
+#include "../support/WidgetDriver.h"
+#include "app/frmMDI.h"
+#include "details/frmDetails.h"
+#include "grid/frmMain.h"
+#include "instructions/InstructionsWindow.h"
+#include "instructions/frmAnleitung.h"
+#include "ui/MsgBox.h"
+#include "ui/Regional.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// Breeze Dark's colours, as a dark desktop theme hands them to every program.
+QPalette darkTheme()
+{
+    QPalette dark(QColor(49, 54, 59), QColor(35, 38, 41));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        dark.setColor(role, QColor(252, 252, 252));
+    dark.setColor(QPalette::Button, QColor(49, 54, 59));
+    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(98, 108, 118));
+    return dark;
+}
+
+bool isInput(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget)
+        || qobject_cast<const QPushButton*>(widget) || qobject_cast<const QAbstractScrollArea*>(widget);
+}
+
+bool isSymbolPiece(const QWidget* caption)
+{
+    return caption->objectName().startsWith(QLatin1String("Label1"));
+}
+
+// Captions below root whose ink comes nearer than a blank's width to a control
+// or to another caption's ink, each as "caption/other". The pieces of a symbol
+// ("A" and "(8) x") sit together by design.
+QStringList crowdedCaptions(QWidget* root)
+{
+    constexpr qreal kClear = 3;
+    QList<std::pair<QWidget*, QRectF>> controls;
+    QList<std::pair<QWidget*, QRectF>> captions;
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (!widget->isVisible() || widget->window() != root->window())
+            continue;
+        if (isInput(widget))
+            controls.append({widget, QRectF(widget->mapTo(root, QPoint()), widget->size())});
+        else if (qobject_cast<QLabel*>(widget) || qobject_cast<QRadioButton*>(widget))
+            if (const QRectF ink = onscreen::inkRect(widget, root); !ink.isEmpty())
+                captions.append({widget, ink});
+    }
+    QStringList crowded;
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        const auto& [caption, ink] = captions[i];
+        const QRectF reach = ink.adjusted(-kClear, -kClear, kClear, kClear);
+        QList<std::pair<QWidget*, QRectF>> others = controls;
+        for (qsizetype j = i + 1; j < captions.size(); ++j)
+            if (!isSymbolPiece(caption) || !isSymbolPiece(captions[j].first))
+                others.append(captions[j]);
+        for (const auto& [other, place] : others)
+            if (reach.intersects(place))
+                crowded << caption->objectName() + QLatin1Char('/') + other->objectName();
+    }
+    return crowded;
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<frmMDI> m_frame;
+
+    frmMain* main() const { return m_frame->main(); }
+    template <class T = QWidget>
+    T* control(const QString& name) const
+    {
+        return driver::find<T>(main(), name);
+    }
+    template <class T = QWidget>
+    T* control(const char* base, const char* suffix, int row) const
+    {
+        return control<T>(ui::controlName(QLatin1String(base), QLatin1String(suffix), row));
+    }
+    void click(const QString& name) const
+    {
+        QTest::mouseClick(control(name), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+
+    void switchLanguage(const QString& language) const
+    {
+        QComboBox* list = main()->cboSprache();
+        QVERIFY(driver::chooseIndex(list, list->findText(language)));
+        click(QStringLiteral("btnSpracheGo"));
+    }
+
+    // Row 1 from the catalogue and row 2 with own values, both counted, row 3
+    // incomplete, row 4 with a rejected value; company, driver and a calculation.
+    void enterDay() const
+    {
+        driver::type(control<QLineEdit>(QStringLiteral("txtFirma")), QStringLiteral("Tiefbau Gruber"));
+        driver::chooseIndex(control<QComboBox>(QStringLiteral("cboFahrererfahrung")), 1);
+        click(ui::controlName(QStringLiteral("optEingabe"), QStringLiteral("G"), 1));
+        for (const char* list :
+             {"MaschinenFamilie", "MaschinenTyp", "Arbeitszyklus", "Betriebsbedingung", "Einwirkungsdauer"})
+            driver::chooseIndex(control<QComboBox>(list, "G", 1), 0);
+        click(ui::controlName(QStringLiteral("optEingabe"), QStringLiteral("E"), 2));
+        driver::type(control<QLineEdit>("MaschinenFamilie", "E", 2), QStringLiteral("Radlader"));
+        driver::chooseIndex(control<QComboBox>("Einwirkungsdauer", "E", 2), 3);
+        for (const char* value : {"MesswertX", "MesswertY", "MesswertZ"})
+            driver::type(control<QLineEdit>(value, "E", 2), QStringLiteral("1"));
+        click(ui::controlName(QStringLiteral("optEingabe"), QStringLiteral("G"), 3));
+        click(QStringLiteral("btnBerechnen"));
+        click(ui::controlName(QStringLiteral("optEingabe"), QStringLiteral("E"), 4));
+        driver::type(control<QLineEdit>("MesswertX", "E", 4), QStringLiteral("12"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The desktop's theme is in place before the program starts.
+        QApplication::setPalette(darkTheme());
+        for (const char* language : {"Deutsch", "English", "Francais", "Italiano", "Espaniol"}) {
+            QFile file(QDir(m_folder.path()).filePath(frmAnleitung::fileName(QLatin1String(language))));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("{\\rtf1\\ansi Anleitung\\par}");
+        }
+    }
+
+    void init()
+    {
+        ui::setRegional(ui::Regional::german());
+        m_frame = std::make_unique<frmMDI>(m_folder.path());
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+
+    void cleanup()
+    {
+        m_frame.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // clang-format off
+    void readableUnderADarkTheme_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("main window") << "main";
+        QTest::newRow("main window, a day entered") << "day";
+        QTest::newRow("details window") << "details";
+        QTest::newRow("print dialog") << "print";
+        QTest::newRow("instructions window") << "instructions";
+        QTest::newRow("message box") << "message";
+    }
+    // clang-format on
+    void readableUnderADarkTheme()
+    {
+        QFETCH(QString, window);
+        // The rejected value's message stays in the way until its field is right.
+        std::optional<ui::MsgBoxRecorder> boxes;
+        if (window != QLatin1String("message"))
+            boxes.emplace();
+        QStringList faint{QStringLiteral("<not shown>")};
+        const auto measure = [&](QWidget* shown) { faint = onscreen::faintTexts(shown); };
+        if (window == QLatin1String("main") || window == QLatin1String("day")) {
+            if (window == QLatin1String("day"))
+                enterDay();
+            measure(m_frame.get());
+        } else if (window == QLatin1String("details")) {
+            enterDay();
+            QVERIFY(onscreen::whileModal([&] { click(QStringLiteral("btnDetails")); },
+                                         [&](QWidget* details) {
+                                             if (auto* shown = qobject_cast<frmDetails*>(details))
+                                                 driver::chooseIndex(shown->cboFahrstil(1), 2);
+                                             measure(details);
+                                         }));
+        } else if (window == QLatin1String("print")) {
+            QVERIFY(onscreen::whileModal([&] { click(QStringLiteral("btnDrucken")); }, measure));
+        } else if (window == QLatin1String("instructions")) {
+            click(QStringLiteral("btnAnleitung"));
+            QWidget* instructions = m_frame->instructions()->window();
+            QVERIFY(instructions && QTest::qWaitForWindowExposed(instructions));
+            measure(instructions);
+        } else {
+            QVERIFY(onscreen::whileModal([] { ui::msgBox(QStringLiteral("6 => Overflow"), ui::MsgIcon::Critical); },
+                                         measure));
+        }
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral(", "))));
+    }
+
+    void captionsKeepTheirDistance_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"Deutsch", "English", "Francais", "Italiano", "Espaniol"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void captionsKeepTheirDistance()
+    {
+        QFETCH(QString, language);
+        switchLanguage(language);
+        const QStringList crowded = crowdedCaptions(main());
+        QVERIFY2(crowded.isEmpty(), qPrintable(crowded.join(QStringLiteral(", "))));
+        QStringList inDetails{QStringLiteral("<not shown>")};
+        QVERIFY(onscreen::whileModal([&] { click(QStringLiteral("btnDetails")); },
+                                     [&](QWidget* details) { inDetails = crowdedCaptions(details); }));
+        QVERIFY2(inDetails.isEmpty(), qPrintable(inDetails.join(QStringLiteral(", "))));
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"
