@@ -10,7 +10,7 @@ QPalette programPalette()
     // Qt derives the bevel shades from the button face.
     QPalette palette(face);
     // Greyed, yet readable on the button face and on the light grey fields.
-    const QColor greyedText(96, 96, 96);
+    const QColor greyedText(85, 85, 85);
     const QColor selection(0, 99, 177);
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         const bool disabled = group == QPalette::Disabled;
