@@ -110,7 +110,7 @@ class DesktopTest : public QObject {
     }
 
     // Row 1 from the catalogue and row 2 with own values, both counted, row 3
-    // incomplete, row 4 with a rejected value; company, driver and a calculation.
+    // incomplete, row 4 with a rejected value; company and driver experience.
     void enterDay() const
     {
         driver::type(control<QLineEdit>(QStringLiteral("txtFirma")), QStringLiteral("Tiefbau Gruber"));

@@ -127,25 +127,6 @@ private slots:
         QCOMPARE(readSettings(m_folder.path()), QByteArray("<none>"));
     }
 
-    // clang-format off
-    void todaysDateWithItsCentury_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("format");
-        QTest::newRow("German") << "de_DE" << "dd.MM.yyyy";
-        QTest::newRow("US English") << "en_US" << "M/d/yyyy";
-        QTest::newRow("French") << "fr_FR" << "dd/MM/yyyy";
-    }
-    // clang-format on
-    void todaysDateWithItsCentury()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, format);
-        ui::setRegional(ui::Regional(QLocale(locale)));
-        auto frame = start(m_folder.path());
-        QCOMPARE(frame->main()->txtDatum()->text(), QDate::currentDate().toString(format));
-    }
-
     void frameWindowCarriesTheProgramIcon()
     {
         auto frame = start(m_folder.path());
