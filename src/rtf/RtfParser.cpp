@@ -1,6 +1,6 @@
 #include "rtf/RtfParser.h"
 
-#include "ui/TextFormats.h"
+#include "rtf/TextFormats.h"
 
 #include <QTextDocument>
 
@@ -424,7 +424,7 @@ QTextBlockFormat Parser::blockFormat() const
                              para.lineTwips > 0 ? QTextBlockFormat::MinimumHeight : QTextBlockFormat::FixedHeight);
     }
     if (para.keepNext)
-        format.setProperty(ui::KeepWithNextProperty, true);
+        format.setProperty(rtf::KeepWithNextProperty, true);
     return format;
 }
 

@@ -1,6 +1,6 @@
 #include "ui/PagePainting.h"
 
-#include "ui/TextFormats.h"
+#include "rtf/TextFormats.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
@@ -60,7 +60,7 @@ int pageOf(const QTextBlock& block)
 
 bool keptWithNext(const QTextBlock& block)
 {
-    return block.isValid() && block.blockFormat().boolProperty(KeepWithNextProperty);
+    return block.isValid() && block.blockFormat().boolProperty(rtf::KeepWithNextProperty);
 }
 
 bool startsPage(const QTextFormat& format)

@@ -8,7 +8,7 @@
 #include "instructions/frmAnleitung.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
-#include "ui/TextFormats.h"
+#include "rtf/TextFormats.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -252,7 +252,7 @@ private slots:
         for (int page = 1; page < count; ++page) {
             const QStringList lines = pageText(output, page).trimmed().split(QLatin1Char('\n'));
             for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
-                if (block.blockFormat().boolProperty(ui::KeepWithNextProperty))
+                if (block.blockFormat().boolProperty(rtf::KeepWithNextProperty))
                     QVERIFY2(words(lines.last()) != words(block.text()), qPrintable(block.text()));
         }
 

@@ -1,5 +1,5 @@
 #include "RtfTestSupport.h"
-#include "ui/TextFormats.h"
+#include "rtf/TextFormats.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -284,7 +284,7 @@ void RtfReaderTest::keepWithNext()
 {
     QFETCH(QByteArray, body);
     const ReadSample sample("{\\rtf1\\ansi " + body + "}");
-    QTEST(sample.at(u"PARA"_qs).blockFormat().boolProperty(ui::KeepWithNextProperty), "kept");
+    QTEST(sample.at(u"PARA"_qs).blockFormat().boolProperty(rtf::KeepWithNextProperty), "kept");
 }
 
 void RtfReaderTest::pageBreakStartsNextParagraphOnNewPage()

@@ -1,7 +1,7 @@
 // A document flowed onto pages: what stays together at a page's end, read back
 // from the printed PDF.
 #include "ui/PagePainting.h"
-#include "ui/TextFormats.h"
+#include "rtf/TextFormats.h"
 
 #include <QPageLayout>
 #include <QPrinter>
@@ -53,7 +53,7 @@ void addBlock(QTextCursor& cursor, const QString& text, bool keepWithNext = fals
 {
     QTextBlockFormat format;
     if (keepWithNext)
-        format.setProperty(ui::KeepWithNextProperty, true);
+        format.setProperty(rtf::KeepWithNextProperty, true);
     if (!cursor.document()->isEmpty() || cursor.block().length() > 1)
         cursor.insertBlock(format);
     else
