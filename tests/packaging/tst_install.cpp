@@ -70,6 +70,11 @@ private slots:
                 << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId) << size;
         for (const QString& file : instructionFiles())
             QTest::addRow("%s", qPrintable(file)) << kProgramFolder + QLatin1Char('/') + file << 0;
+        QTest::newRow("manual page") << QStringLiteral("share/man/man1/zelvaro.1.gz") << 0;
+        QTest::newRow("German manual page") << QStringLiteral("share/man/de/man1/zelvaro.1.gz") << 0;
+        QTest::newRow("copyright") << QStringLiteral("share/doc/zelvaro/copyright") << 0;
+        QTest::newRow("changelog") << QStringLiteral("share/doc/zelvaro/changelog.Debian.gz") << 0;
+        QTest::newRow("lintian overrides") << QStringLiteral("share/lintian/overrides/zelvaro") << 0;
     }
     void layout()
     {
