@@ -3,12 +3,12 @@
 //   bench_report            runs the benchmark
 //   bench_report FILE.pdf   writes one report to FILE.pdf and exits
 #include "../tests/support/SampleReport.h"
+#include "base/Regional.h"
+#include "base/RuntimeError.h"
+#include "printers/Printers.h"
 #include "printing/frmDruckAnsicht.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
-#include "ui/Printers.h"
-#include "ui/Regional.h"
-#include "ui/RuntimeError.h"
 #include "ui/SaveDialog.h"
 
 #include <QApplication>
@@ -20,15 +20,15 @@
 namespace {
 
 // Empty when the report was written, else what went wrong.
-QString printReport(ui::Printers& printers, const QString& path)
+QString printReport(printers::Printers& printers, const QString& path)
 {
     ui::MsgBoxRecorder boxes;
     try {
         frmDruckAnsicht page([] { return sample::filledReport(); });
         page.Form_Load();
-        if (printers.printPage(page, {page.documentTitle(), {}}) != ui::PrintOutcome::Printed)
+        if (printers.printPage(page, {page.documentTitle(), {}}) != printers::PrintOutcome::Printed)
             return QStringLiteral("the save dialog was cancelled");
-    } catch (const ui::RuntimeError& error) {
+    } catch (const base::RuntimeError& error) {
         return error.description();
     }
     if (!boxes.calls.isEmpty())
@@ -38,11 +38,11 @@ QString printReport(ui::Printers& printers, const QString& path)
     return {};
 }
 
-std::unique_ptr<ui::Printers> pdfWriter()
+std::unique_ptr<printers::Printers> pdfWriter()
 {
-    auto printers = ui::makeCupsPrinters();
+    auto printers = printers::makeCupsPrinters();
     printers->setCurrent(int(printers->deviceNames().size()) - 1);
-    printers->setOrientation(ui::kLandscape);
+    printers->setOrientation(printers::kLandscape);
     return printers;
 }
 
@@ -68,7 +68,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    ui::setRegional(ui::Regional::german());
+    base::setRegional(base::Regional::german());
     bytSprachNr = 1;
     modTexte::subInitSprache(bytSprachNr);
     if (argc == 2 && argv[1][0] != '-') {

@@ -1,7 +1,7 @@
 // Any bytes as number text and as a double, through every part of the regional number unit.
 #include "FuzzCheck.h"
-#include "ui/Regional.h"
-#include "ui/RuntimeError.h"
+#include "base/Regional.h"
+#include "base/RuntimeError.h"
 
 #include <QLocale>
 
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
-using ui::Regional;
+using base::Regional;
 
 namespace {
 
@@ -17,7 +17,7 @@ bool raisesError(int number, auto&& action)
 {
     try {
         action();
-    } catch (const ui::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         FUZZ_CHECK(e.number() == number);
         return true;
     }
@@ -99,7 +99,7 @@ void checkValue(const Regional& r, double value)
     // 16-bit conversion: nearest, ties to even, error 6 exactly outside -32768..32767.
     const bool fits = value >= -32768.5 && value < 32767.5;
     qint16 whole = 0;
-    FUZZ_CHECK(raisesError(ui::ErrOverflow, [&] { whole = ui::toInt16(value); }) == !fits);
+    FUZZ_CHECK(raisesError(base::ErrOverflow, [&] { whole = base::toInt16(value); }) == !fits);
     if (fits) {
         const double distance = std::fabs(double(whole) - value);
         FUZZ_CHECK(distance <= 0.5);
@@ -107,8 +107,8 @@ void checkValue(const Regional& r, double value)
     }
 
     if (!std::isfinite(value)) {
-        FUZZ_CHECK(raisesError(ui::ErrOverflow, [&] { r.generalNumber(value); }));
-        FUZZ_CHECK(raisesError(ui::ErrOverflow, [&] { r.fixed2(value); }));
+        FUZZ_CHECK(raisesError(base::ErrOverflow, [&] { r.generalNumber(value); }));
+        FUZZ_CHECK(raisesError(base::ErrOverflow, [&] { r.fixed2(value); }));
         return;
     }
 
@@ -121,7 +121,7 @@ void checkValue(const Regional& r, double value)
     FUZZ_CHECK(!general.contains(separator) || !general.endsWith(QLatin1Char('0')));
     const double fifteenDigits = QString::number(value, 'g', 15).toDouble();
     double readBack = 0.0;
-    const bool overflow = raisesError(ui::ErrOverflow, [&] { readBack = r.toDouble(general); });
+    const bool overflow = raisesError(base::ErrOverflow, [&] { readBack = r.toDouble(general); });
     FUZZ_CHECK(overflow == std::isinf(fifteenDigits));
     FUZZ_CHECK(overflow || readBack == fifteenDigits);
 
@@ -142,8 +142,8 @@ void checkText(const Regional& r, const QString& text)
     bool overflow = false;
     try {
         value = r.toDouble(text);
-    } catch (const ui::RuntimeError& e) {
-        FUZZ_CHECK(e.number() == (numeric ? ui::ErrOverflow : ui::ErrTypeMismatch));
+    } catch (const base::RuntimeError& e) {
+        FUZZ_CHECK(e.number() == (numeric ? base::ErrOverflow : base::ErrTypeMismatch));
         overflow = true;
     }
     if (!numeric) {

@@ -1,7 +1,7 @@
 // Any bytes as the settings file, read under German and English regional settings.
 #include "FuzzCheck.h"
 #include "app/SettingsFile.h"
-#include "ui/Regional.h"
+#include "base/Regional.h"
 
 #include <QBuffer>
 #include <QIODevice>
@@ -36,7 +36,7 @@ private:
     qint64 m_offset = 0;
 };
 
-QList<int> readAll(const QByteArray& content, const ui::Regional& regional)
+QList<int> readAll(const QByteArray& content, const base::Regional& regional)
 {
     QByteArray copy = content;
     QBuffer buffer(&copy);
@@ -56,8 +56,8 @@ QList<int> readAll(const QByteArray& content, const ui::Regional& regional)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const ui::Regional germanSettings = ui::Regional::german();
-    static const ui::Regional englishSettings = ui::Regional::english();
+    static const base::Regional germanSettings = base::Regional::german();
+    static const base::Regional englishSettings = base::Regional::english();
     const QByteArray content(reinterpret_cast<const char*>(data), qsizetype(size));
     const QList<int> german = readAll(content, germanSettings);
     const QList<int> english = readAll(content, englishSettings);

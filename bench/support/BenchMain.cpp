@@ -1,8 +1,8 @@
 // The main() of every benchmark: an offscreen application set up as the
 // program sets itself up, message boxes recorded instead of shown.
 #include "app/AppIdentity.h"
+#include "base/Regional.h"
 #include "ui/MsgBox.h"
-#include "ui/Regional.h"
 
 #include <QApplication>
 #include <QFont>
@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     app::setApplicationIdentity();
     QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    ui::setRegional(ui::Regional::english());
+    base::setRegional(base::Regional::english());
     ui::MsgBoxRecorder boxes;
 
     benchmark::Initialize(&argc, argv);

@@ -1,12 +1,12 @@
 #include "app/Language.h"
 
 #include "app/SettingsFile.h"
+#include "base/ErrorGuard.h"
+#include "base/Regional.h"
 #include "grid/frmMain.h"
 #include "texts/modTexte.h"
-#include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
 #include "ui/QtTexts.h"
-#include "ui/Regional.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -45,7 +45,7 @@ Language::Language(frmMain* window, QString programFolder)
 
 void Language::subFuellSprache()
 {
-    ui::guard(QStringLiteral("subFuellSprache"), [&] {
+    base::guard(QStringLiteral("subFuellSprache"), [&] {
         QComboBox* list = m_window->cboSprache();
         list->clear();
         for (const LanguageName& language : kLanguages)
@@ -55,8 +55,8 @@ void Language::subFuellSprache()
 
 void Language::btnSpracheGo_Click()
 {
-    ui::guard(QStringLiteral("btnSpracheGo_Click"), [&] {
-        bytSprachNr = ui::toByte(ui::selectedItemData(m_window->cboSprache()));
+    base::guard(QStringLiteral("btnSpracheGo_Click"), [&] {
+        bytSprachNr = base::toByte(ui::selectedItemData(m_window->cboSprache()));
         subInit(bytSprachNr);
         subSpeichereSprache();
     });
@@ -64,7 +64,7 @@ void Language::btnSpracheGo_Click()
 
 void Language::subInit(quint8 language)
 {
-    ui::guard(QStringLiteral("subInit"), [&] {
+    base::guard(QStringLiteral("subInit"), [&] {
         modTexte::subInitSprache(language);
         ui::useQtTexts(qtLanguageCode(language));
         m_window->subInitForm(language);
@@ -77,7 +77,7 @@ void Language::subSpeichereSprache()
     // While the settings are being read the file stays as it is.
     if (m_readingSettings)
         return;
-    ui::guardSilently([&] {
+    base::guardSilently([&] {
         const int position = ui::listIndex(m_window->cboSprache());
         if (position < 0)
             return;
@@ -88,11 +88,11 @@ void Language::subSpeichereSprache()
 bool Language::fktLeseSprache()
 {
     bool applied = false;
-    ui::guardSilently([&] {
+    base::guardSilently([&] {
         QFile file(settings::settingsReadPath(m_programFolder));
         if (!file.exists() || !file.open(QIODevice::ReadOnly))
             return;
-        const QList<int> positions = settings::readLanguagePositions(file, ui::regional());
+        const QList<int> positions = settings::readLanguagePositions(file, base::regional());
         file.close();
         if (positions.isEmpty())
             return;

@@ -1,7 +1,7 @@
 #include "app/SettingsFile.h"
 
-#include "ui/Regional.h"
-#include "ui/RuntimeError.h"
+#include "base/Regional.h"
+#include "base/RuntimeError.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,7 +53,7 @@ QString settingsReadPath(const QString& programFolder)
     return settingsFilePath(programFolder);
 }
 
-QList<int> readLanguagePositions(QIODevice& file, const ui::Regional& regional)
+QList<int> readLanguagePositions(QIODevice& file, const base::Regional& regional)
 {
     QList<int> positions;
     const auto takeLine = [&](const QByteArray& line) {
@@ -62,7 +62,7 @@ QList<int> readLanguagePositions(QIODevice& file, const ui::Regional& regional)
         const QString value = QString::fromLatin1(line.mid(kPrefix.size()));
         if (!regional.isNumeric(value))
             return;
-        const int position = ui::toInt16(regional.toDouble(value));
+        const int position = base::toInt16(regional.toDouble(value));
         if (position >= kLowestPosition && position <= kHighestPosition)
             positions.append(position);
     };
@@ -85,7 +85,7 @@ QList<int> readLanguagePositions(QIODevice& file, const ui::Regional& regional)
             line.append(block.constData() + start, qsizetype(size) - start);
         }
         takeLine(line);
-    } catch (const ui::RuntimeError&) {
+    } catch (const base::RuntimeError&) {
         // A number too large ends the reading; the lines before it still count.
     }
     return positions;

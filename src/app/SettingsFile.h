@@ -5,7 +5,7 @@
 
 class QIODevice;
 
-namespace ui {
+namespace base {
 class Regional;
 }
 
@@ -29,7 +29,7 @@ QString settingsReadPath(const QString& programFolder);
 
 // The language positions of the valid lines, in file order. Reading stops
 // silently at the first failure (a number beyond 16 bits), keeping what came before.
-QList<int> readLanguagePositions(QIODevice& file, const ui::Regional& regional);
+QList<int> readLanguagePositions(QIODevice& file, const base::Regional& regional);
 
 // Replaces the file atomically; false when it could not be written.
 bool writeLanguagePosition(const QString& path, int position);

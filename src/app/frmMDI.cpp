@@ -2,16 +2,17 @@
 
 #include "app/AppIdentity.h"
 #include "app/Language.h"
+#include "base/ErrorGuard.h"
+#include "base/Regional.h"
 #include "details/frmDetails.h"
 #include "grid/frmMain.h"
 #include "instructions/InstructionsWindow.h"
 #include "printing/frmDrucken.h"
 #include "texts/modTexte.h"
 #include "ui/Accessibility.h"
-#include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
+#include "ui/MsgBox.h"
 #include "ui/ProgramPalette.h"
-#include "ui/Regional.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -28,9 +29,11 @@ frmMDI::frmMDI(const QString& programFolder, QWidget* parent)
     , m_programFolder(programFolder)
 {
     // Before any window is made: the program's colours over the desktop theme's,
-    // and what a screen reader is told where Qt's own interfaces lose it.
+    // what a screen reader is told where Qt's own interfaces lose it, and a
+    // routine's error shown as the common message box.
     ui::applyProgramPalette();
     ui::installAccessibleInterfaces();
+    ui::reportErrorsInMessageBoxes();
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral(" Zelvaro"));
     setAccessibleName(windowTitle().trimmed());
@@ -42,7 +45,7 @@ frmMDI::~frmMDI() = default;
 
 void frmMDI::MDIForm_Load()
 {
-    ui::guard(QStringLiteral("MDIForm_Load"), [&] {
+    base::guard(QStringLiteral("MDIForm_Load"), [&] {
         // A scroll area, so that small screens still reach every control.
         auto* area = new QScrollArea(this);
         area->setObjectName(QStringLiteral("mdiClient"));
@@ -72,13 +75,13 @@ void frmMDI::MDIForm_Load()
 
 void frmMDI::Form_Load()
 {
-    ui::guard(QStringLiteral("Form_Load"), [&] {
+    base::guard(QStringLiteral("Form_Load"), [&] {
         frmMain* window = m_main;
         m_language->subFuellSprache();
         if (!m_language->fktLeseSprache())
             ui::setListIndex(window->cboSprache(), 0);
-        bytSprachNr = ui::toByte(ui::selectedItemData(window->cboSprache()));
-        window->setDatum(ui::regional().shortDate(QDate::currentDate()));
+        bytSprachNr = base::toByte(ui::selectedItemData(window->cboSprache()));
+        window->setDatum(base::regional().shortDate(QDate::currentDate()));
         m_language->subInit(bytSprachNr);
         window->subResetDaten();
         // Loaded with its lists filled, but not shown.
@@ -105,7 +108,7 @@ void frmMDI::unloadWindows()
 
 void frmMDI::btnExit_Click()
 {
-    ui::guard(QStringLiteral("btnExit_Click"), [&] {
+    base::guard(QStringLiteral("btnExit_Click"), [&] {
         unloadWindows();
         close();
     });
@@ -113,7 +116,7 @@ void frmMDI::btnExit_Click()
 
 void frmMDI::MDIForm_Unload()
 {
-    ui::guard(QStringLiteral("MDIForm_Unload"), [&] { unloadWindows(); });
+    base::guard(QStringLiteral("MDIForm_Unload"), [&] { unloadWindows(); });
 }
 
 void frmMDI::closeEvent(QCloseEvent* event)

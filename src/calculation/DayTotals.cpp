@@ -1,8 +1,8 @@
 #include "calculation/DayTotals.h"
 
+#include "base/Regional.h"
+#include "base/RuntimeError.h"
 #include "calculation/Formulas.h"
-#include "ui/Regional.h"
-#include "ui/RuntimeError.h"
 
 #include <cmath>
 
@@ -14,7 +14,7 @@ qint16 checkedSum(qint16 sum, qint16 add)
 {
     const int total = int(sum) + int(add);
     if (total < -32768 || total > 32767)
-        ui::raise(ui::ErrOverflow);
+        base::raise(base::ErrOverflow);
     return static_cast<qint16>(total);
 }
 
@@ -35,9 +35,9 @@ DayTotals dayTotals(std::span<const CountedRow> rows)
     for (std::size_t axis = 0; axis < 3; ++axis)
         day.A8[axis] = a8(squares[axis]);
     if (!std::isfinite(day.DauerSum))
-        ui::raise(ui::ErrOverflow);
+        base::raise(base::ErrOverflow);
     // The largest of three 16-bit totals is one of them, so it fits again.
-    day.PktMax = ui::toInt16(fktMaxZahl(day.PunkteGes[0], day.PunkteGes[1], day.PunkteGes[2]));
+    day.PktMax = base::toInt16(fktMaxZahl(day.PunkteGes[0], day.PunkteGes[1], day.PunkteGes[2]));
     day.A8Max = fktMaxZahl(day.A8[0], day.A8[1], day.A8[2]);
     return day;
 }

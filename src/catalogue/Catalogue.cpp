@@ -1,8 +1,8 @@
 #include "catalogue/Catalogue.h"
 
+#include "base/ErrorGuard.h"
+#include "base/RuntimeError.h"
 #include "texts/TextEntries.h"
-#include "ui/ErrorGuard.h"
-#include "ui/RuntimeError.h"
 
 #include <QStringLiteral>
 #include <array>
@@ -148,7 +148,7 @@ static_assert(tablesAreInCodeOrder());
 void checkCode(int code, int count)
 {
     if (code < 1 || code > count)
-        ui::raise(ui::ErrSubscript);
+        base::raise(base::ErrSubscript);
 }
 
 }  // namespace
@@ -197,7 +197,7 @@ int conditionTextEntry(int conditionCode)
 
 bool fktSchwingungswertOK(quint8 workCycle, quint8 condition, double& x, double& y, double& z)
 {
-    return ui::guarded(QStringLiteral("fktSchwingungswertOK"), false, [&] {
+    return base::guarded(QStringLiteral("fktSchwingungswertOK"), false, [&] {
         if (workCycle >= 1 && workCycle <= kWorkCycles && condition >= 1 && condition <= kConditions) {
             const Xyz& v = kWorkCycleTable[workCycle - 1].values[condition - 1];
             x = v.x;

@@ -1,10 +1,10 @@
 #include "details/frmDetails.h"
 
-#include "texts/TextEntries.h"
+#include "base/ErrorGuard.h"
+#include "base/RuntimeError.h"
 #include "texts/modTexte.h"
-#include "ui/ErrorGuard.h"
+#include "texts/TextEntries.h"
 #include "ui/Lists.h"
-#include "ui/RuntimeError.h"
 #include "ui/TextLimit.h"
 #include "ui/Widgets.h"
 
@@ -115,7 +115,7 @@ std::array<QWidget*, 5> frmDetails::Row::controls() const
 const frmDetails::Row& frmDetails::row(int number) const
 {
     if (number < 1 || number > kRows)
-        ui::raise(ui::ErrSubscript);
+        base::raise(base::ErrSubscript);
     return m_rows[static_cast<std::size_t>(number - 1)];
 }
 
@@ -154,7 +154,7 @@ frmDetails::RowTexts frmDetails::rowTexts(int number) const
 void frmDetails::Form_Activate()
 {
     const QScopedValueRollback activating(m_activating, true);
-    ui::guard(QStringLiteral("Form_Activate"), [this] {
+    base::guard(QStringLiteral("Form_Activate"), [this] {
         subInitForm(bytSprachNr);
         for (int i = 1; i <= kRows; ++i)
             setRowInUse(row(i), m_rowInUse && m_rowInUse(i));
@@ -168,7 +168,7 @@ void frmDetails::Form_Activate()
 
 void frmDetails::subInitForm(quint8 language)
 {
-    ui::guard(QStringLiteral("subInitForm"), [this, language] {
+    base::guard(QStringLiteral("subInitForm"), [this, language] {
         setWindowTitle(QLatin1Char(' ') + Texte(language, Details));
         setAccessibleName(Texte(language, Details));
         for (int i = 1; i <= kRows; ++i)
@@ -195,26 +195,26 @@ void frmDetails::subInitForm(quint8 language)
 
 void frmDetails::subFuellZustandUntergrund(quint8 rowNumber, quint8 language)
 {
-    ui::guard(QStringLiteral("subFuellZustandUntergrund"),
-              [&] { fillList(row(rowNumber).zustand, language, kZustandEntries); });
+    base::guard(QStringLiteral("subFuellZustandUntergrund"),
+                [&] { fillList(row(rowNumber).zustand, language, kZustandEntries); });
 }
 
 void frmDetails::subFuellFestigkeitUntergrund(quint8 rowNumber, quint8 language)
 {
-    ui::guard(QStringLiteral("subFuellFestigkeitUntergrund"),
-              [&] { fillList(row(rowNumber).festigkeit, language, kFestigkeitEntries); });
+    base::guard(QStringLiteral("subFuellFestigkeitUntergrund"),
+                [&] { fillList(row(rowNumber).festigkeit, language, kFestigkeitEntries); });
 }
 
 void frmDetails::subFuellFahrstil(quint8 rowNumber, quint8 language)
 {
-    ui::guard(QStringLiteral("subFuellFahrstil"),
-              [&] { fillList(row(rowNumber).fahrstil, language, kFahrstilEntries); });
+    base::guard(QStringLiteral("subFuellFahrstil"),
+                [&] { fillList(row(rowNumber).fahrstil, language, kFahrstilEntries); });
 }
 
 void frmDetails::btnSchliessen_Click()
 {
     // Only hidden, so that every entry stays for the next opening and the report.
-    ui::guard(QStringLiteral("btnSchliessen_Click"), [this] { hide(); });
+    base::guard(QStringLiteral("btnSchliessen_Click"), [this] { hide(); });
 }
 
 // clearRow and reload are steps of the main window's resets; their errors end

@@ -1,6 +1,6 @@
 #include "grid/WorkRow.h"
 
-#include "ui/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -66,5 +66,5 @@ const InputLine& WorkRow::line(const QString& suffix) const
         return G;
     if (suffix == QLatin1String("E"))
         return E;
-    ui::raise(ui::ErrInvalidIndex);
+    base::raise(base::ErrInvalidIndex);
 }

@@ -1,13 +1,13 @@
 // Row status, completeness check, row and day calculation.
 #include "grid/frmMain.h"
 
+#include "base/ErrorGuard.h"
+#include "base/Regional.h"
 #include "calculation/DayTotals.h"
 #include "calculation/Formulas.h"
 #include "catalogue/Catalogue.h"
-#include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
-#include "ui/Regional.h"
 #include "ui/StatusMark.h"
 
 #include <QComboBox>
@@ -30,14 +30,14 @@ bool isBlank(const QComboBox* list)
 // Integer conversion of a field's text: not a number is a type mismatch.
 qint16 integerOf(const QString& text)
 {
-    return ui::toInt16(ui::regional().toDouble(text));
+    return base::toInt16(base::regional().toDouble(text));
 }
 
 }  // namespace
 
 void frmMain::subSetzeStatus(quint8 number, const QString& state)
 {
-    ui::guard(QStringLiteral("subSetzeStatus"), [&] {
+    base::guard(QStringLiteral("subSetzeStatus"), [&] {
         ui::StatusMark* mark = row(number).lblStatus;
         using Mark = ui::StatusMark::Mark;
         if (state == QLatin1String("OK")) {
@@ -58,7 +58,7 @@ void frmMain::subSetzeStatus(quint8 number, const QString& state)
 
 void frmMain::subLoescheErgebnis()
 {
-    ui::guard(QStringLiteral("subLoescheErgebnis"), [&] {
+    base::guard(QStringLiteral("subLoescheErgebnis"), [&] {
         for (QLineEdit* field : resultFields())
             field->setText(QString());
     });
@@ -66,9 +66,9 @@ void frmMain::subLoescheErgebnis()
 
 bool frmMain::subCheckAusfuellenOK(quint8 number)
 {
-    return ui::guarded(QStringLiteral("subCheckAusfuellenOK"), false, [&] {
+    return base::guarded(QStringLiteral("subCheckAusfuellenOK"), false, [&] {
         WorkRow& r = row(number);
-        const ui::Regional& settings = ui::regional();
+        const base::Regional& settings = base::regional();
         bool complete = true;
         if (r.G.optEingabe->isChecked()) {
             int workCycle = 0;
@@ -79,11 +79,11 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
             if (isBlank(r.G.Arbeitszyklus))
                 complete = false;
             else
-                workCycle = ui::toInt16(ui::selectedItemData(r.G.Arbeitszyklus));
+                workCycle = base::toInt16(ui::selectedItemData(r.G.Arbeitszyklus));
             if (isBlank(r.G.Betriebsbedingung))
                 complete = false;
             else
-                condition = ui::toByte(ui::selectedItemData(r.G.Betriebsbedingung));
+                condition = base::toByte(ui::selectedItemData(r.G.Betriebsbedingung));
             if (isBlank(r.G.Einwirkungsdauer))
                 complete = false;
             else
@@ -94,7 +94,7 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
             }
             subSetzeStatus(number, QStringLiteral("OK"));
             double x = 0, y = 0, z = 0;
-            if (catalogue::fktSchwingungswertOK(ui::toByte(workCycle), condition, x, y, z)) {
+            if (catalogue::fktSchwingungswertOK(base::toByte(workCycle), condition, x, y, z)) {
                 r.G.Messwert[AxisX]->setText(settings.fixed2(x));
                 r.G.Messwert[AxisY]->setText(settings.fixed2(y));
                 r.G.Messwert[AxisZ]->setText(settings.fixed2(z));
@@ -136,7 +136,7 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
 
 void frmMain::subBerechnePunkte(quint8 number, const QString& suffix, double aX, double aY, double aZ, double hours)
 {
-    ui::guard(QStringLiteral("subBerechnePunkte"), [&] {
+    base::guard(QStringLiteral("subBerechnePunkte"), [&] {
         WorkRow& r = row(number);
         InputLine& line = r.line(suffix);
         const std::array<double, 3> values{aX, aY, aZ};
@@ -151,23 +151,23 @@ void frmMain::subBerechnePunkte(quint8 number, const QString& suffix, double aX,
 
 void frmMain::btnBerechnenZeile_Click(int number)
 {
-    ui::guard(ui::indexed(QStringLiteral("btnBerechnenZeile_Click"), number), [&] {
+    base::guard(base::indexed(QStringLiteral("btnBerechnenZeile_Click"), number), [&] {
         subLoescheErgebnis();
         WorkingFields& working = workingFields(number);
         working.neutralise();
-        if (subCheckAusfuellenOK(ui::toByte(number)))
+        if (subCheckAusfuellenOK(base::toByte(number)))
             working.txtAnzNr = QStringLiteral("1");
     });
 }
 
 void frmMain::btnBerechnen_Click()
 {
-    ui::guard(QStringLiteral("btnBerechnen_Click"), [&] {
+    base::guard(QStringLiteral("btnBerechnen_Click"), [&] {
         quint8 complete = 0;
         for (WorkRow& r : m_rows)
             r.working.neutralise();
         for (WorkRow& r : m_rows) {
-            if (subCheckAusfuellenOK(ui::toByte(r.number))) {
+            if (subCheckAusfuellenOK(base::toByte(r.number))) {
                 ++complete;
                 r.working.txtAnzNr = QStringLiteral("1");
             }
@@ -181,8 +181,8 @@ void frmMain::btnBerechnen_Click()
 
 void frmMain::subErmittleSummen()
 {
-    const bool done = ui::guard(QStringLiteral("subErmittleSummen"), [&] {
-        const ui::Regional& settings = ui::regional();
+    const bool done = base::guard(QStringLiteral("subErmittleSummen"), [&] {
+        const base::Regional& settings = base::regional();
         std::vector<calculation::CountedRow> counted;
         for (const WorkRow& r : m_rows) {
             const WorkingFields& w = r.working;

@@ -1,10 +1,11 @@
 // Captions of the main window in the current language.
 #include "grid/frmMain.h"
 
+#include "base/ErrorGuard.h"
 #include "catalogue/Catalogue.h"
-#include "texts/TextEntries.h"
+#include "grid/CatalogueLists.h"
 #include "texts/modTexte.h"
-#include "ui/ErrorGuard.h"
+#include "texts/TextEntries.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -26,7 +27,7 @@ QString caption(const QString& text)
 
 void frmMain::subInitForm(quint8 language)
 {
-    ui::guard(QStringLiteral("subInitForm"), [&] {
+    base::guard(QStringLiteral("subInitForm"), [&] {
         using namespace modTexte;
         auto t = [language](TextEntry entry) { return caption(Texte(language, entry)); };
         m_lblTitel->setText(t(Ganzkoerperschwingungen) + QStringLiteral(" - ")
@@ -74,6 +75,6 @@ void frmMain::subInitForm(quint8 language)
 
 void frmMain::subFuellFahrererfahrung(quint8 language)
 {
-    ui::guard(QStringLiteral("subFuellFahrererfahrung"),
-              [&] { catalogue::fillDriverExperience(m_cboFahrererfahrung, language); });
+    base::guard(QStringLiteral("subFuellFahrererfahrung"),
+                [&] { catalogue_lists::fillDriverExperience(m_cboFahrererfahrung, language); });
 }

@@ -2,8 +2,8 @@
 // its rows emptied with the main window's rows.
 #include "grid/frmMain.h"
 
+#include "base/ErrorGuard.h"
 #include "details/frmDetails.h"
-#include "ui/ErrorGuard.h"
 
 frmDetails* frmMain::details()
 {
@@ -25,7 +25,7 @@ void frmMain::clearDetailsRow(int number)
 
 void frmMain::btnDetails_Click()
 {
-    ui::guard(QStringLiteral("btnDetails_Click"), [&] {
+    base::guard(QStringLiteral("btnDetails_Click"), [&] {
         frmDetails* window = details();
         // Modal for the whole program: the main window waits until it is hidden again.
         window->setWindowModality(Qt::ApplicationModal);

@@ -1,12 +1,13 @@
 // The row lists: their fills and what leaving them does.
 #include "grid/frmMain.h"
 
+#include "base/ErrorGuard.h"
+#include "base/Regional.h"
 #include "catalogue/Catalogue.h"
+#include "grid/CatalogueLists.h"
 #include "texts/modTexte.h"
-#include "ui/ErrorGuard.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
-#include "ui/Regional.h"
 
 #include <QComboBox>
 #include <optional>
@@ -19,8 +20,8 @@ std::optional<int> selectedCode(const QComboBox* list)
 {
     try {
         return ui::selectedItemData(list);
-    } catch (const ui::RuntimeError& e) {
-        if (e.number() == ui::ErrInvalidIndex)
+    } catch (const base::RuntimeError& e) {
+        if (e.number() == base::ErrInvalidIndex)
             return std::nullopt;
         throw;
     }
@@ -28,7 +29,7 @@ std::optional<int> selectedCode(const QComboBox* list)
 
 quint8 languageFromText(const QString& language)
 {
-    return static_cast<quint8>(ui::toInt16(ui::regional().toDouble(language)));
+    return static_cast<quint8>(base::toInt16(base::regional().toDouble(language)));
 }
 
 QString languageText()
@@ -53,47 +54,47 @@ void fillCascadeList(QComboBox* list, int code, int highestCode, const char* unk
 
 void frmMain::subFuellBetriebsbedingung(quint8 r, quint8 language, const QString& suffix)
 {
-    ui::guard(QStringLiteral("subFuellBetriebsbedingung"),
-              [&] { catalogue::fillConditions(row(r).line(suffix).Betriebsbedingung, language); });
+    base::guard(QStringLiteral("subFuellBetriebsbedingung"),
+                [&] { catalogue_lists::fillConditions(row(r).line(suffix).Betriebsbedingung, language); });
 }
 
 void frmMain::subFuellEinwirkungsdauer(quint8 r, const QString& suffix)
 {
-    ui::guard(QStringLiteral("subFuellEinwirkungsdauer"),
-              [&] { catalogue::fillDurations(row(r).line(suffix).Einwirkungsdauer); });
+    base::guard(QStringLiteral("subFuellEinwirkungsdauer"),
+                [&] { catalogue_lists::fillDurations(row(r).line(suffix).Einwirkungsdauer); });
 }
 
 void frmMain::subFuellMaschinenfamilie(quint8 r, quint8 language)
 {
-    ui::guard(QStringLiteral("subFuellMaschinenfamilie"),
-              [&] { catalogue::fillFamilies(row(r).G.MaschinenFamilie, language); });
+    base::guard(QStringLiteral("subFuellMaschinenfamilie"),
+                [&] { catalogue_lists::fillFamilies(row(r).G.MaschinenFamilie, language); });
 }
 
 void frmMain::subFuellMaschinentyp(quint8 r, const QString& language, quint8 family)
 {
-    ui::guard(QStringLiteral("subFuellMaschinentyp"), [&] {
+    base::guard(QStringLiteral("subFuellMaschinentyp"), [&] {
         QComboBox* types = row(r).G.MaschinenTyp;
         fillCascadeList(types, family, catalogue::kFamilies, "Unbekannte Maschinenfamilie",
-                        [&] { catalogue::fillTypes(types, languageFromText(language), family); });
+                        [&] { catalogue_lists::fillTypes(types, languageFromText(language), family); });
     });
 }
 
 void frmMain::subFuellArbeitszyklus(quint8 r, const QString& language, quint8 type)
 {
-    ui::guard(QStringLiteral("subFuellArbeitszyklus"), [&] {
+    base::guard(QStringLiteral("subFuellArbeitszyklus"), [&] {
         QComboBox* cycles = row(r).G.Arbeitszyklus;
         fillCascadeList(cycles, type, catalogue::kTypes, "Unbekannter Maschinentyp",
-                        [&] { catalogue::fillWorkCycles(cycles, languageFromText(language), type); });
+                        [&] { catalogue_lists::fillWorkCycles(cycles, languageFromText(language), type); });
     });
 }
 
 void frmMain::MaschinenFamilie_G_Validate(int r)
 {
-    ui::guard(QStringLiteral("MaschinenFamilie_G_Validate"), [&] {
+    base::guard(QStringLiteral("MaschinenFamilie_G_Validate"), [&] {
         const std::optional<int> family = selectedCode(row(r).G.MaschinenFamilie);
         if (!family)
             return;
-        subFuellMaschinentyp(ui::toByte(r), languageText(), ui::toByte(*family));
+        subFuellMaschinentyp(base::toByte(r), languageText(), base::toByte(*family));
         row(r).G.Arbeitszyklus->clear();
         subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
         subLoescheErgebnis();
@@ -102,11 +103,11 @@ void frmMain::MaschinenFamilie_G_Validate(int r)
 
 void frmMain::MaschinenTyp_G_Validate(int r)
 {
-    ui::guard(QStringLiteral("MaschinenTyp_G_Validate"), [&] {
+    base::guard(QStringLiteral("MaschinenTyp_G_Validate"), [&] {
         const std::optional<int> type = selectedCode(row(r).G.MaschinenTyp);
         if (!type)
             return;
-        subFuellArbeitszyklus(ui::toByte(r), languageText(), ui::toByte(*type));
+        subFuellArbeitszyklus(base::toByte(r), languageText(), base::toByte(*type));
         subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
         subLoescheErgebnis();
     });
@@ -134,7 +135,7 @@ void frmMain::Einwirkungsdauer_E_Validate(int r)
 
 void frmMain::markRowEdited(const QString& routine, int r)
 {
-    ui::guard(routine, [&] {
+    base::guard(routine, [&] {
         subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
         subLoescheErgebnis();
     });

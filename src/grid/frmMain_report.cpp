@@ -1,9 +1,9 @@
 // What other windows read from the main window, and the buttons that open them.
 #include "grid/frmMain.h"
 
+#include "base/ErrorGuard.h"
 #include "details/frmDetails.h"
 #include "texts/modTexte.h"
-#include "ui/ErrorGuard.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -78,7 +78,7 @@ void frmMain::setInstructionsOpener(std::function<void()> opener)
 
 void frmMain::btnDrucken_Click()
 {
-    ui::guard(QStringLiteral("btnDrucken_Click"), [&] {
+    base::guard(QStringLiteral("btnDrucken_Click"), [&] {
         strDruckDokument = QStringLiteral("frmDruckAnsicht");
         if (m_printOpener)
             m_printOpener();
@@ -87,7 +87,7 @@ void frmMain::btnDrucken_Click()
 
 void frmMain::btnAnleitung_Click()
 {
-    ui::guard(QStringLiteral("btnAnleitung_Click"), [&] {
+    base::guard(QStringLiteral("btnAnleitung_Click"), [&] {
         if (m_instructionsOpener)
             m_instructionsOpener();
     });

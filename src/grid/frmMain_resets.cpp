@@ -1,18 +1,18 @@
 // Resetting rows and the form.
 #include "grid/frmMain.h"
 
+#include "base/ErrorGuard.h"
+#include "base/Regional.h"
 #include "details/frmDetails.h"
-#include "ui/ErrorGuard.h"
-#include "ui/Regional.h"
 
 void frmMain::btnReset_Click()
 {
-    ui::guard(QStringLiteral("btnReset_Click"), [&] { subResetDaten(); });
+    base::guard(QStringLiteral("btnReset_Click"), [&] { subResetDaten(); });
 }
 
 void frmMain::subResetDaten()
 {
-    ui::guard(QStringLiteral("subResetDaten"), [&] {
+    base::guard(QStringLiteral("subResetDaten"), [&] {
         for (quint8 i = 1; i <= kRows; ++i) {
             subZeilenEinAus(i, QStringLiteral("G"), false, false);
             subZeilenEinAus(i, QStringLiteral("E"), false, false);
@@ -25,7 +25,7 @@ void frmMain::subResetDaten()
 
 void frmMain::btnResetZeile_Click(int number)
 {
-    ui::guard(ui::indexed(QStringLiteral("btnResetZeile_Click"), number), [&] {
+    base::guard(base::indexed(QStringLiteral("btnResetZeile_Click"), number), [&] {
         const auto r = static_cast<quint8>(number);
         subZeilenEinAus(r, QStringLiteral("G"), false, false);
         subZeilenEinAus(r, QStringLiteral("E"), false, false);

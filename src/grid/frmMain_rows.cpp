@@ -1,9 +1,9 @@
 // The rows: lookup, their signals, and switching their lines on and off.
 #include "grid/frmMain.h"
 
+#include "base/ErrorGuard.h"
+#include "base/Regional.h"
 #include "texts/modTexte.h"
-#include "ui/ErrorGuard.h"
-#include "ui/Regional.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -34,7 +34,7 @@ WorkRow& frmMain::row(int number)
 const WorkRow& frmMain::row(int number) const
 {
     if (number < 1 || number > kRows)
-        ui::raise(ui::ErrInvalidIndex);
+        base::raise(base::ErrInvalidIndex);
     return m_rows[static_cast<std::size_t>(number - 1)];
 }
 
@@ -93,7 +93,7 @@ void frmMain::optEingabe_E_Click(int r)
 
 void frmMain::switchInputMode(const QString& routine, int r, const QString& on, const QString& off)
 {
-    ui::guard(ui::indexed(routine, r), [&] {
+    base::guard(base::indexed(routine, r), [&] {
         const auto number = static_cast<quint8>(r);
         subZeilenEinAus(number, on, true, true);
         subZeilenEinAus(number, off, false, true);
@@ -104,7 +104,7 @@ void frmMain::switchInputMode(const QString& routine, int r, const QString& on, 
 
 void frmMain::subZeilenEinAus(quint8 number, const QString& suffix, bool on, bool rowButtons)
 {
-    ui::guard(QStringLiteral("subZeilenEinAus"), [&] {
+    base::guard(QStringLiteral("subZeilenEinAus"), [&] {
         WorkRow& r = row(number);
         InputLine& line = r.line(suffix);
         const bool catalogueLine = &line == &r.G;

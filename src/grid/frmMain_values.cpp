@@ -1,12 +1,12 @@
 // Typing the own measured values of a row.
 #include "grid/frmMain.h"
 
+#include "base/ErrorGuard.h"
+#include "base/Regional.h"
 #include "calculation/Measures.h"
-#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
-#include "ui/ErrorGuard.h"
+#include "texts/TextEntries.h"
 #include "ui/MsgBox.h"
-#include "ui/Regional.h"
 #include "ui/Widgets.h"
 
 #include <QLineEdit>
@@ -33,7 +33,7 @@ QString lostFocusRoutine(Axis axis)
 
 void frmMain::Messwert_E_Change(int r, Axis axis)
 {
-    ui::guard(ui::indexed(changeRoutine(axis), r), [&] {
+    base::guard(base::indexed(changeRoutine(axis), r), [&] {
         ui::setBackColor(row(r).E.Messwert[axis], ui::lightYellow());
         subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
         subLoescheErgebnis();
@@ -42,7 +42,7 @@ void frmMain::Messwert_E_Change(int r, Axis axis)
 
 void frmMain::Messwert_E_LostFocus(int r, Axis axis)
 {
-    ui::guard(ui::indexed(lostFocusRoutine(axis), r), [&] {
+    base::guard(base::indexed(lostFocusRoutine(axis), r), [&] {
         // Sending the focus back to a refused field is no leave of the field it passes through.
         if (m_returningFocus)
             return;
@@ -50,7 +50,7 @@ void frmMain::Messwert_E_LostFocus(int r, Axis axis)
         const QString text = field->text().trimmed();
         if (text.isEmpty())
             return;
-        const ui::Regional& settings = ui::regional();
+        const base::Regional& settings = base::regional();
         if (settings.isNumeric(text)) {
             const double value = settings.toDouble(text);
             if (value >= calculation::kLowestMesswert && value <= calculation::kHighestMesswert)

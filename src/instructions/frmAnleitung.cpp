@@ -1,9 +1,9 @@
 #include "instructions/frmAnleitung.h"
 
+#include "base/ErrorGuard.h"
 #include "rtf/RtfReader.h"
-#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
-#include "ui/ErrorGuard.h"
+#include "texts/TextEntries.h"
 #include "ui/MsgBox.h"
 #include "ui/Widgets.h"
 
@@ -114,7 +114,7 @@ QString frmAnleitung::filePath(const QString& folder, const QString& name)
 
 void frmAnleitung::Form_Load()
 {
-    ui::guard(QStringLiteral("Form_Load"), [this] {
+    base::guard(QStringLiteral("Form_Load"), [this] {
         subInitForm(bytSprachNr);
         const QString name = fileName(m_languageText ? m_languageText() : QString());
         QFile file(filePath(m_programFolder, name));
@@ -123,7 +123,7 @@ void frmAnleitung::Form_Load()
         const QByteArray content = opened ? file.read(kMaxFileBytes) : QByteArray();
         if (!opened || file.error() != QFileDevice::NoError) {
             ui::msgBox(QStringLiteral("File <") + name + QStringLiteral("> not found."), ui::MsgIcon::Critical,
-                       ui::errorTitle(QStringLiteral("Form_Load")));
+                       base::errorTitle(QStringLiteral("Form_Load")));
             rtfAnleitung->clear();
             return;
         }
@@ -135,7 +135,7 @@ void frmAnleitung::Form_Load()
 
 void frmAnleitung::subInitForm(quint8 language)
 {
-    ui::guard(QStringLiteral("subInitForm"), [this, language] {
+    base::guard(QStringLiteral("subInitForm"), [this, language] {
         setWindowTitle(QLatin1Char(' ') + modTexte::Texte(language, modTexte::Anleitung));
         setAccessibleName(modTexte::Texte(language, modTexte::Anleitung));
         rtfAnleitung->setAccessibleName(modTexte::Texte(language, modTexte::Anleitung));
@@ -146,7 +146,7 @@ void frmAnleitung::subInitForm(quint8 language)
 
 void frmAnleitung::btnDrucken_Click()
 {
-    ui::guard(QStringLiteral("btnDrucken_Click"), [this] {
+    base::guard(QStringLiteral("btnDrucken_Click"), [this] {
         strDruckDokument = QStringLiteral("Anleitung");
         if (m_printDialog)
             m_printDialog(rtfAnleitung);
@@ -155,7 +155,7 @@ void frmAnleitung::btnDrucken_Click()
 
 void frmAnleitung::btnSchliessen_Click()
 {
-    ui::guard(QStringLiteral("btnSchliessen_Click"), [this] { close(); });
+    base::guard(QStringLiteral("btnSchliessen_Click"), [this] { close(); });
 }
 
 void frmAnleitung::resizeEvent(QResizeEvent* event)

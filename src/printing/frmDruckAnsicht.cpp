@@ -1,9 +1,9 @@
 #include "printing/frmDruckAnsicht.h"
 
-#include "texts/TextEntries.h"
+#include "base/ErrorGuard.h"
+#include "base/Regional.h"
 #include "texts/modTexte.h"
-#include "ui/ErrorGuard.h"
-#include "ui/Regional.h"
+#include "texts/TextEntries.h"
 #include "ui/Widgets.h"
 
 #include <QGroupBox>
@@ -63,7 +63,7 @@ void frmDruckAnsicht::unload()
 void frmDruckAnsicht::Form_Load()
 {
     live() = this;
-    ui::guard(QStringLiteral("Form_Load"), [&] {
+    base::guard(QStringLiteral("Form_Load"), [&] {
         resize(ui::twips(kPageWidth), height());
         subInitForm(bytSprachNr);
         subFuellDruckAnsicht();
@@ -72,7 +72,7 @@ void frmDruckAnsicht::Form_Load()
 
 void frmDruckAnsicht::subInitForm(quint8 language)
 {
-    ui::guard(QStringLiteral("subInitForm"), [&] {
+    base::guard(QStringLiteral("subInitForm"), [&] {
         using namespace modTexte;
         auto t = [language](int entry) { return caption(Texte(language, entry)); };
         lblTitel->setText(t(Ganzkoerperschwingungen) + QStringLiteral(" - ")
@@ -143,7 +143,7 @@ void frmDruckAnsicht::fillRow(int number, const ReportRow& source)
 
 void frmDruckAnsicht::subFuellDruckAnsicht()
 {
-    ui::guard(QStringLiteral("subFuellDruckAnsicht"), [&] {
+    base::guard(QStringLiteral("subFuellDruckAnsicht"), [&] {
         const ReportData snapshot = m_source ? m_source() : ReportData{};
         txtDatum->setText(snapshot.txtDatum);
         txtFirma->setText(snapshot.txtFirma);
@@ -152,7 +152,7 @@ void frmDruckAnsicht::subFuellDruckAnsicht()
         for (int i = 1; i <= kRows; ++i) {
             const ReportRow& source = snapshot.rows[std::size_t(i - 1)];
             // Only the rows the last calculation counted make up the totals.
-            if (ui::regional().toDouble(source.txtAnzNr) != 1.0)
+            if (base::regional().toDouble(source.txtAnzNr) != 1.0)
                 continue;
             fillRow(i, source);
         }

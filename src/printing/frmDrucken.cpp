@@ -1,10 +1,10 @@
 #include "printing/frmDrucken.h"
 
-#include "texts/TextEntries.h"
+#include "base/ErrorGuard.h"
+#include "printers/Printers.h"
 #include "texts/modTexte.h"
-#include "ui/ErrorGuard.h"
+#include "texts/TextEntries.h"
 #include "ui/MsgBox.h"
-#include "ui/Printers.h"
 #include "ui/Widgets.h"
 
 #include <QApplication>
@@ -99,7 +99,7 @@ void frmDrucken::open(QWidget* opener, frmDruckAnsicht::Source report, const QTe
 
 void frmDrucken::Form_Load()
 {
-    ui::guard(QStringLiteral("Form_Load"), [&] {
+    base::guard(QStringLiteral("Form_Load"), [&] {
         if (strDruckDokument.isEmpty()) {
             done(QDialog::Rejected);
             return;
@@ -108,7 +108,7 @@ void frmDrucken::Form_Load()
         lstDrucker->clear();
         int preselected = 0;
         int counter = 0;
-        ui::Printers& printers = ui::printers();
+        printers::Printers& printers = printers::collection();
         const QString current = printers.currentDeviceName();
         for (const QString& name : printers.deviceNames()) {
             lstDrucker->addItem(name);
@@ -123,7 +123,7 @@ void frmDrucken::Form_Load()
 
 void frmDrucken::subInitForm(quint8 language)
 {
-    ui::guard(QStringLiteral("subInitForm"), [&] {
+    base::guard(QStringLiteral("subInitForm"), [&] {
         setWindowTitle(QStringLiteral(" %1 ...").arg(modTexte::Texte(language, modTexte::Drucken)));
         setAccessibleName(modTexte::Texte(language, modTexte::Drucken));
         frmDrucker->setTitle(QStringLiteral(" %1 ").arg(modTexte::Texte(language, modTexte::Drucker)));
@@ -136,7 +136,7 @@ void frmDrucken::subInitForm(quint8 language)
 void frmDrucken::btnDrucken_Click()
 {
     bool printed = false;
-    ui::guard(QStringLiteral("btnDrucken_Click"), [&] {
+    base::guard(QStringLiteral("btnDrucken_Click"), [&] {
         const QList<QListWidgetItem*> selected = lstDrucker->selectedItems();
         if (selected.isEmpty()) {
             ui::msgBox(modTexte::text(modTexte::BitteDruckerAuswaehlen), ui::MsgIcon::Exclamation,
@@ -144,7 +144,7 @@ void frmDrucken::btnDrucken_Click()
             return;
         }
         BusyPointer busy;
-        ui::printers().setCurrent(lstDrucker->row(selected.first()));
+        printers::collection().setCurrent(lstDrucker->row(selected.first()));
         if (strDruckDokument == kReport)
             printed = printReport();
         else if (strDruckDokument == kInstructions)
@@ -159,38 +159,38 @@ void frmDrucken::btnDrucken_Click()
 
 bool frmDrucken::printReport()
 {
-    ui::Printers& printers = ui::printers();
-    printers.setOrientation(ui::kLandscape);
+    printers::Printers& printers = printers::collection();
+    printers.setOrientation(printers::kLandscape);
     auto page = std::make_unique<frmDruckAnsicht>(m_report);
     page->Form_Load();
-    return printers.printPage(*page, job(page->documentTitle())) == ui::PrintOutcome::Printed;
+    return printers.printPage(*page, job(page->documentTitle())) == printers::PrintOutcome::Printed;
 }
 
-ui::PrintJob frmDrucken::job(const QString& title)
+printers::PrintJob frmDrucken::job(const QString& title)
 {
     return {title, modTexte::text(modTexte::Drucken)};
 }
 
 bool frmDrucken::printInstructions()
 {
-    ui::Printers& printers = ui::printers();
-    printers.setOrientation(ui::kPortrait);
+    printers::Printers& printers = printers::collection();
+    printers.setOrientation(printers::kPortrait);
     if (!m_instructions)
         return true;
-    const ui::PrintJob instructions = job(m_instructions->window()->windowTitle().trimmed());
+    const printers::PrintJob instructions = job(m_instructions->window()->windowTitle().trimmed());
     const QTextCursor cursor = m_instructions->textCursor();
     if (!cursor.hasSelection())
-        return printers.printDocument(*m_instructions->document(), instructions) == ui::PrintOutcome::Printed;
+        return printers.printDocument(*m_instructions->document(), instructions) == printers::PrintOutcome::Printed;
     QTextDocument part;
     part.setDefaultFont(m_instructions->document()->defaultFont());
     part.setDefaultTextOption(m_instructions->document()->defaultTextOption());  // the tab stops
     QTextCursor(&part).insertFragment(cursor.selection());
-    return printers.printDocument(part, instructions) == ui::PrintOutcome::Printed;
+    return printers.printDocument(part, instructions) == printers::PrintOutcome::Printed;
 }
 
 void frmDrucken::btnSchliessen_Click()
 {
-    ui::guard(QStringLiteral("btnSchliessen_Click"), [&] { done(QDialog::Rejected); });
+    base::guard(QStringLiteral("btnSchliessen_Click"), [&] { done(QDialog::Rejected); });
 }
 
 void frmDrucken::Form_Unload()

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "printers/Printers.h"
 #include "printing/frmDruckAnsicht.h"
-#include "ui/Printers.h"
 
 #include <QDialog>
 
@@ -59,7 +59,7 @@ private:
     bool printReport();
     bool printInstructions();
     // The PDF's title, and the file writer's save dialog captioned as this dialog's print button.
-    static ui::PrintJob job(const QString& title);
+    static printers::PrintJob job(const QString& title);
 
     frmDruckAnsicht::Source m_report;
     const QTextEdit* m_instructions = nullptr;

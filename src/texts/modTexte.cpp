@@ -2,11 +2,11 @@
 
 #include "texts/TexteSpalte.h"
 
+#include "base/ErrorGuard.h"
+#include "base/Regional.h"
+#include "base/RuntimeError.h"
 #include "calculation/Measures.h"
 #include "texts/TextEntries.h"
-#include "ui/ErrorGuard.h"
-#include "ui/Regional.h"
-#include "ui/RuntimeError.h"
 
 quint8 bytSprachNr = 1;
 QString strDruckDokument;
@@ -23,7 +23,7 @@ namespace detail {
 
 QString rejectedValueMessage(const QString& opening, const QString& middle, const QString& closing)
 {
-    const ui::Regional& settings = ui::regional();
+    const base::Regional& settings = base::regional();
     return opening + settings.fixed2(calculation::kLowestMesswert) + middle
         + settings.fixed2(calculation::kHighestMesswert) + closing;
 }
@@ -32,7 +32,7 @@ QString rejectedValueMessage(const QString& opening, const QString& middle, cons
 
 void subInitSprache(quint8 language)
 {
-    ui::guard(QStringLiteral("subInitSprache"), [language] {
+    base::guard(QStringLiteral("subInitSprache"), [language] {
         switch (language) {
         case 1: detail::fillGerman(table[0]); break;
         case 2: detail::fillEnglish(table[1]); break;
@@ -47,7 +47,7 @@ void subInitSprache(quint8 language)
 QString Texte(int language, int entry)
 {
     if (language < 1 || language > kLanguages || entry < 1 || entry > kEntries)
-        ui::raise(ui::ErrSubscript);
+        base::raise(base::ErrSubscript);
     return table[static_cast<std::size_t>(language - 1)][entry];
 }
 

@@ -1,6 +1,6 @@
 #include "ui/Lists.h"
 
-#include "ui/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 #include <QCollator>
 #include <QComboBox>
@@ -25,7 +25,7 @@ const QCollator& listCollator()
 void checkIndex(const QComboBox* list, int index)
 {
     if (index < 0 || index >= list->count())
-        raise(ErrInvalidIndex);
+        base::raise(base::ErrInvalidIndex);
 }
 
 }  // namespace

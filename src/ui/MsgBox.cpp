@@ -1,5 +1,7 @@
 #include "ui/MsgBox.h"
 
+#include "base/ErrorGuard.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -45,6 +47,13 @@ void msgBox(const QString& text, MsgIcon icon, const QString& title)
 void beep()
 {
     beepHandler()();
+}
+
+void reportErrorsInMessageBoxes()
+{
+    base::setErrorReporter([](const QString& routine, const base::RuntimeError& error) {
+        msgBox(error.message(), MsgIcon::Critical, base::errorTitle(routine));
+    });
 }
 
 MsgBoxHandler setMsgBoxHandler(MsgBoxHandler handler)

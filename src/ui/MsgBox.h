@@ -21,6 +21,11 @@ void msgBox(const QString& text, MsgIcon icon = MsgIcon::None, const QString& ti
 // The system beep.
 void beep();
 
+// Makes a routine's run-time error the common message box: critical icon, OK
+// only, "N => description", titled "Error in Routine <name>". The program does
+// this at start-up; a test of a window stands in for the program.
+void reportErrorsInMessageBoxes();
+
 using MsgBoxHandler = std::function<void(const MsgBoxCall&)>;
 using BeepHandler = std::function<void()>;
 

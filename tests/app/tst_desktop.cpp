@@ -4,12 +4,12 @@
 #include "../support/OnScreen.h"
 #include "../support/WidgetDriver.h"
 #include "app/frmMDI.h"
+#include "base/Regional.h"
 #include "details/frmDetails.h"
 #include "grid/frmMain.h"
-#include "instructions/InstructionsWindow.h"
 #include "instructions/frmAnleitung.h"
+#include "instructions/InstructionsWindow.h"
 #include "ui/MsgBox.h"
-#include "ui/Regional.h"
 
 #include <QDir>
 #include <QFile>
@@ -144,7 +144,7 @@ private slots:
 
     void init()
     {
-        ui::setRegional(ui::Regional::german());
+        base::setRegional(base::Regional::german());
         m_frame = std::make_unique<frmMDI>(m_folder.path());
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));

@@ -3,13 +3,13 @@
 #include "../printing/PrintSupport.h"
 #include "../support/AccessibleNames.h"
 #include "app/frmMDI.h"
+#include "base/Regional.h"
 #include "details/frmDetails.h"
 #include "grid/frmMain.h"
 #include "instructions/frmAnleitung.h"
 #include "printing/frmDrucken.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
-#include "ui/Regional.h"
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
@@ -142,7 +142,7 @@ class KeyboardTest : public QObject {
 private slots:
     void init()
     {
-        ui::setRegional(ui::Regional::english());
+        base::setRegional(base::Regional::english());
         m_frame = std::make_unique<frmMDI>(m_folder.path());
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));

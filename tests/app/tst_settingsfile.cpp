@@ -1,6 +1,6 @@
 // Reading and writing the settings file, without any window.
 #include "app/SettingsFile.h"
-#include "ui/Regional.h"
+#include "base/Regional.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -48,7 +48,7 @@ private slots:
         QFETCH(QList<int>, positions);
         QBuffer buffer(&content);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
-        const ui::Regional regional = german ? ui::Regional::german() : ui::Regional::english();
+        const base::Regional regional = german ? base::Regional::german() : base::Regional::english();
         QCOMPARE(settings::readLanguagePositions(buffer, regional), positions);
     }
 
@@ -102,7 +102,7 @@ private slots:
         content.append("\r\nSPRACHE=4");
         QBuffer buffer(&content);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
-        QCOMPARE(settings::readLanguagePositions(buffer, ui::Regional::english()), QList<int>{4});
+        QCOMPARE(settings::readLanguagePositions(buffer, base::Regional::english()), QList<int>{4});
     }
 
     void lineEndsAcrossReadBlocks_data()
@@ -122,7 +122,7 @@ private slots:
             QByteArray content = "x" + lineEnd + QByteArray(4096 - shift, 'x') + lineEnd + lines;
             QBuffer buffer(&content);
             QVERIFY(buffer.open(QIODevice::ReadOnly));
-            QCOMPARE(settings::readLanguagePositions(buffer, ui::Regional::english()), (QList<int>{1, 2}));
+            QCOMPARE(settings::readLanguagePositions(buffer, base::Regional::english()), (QList<int>{1, 2}));
         }
     }
 

@@ -3,11 +3,11 @@
 #include "../support/OnScreen.h"
 #include "../support/WidgetDriver.h"
 #include "app/frmMDI.h"
+#include "base/Regional.h"
 #include "details/frmDetails.h"
 #include "grid/frmMain.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
-#include "ui/Regional.h"
 #include "ui/SaveDialog.h"
 #include "ui/Widgets.h"
 
@@ -102,7 +102,7 @@ class StartupTest : public QObject {
 private slots:
     void init()
     {
-        ui::setRegional(ui::Regional::english());
+        base::setRegional(base::Regional::english());
         QFile::remove(QDir(m_folder.path()).filePath(QStringLiteral("kv.inf")));
     }
 
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(driver::codes(window->cboSprache()), (QList<int>{1, 2, 5, 3, 4}));
         QCOMPARE(int(bytSprachNr), 1);
         QCOMPARE(captionOf(window, QStringLiteral("btnExit")), QStringLiteral("Beenden"));
-        QCOMPARE(window->txtDatum()->text(), ui::regional().shortDate(QDate::currentDate()));
+        QCOMPARE(window->txtDatum()->text(), base::regional().shortDate(QDate::currentDate()));
         QVERIFY(!window->rowInUse(1));
         QCOMPARE(window->details()->cboZustandUntergrund(1)->count(), 7);
         QVERIFY(!window->details()->isVisible());

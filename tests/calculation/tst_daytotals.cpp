@@ -1,7 +1,7 @@
 // The day totals without a window.
+#include "../support/ReportedErrors.h"
+#include "base/RuntimeError.h"
 #include "calculation/DayTotals.h"
-#include "ui/MsgBox.h"
-#include "ui/RuntimeError.h"
 
 #include <QTest>
 #include <cmath>
@@ -69,7 +69,7 @@ private slots:
         QFETCH(double, hours);
         QFETCH(QList<int>, points);
         QFETCH(QList<double>, a8);
-        ui::MsgBoxRecorder boxes;
+        support::ErrorReports errors;
         const DayTotals day = calculation::dayTotals(std::span<const CountedRow>(rows.constData(), rows.size()));
         QCOMPARE(int(day.AnzSum), count);
         QCOMPARE(day.DauerSum, hours);
@@ -78,7 +78,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QVERIFY2(std::fabs(shown[i] - a8[i]) < 1e-12,
                      qPrintable(QStringLiteral("A(8) %1: %2").arg(i).arg(shown[i])));
-        QVERIFY(boxes.calls.isEmpty());
+        QVERIFY(errors.calls.isEmpty());
     }
 
     void overflowRaisesSix_data()
@@ -99,10 +99,10 @@ private slots:
         int error = 0;
         try {
             calculation::dayTotals(std::span<const CountedRow>(rows.constData(), rows.size()));
-        } catch (const ui::RuntimeError& e) {
+        } catch (const base::RuntimeError& e) {
             error = e.number();
         }
-        QCOMPARE(error, int(ui::ErrOverflow));
+        QCOMPARE(error, int(base::ErrOverflow));
     }
 };
 

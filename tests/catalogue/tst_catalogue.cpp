@@ -1,6 +1,6 @@
+#include "../support/ReportedErrors.h"
+#include "base/RuntimeError.h"
 #include "catalogue/Catalogue.h"
-#include "ui/MsgBox.h"
-#include "ui/RuntimeError.h"
 
 #include <QTest>
 #include <algorithm>
@@ -26,7 +26,7 @@ int textEntryError(int (*entryOf)(int), int code)
 {
     try {
         entryOf(code);
-    } catch (const ui::RuntimeError& e) {
+    } catch (const base::RuntimeError& e) {
         return e.number();
     }
     return 0;
@@ -67,13 +67,13 @@ private slots:
         QFETCH(double, x);
         QFETCH(double, y);
         QFETCH(double, z);
-        ui::MsgBoxRecorder boxes;
+        support::ErrorReports errors;
         const Values v = ::lookup(workCycle, condition);
         QCOMPARE(v.ok, ok);
         QCOMPARE(v.x, x);
         QCOMPARE(v.y, y);
         QCOMPARE(v.z, z);
-        QVERIFY(boxes.calls.isEmpty());
+        QVERIFY(errors.calls.isEmpty());
     }
 
     void tableExtremes()
@@ -151,10 +151,10 @@ private slots:
         QVERIFY(catalogue::typesOfFamily(11).isEmpty());
         QVERIFY(catalogue::workCyclesOfType(0).isEmpty());
         QVERIFY(catalogue::workCyclesOfType(21).isEmpty());
-        QCOMPARE(textEntryError(catalogue::familyTextEntry, 11), int(ui::ErrSubscript));
-        QCOMPARE(textEntryError(catalogue::typeTextEntry, 0), int(ui::ErrSubscript));
-        QCOMPARE(textEntryError(catalogue::workCycleTextEntry, 44), int(ui::ErrSubscript));
-        QCOMPARE(textEntryError(catalogue::conditionTextEntry, 4), int(ui::ErrSubscript));
+        QCOMPARE(textEntryError(catalogue::familyTextEntry, 11), int(base::ErrSubscript));
+        QCOMPARE(textEntryError(catalogue::typeTextEntry, 0), int(base::ErrSubscript));
+        QCOMPARE(textEntryError(catalogue::workCycleTextEntry, 44), int(base::ErrSubscript));
+        QCOMPARE(textEntryError(catalogue::conditionTextEntry, 4), int(base::ErrSubscript));
     }
 };
 

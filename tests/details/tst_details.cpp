@@ -1,8 +1,8 @@
 #include "../support/WidgetDriver.h"
+#include "base/RuntimeError.h"
 #include "details/frmDetails.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
-#include "ui/RuntimeError.h"
 #include "ui/Widgets.h"
 
 #include <QApplication>
@@ -58,6 +58,8 @@ class DetailsTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { ui::reportErrorsInMessageBoxes(); }
+
     void init()
     {
         useLanguage(1);
@@ -218,7 +220,7 @@ private slots:
             QCOMPARE(m_window->txtBewegtesMaterial(row)->text(), cleared ? "" : "Sand");
             QCOMPARE(m_window->txtAnmerkung(row)->toPlainText(), cleared ? "" : "trocken");
         }
-        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, m_window->clearRow(6));
+        QVERIFY_THROWS_EXCEPTION(base::RuntimeError, m_window->clearRow(6));
         m_inUse.fill(false);
         reopen();
         QCOMPARE(list("cboZustandUntergrund", 2)->count(), 7);
@@ -306,7 +308,7 @@ private slots:
     void failuresAreReportedUnderTheRoutinesName()
     {
         ui::MsgBoxRecorder boxes;
-        frmDetails window([](int) -> bool { ui::raise(ui::ErrTypeMismatch); });
+        frmDetails window([](int) -> bool { base::raise(base::ErrTypeMismatch); });
         window.subFuellFestigkeitUntergrund(1, 6);
         QCOMPARE(entries(window.cboFestigkeitUntergrund(1)), QStringList{""});  // done before the failure, so it stays
         window.subFuellFahrstil(0, 1);

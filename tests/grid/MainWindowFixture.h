@@ -1,9 +1,10 @@
 #pragma once
 
 #include "../support/WidgetDriver.h"
+#include "base/Regional.h"
 #include "grid/frmMain.h"
 #include "texts/modTexte.h"
-#include "ui/Regional.h"
+#include "ui/MsgBox.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +16,10 @@
 struct MainWindowFixture {
     std::unique_ptr<frmMain> window;
 
-    explicit MainWindowFixture(const ui::Regional& settings = ui::Regional::english(), quint8 language = 1)
+    explicit MainWindowFixture(const base::Regional& settings = base::Regional::english(), quint8 language = 1)
     {
-        ui::setRegional(settings);
+        ui::reportErrorsInMessageBoxes();
+        base::setRegional(settings);
         bytSprachNr = language;
         modTexte::subInitSprache(language);
         window = std::make_unique<frmMain>();

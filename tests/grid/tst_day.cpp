@@ -21,7 +21,7 @@ private slots:
     {
         QFETCH(bool, german);
         QFETCH(QStringList, expected);
-        MainWindowFixture f(german ? ui::Regional::german() : ui::Regional::english());
+        MainWindowFixture f(german ? base::Regional::german() : base::Regional::english());
         const QChar sep = german ? QLatin1Char(',') : QLatin1Char('.');
         auto value = [sep](QString text) { return text.replace(QLatin1Char('.'), sep); };
         f.ownRow(1, value(QStringLiteral("0.5")), value(QStringLiteral("0.3")), value(QStringLiteral("0.2")), 8);

@@ -1,9 +1,9 @@
 // What the main window hands to the report and the print and instructions buttons.
 #include "MainWindowFixture.h"
 
+#include "base/RuntimeError.h"
 #include "details/frmDetails.h"
 #include "ui/MsgBox.h"
-#include "ui/RuntimeError.h"
 
 #include <QPlainTextEdit>
 
@@ -154,7 +154,7 @@ private slots:
     {
         QFETCH(QString, button);
         MainWindowFixture f;
-        auto failing = [] { ui::raise(ui::ErrFileNotFound); };
+        auto failing = [] { base::raise(base::ErrFileNotFound); };
         f.window->setPrintOpener(failing);
         f.window->setInstructionsOpener(failing);
         ui::MsgBoxRecorder boxes;

@@ -281,7 +281,7 @@ private slots:
         QFETCH(bool, german);
         QFETCH(QString, input);
         QFETCH(bool, accepted);
-        MainWindowFixture f(german ? ui::Regional::german() : ui::Regional::english());
+        MainWindowFixture f(german ? base::Regional::german() : base::Regional::english());
         f.chooseMode("E", 3);
         ui::MsgBoxRecorder boxes;
         QLineEdit* field = f.field("MesswertY_E", 3);

@@ -91,6 +91,8 @@ class AnleitungTest : public QObject {
     static QString shown(const frmAnleitung* window) { return window->rtfAnleitung->toPlainText().trimmed(); }
 
 private slots:
+    void initTestCase() { ui::reportErrorsInMessageBoxes(); }
+
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();

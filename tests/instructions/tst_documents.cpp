@@ -1,9 +1,9 @@
 // The instruction documents as the program finds them beside itself.
 
+#include "base/Regional.h"
 #include "instructions/frmAnleitung.h"
 #include "rtf/RtfReader.h"
 #include "texts/modTexte.h"
-#include "ui/Regional.h"
 
 #include <QFile>
 #include <QLibraryInfo>
@@ -215,7 +215,7 @@ private slots:
         const QString text = normalised(document.toPlainText());
         QVERIFY(text.size() > 8000);
         // The rejected-value message is quoted as it reads under the regional settings the document names.
-        ui::setRegional(decimalPoint ? ui::Regional::english() : ui::Regional::german());
+        base::setRegional(decimalPoint ? base::Regional::english() : base::Regional::german());
         modTexte::subInitSprache(quint8(language));
         QStringList missing;
         for (const int entry : kCaptions) {

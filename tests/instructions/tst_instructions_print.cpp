@@ -6,9 +6,9 @@
 #include "app/frmMDI.h"
 #include "grid/frmMain.h"
 #include "instructions/frmAnleitung.h"
+#include "rtf/TextFormats.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
-#include "rtf/TextFormats.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -325,7 +325,7 @@ private slots:
             preselected = dialog->lstDrucker->currentRow();
             QCOMPARE(dialog->lstDrucker->currentItem()->text(), QStringLiteral("Werkstatt"));
         }));
-        QCOMPARE(preselected, int(ui::printers().deviceNames().indexOf("Werkstatt")));
+        QCOMPARE(preselected, int(printers::collection().deviceNames().indexOf("Werkstatt")));
         const QString output = waitForOutput("Werkstatt");
         QVERIFY(!output.isEmpty());
         const QString info = pdfInfo(output);

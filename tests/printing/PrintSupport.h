@@ -4,9 +4,9 @@
 // started, reading a job's output, an in-memory printer collection for the
 // cases CUPS cannot set up, and running the modal print dialog.
 
+#include "base/RuntimeError.h"
+#include "printers/Printers.h"
 #include "printing/frmDrucken.h"
-#include "ui/Printers.h"
-#include "ui/RuntimeError.h"
 
 #include <QApplication>
 #include <QFile>
@@ -165,11 +165,11 @@ inline QList<WordBox> wordBoxes(const QString& path)
 
 // A printer collection in memory, for what a scheduler cannot be made to
 // show; records what was printed.
-class MemoryPrinters : public ui::Printers {
+class MemoryPrinters : public printers::Printers {
 public:
     QStringList names;
     QString current;
-    int orientationSet = ui::kPortrait;
+    int orientationSet = printers::kPortrait;
     QStringList printedOn;
     QList<int> orientations;
 
@@ -178,20 +178,20 @@ public:
     void setCurrent(int position) override
     {
         if (position < 0 || position >= names.size())
-            ui::raise(ui::ErrSubscript);
+            base::raise(base::ErrSubscript);
         current = names.at(position);
     }
     void setOrientation(int value) override { orientationSet = value; }
     int orientation() const override { return orientationSet; }
-    ui::PrintOutcome printPage(QWidget&, const ui::PrintJob&) override { return record(); }
-    ui::PrintOutcome printDocument(const QTextDocument&, const ui::PrintJob&) override { return record(); }
+    printers::PrintOutcome printPage(QWidget&, const printers::PrintJob&) override { return record(); }
+    printers::PrintOutcome printDocument(const QTextDocument&, const printers::PrintJob&) override { return record(); }
 
 private:
-    ui::PrintOutcome record()
+    printers::PrintOutcome record()
     {
         printedOn.append(current);
         orientations.append(orientationSet);
-        return ui::PrintOutcome::Printed;
+        return printers::PrintOutcome::Printed;
     }
 };
 

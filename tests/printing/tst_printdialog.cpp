@@ -2,9 +2,9 @@
 // cannot show the case, on an in-memory collection.
 #include "../support/SampleReport.h"
 #include "PrintSupport.h"
+#include "base/Regional.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
-#include "ui/Regional.h"
 #include "ui/SaveDialog.h"
 
 #include <QGroupBox>
@@ -30,7 +30,7 @@ void openReport()
 
 int position(const QString& name)
 {
-    return int(ui::printers().deviceNames().indexOf(name));
+    return int(printers::collection().deviceNames().indexOf(name));
 }
 
 void choose(frmDrucken* dialog, const QString& name)
@@ -48,7 +48,8 @@ class PrintDialogTest : public QObject {
 private slots:
     void initTestCase()
     {
-        ui::setRegional(ui::Regional::german());
+        ui::reportErrorsInMessageBoxes();
+        base::setRegional(base::Regional::german());
         bytSprachNr = 1;
         modTexte::subInitSprache(1);
     }
@@ -73,7 +74,7 @@ private slots:
             QCOMPARE(strDruckDokument, kReport);
             dialog->btnSchliessen->click();
         }));
-        QCOMPARE(shown, QStringList({"Baustelle", "Buero", "Laser", "PDF", "Werkstatt", ui::pdfWriterName()}));
+        QCOMPARE(shown, QStringList({"Baustelle", "Buero", "Laser", "PDF", "Werkstatt", printers::pdfWriterName()}));
         QCOMPARE(selected, 1);
     }
 
@@ -85,9 +86,9 @@ private slots:
         if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
             QSKIP("run without a scheduler");
         cups("lpadmin", {"-d", "PDF"});
-        auto collection = ui::makeCupsPrinters();
+        auto collection = printers::makeCupsPrinters();
         cups("lpadmin", {"-d", "Buero"});
-        ui::PrintersOverride use(*collection);
+        printers::PrintersOverride use(*collection);
         ui::SaveDialogRecorder saveBox;
         QFile::remove(queueOutput("PDF"));
         QString preselected;
@@ -137,7 +138,7 @@ private slots:
         QFETCH(QString, how);
         MemoryPrinters memory;
         memory.names = {"A", "B"};
-        ui::PrintersOverride use(memory);
+        printers::PrintersOverride use(memory);
         bool closed = false;
         QVERIFY(withDialog(openReport, [&](frmDrucken* dialog) {
             if (how == "button")
@@ -156,7 +157,7 @@ private slots:
     {
         MemoryPrinters memory;
         memory.names = {"A"};
-        ui::PrintersOverride use(memory);
+        printers::PrintersOverride use(memory);
         strDruckDokument.clear();
         QVERIFY(!withDialog([] { frmDrucken::showModal(nullptr, [] { return ReportData{}; }); }, [](frmDrucken*) {}));
         QVERIFY(memory.printedOn.isEmpty());
@@ -181,7 +182,7 @@ private slots:
         MemoryPrinters memory;
         memory.names = names;
         memory.current = current;
-        ui::PrintersOverride use(memory);
+        printers::PrintersOverride use(memory);
         int shown = -2;
         withDialog(openReport, [&](frmDrucken* dialog) {
             shown = dialog->lstDrucker->selectedItems().isEmpty() ? -1 : dialog->lstDrucker->currentRow();
@@ -193,7 +194,7 @@ private slots:
     void nothingSelectedAsksForAPrinter()
     {
         MemoryPrinters memory;
-        ui::PrintersOverride use(memory);
+        printers::PrintersOverride use(memory);
         ui::MsgBoxRecorder boxes;
         bool stillOpen = false;
         withDialog(openReport, [&](frmDrucken* dialog) {
@@ -212,7 +213,7 @@ private slots:
     {
         MemoryPrinters memory;
         memory.names = {"A"};
-        ui::PrintersOverride use(memory);
+        printers::PrintersOverride use(memory);
         withDialog(openReport, [](frmDrucken* dialog) { dialog->btnDrucken->click(); });
         QTextEdit view;
         view.setPlainText("Text");
@@ -222,7 +223,7 @@ private slots:
                 frmDrucken::showModal(nullptr, &view);
             },
             [](frmDrucken* dialog) { dialog->btnDrucken->click(); });
-        QCOMPARE(memory.orientations, QList<int>({ui::kLandscape, ui::kPortrait}));
+        QCOMPARE(memory.orientations, QList<int>({printers::kLandscape, printers::kPortrait}));
     }
 
     // Faults of the queue or the scheduler: the routine's message with the
@@ -298,7 +299,7 @@ private slots:
         bool stillOpen = false;
         withDialog(openReport, [&](frmDrucken* dialog) {
             dialog->lstDrucker->setCurrentRow(dialog->lstDrucker->count() - 1);
-            QCOMPARE(dialog->lstDrucker->currentItem()->text(), ui::pdfWriterName());
+            QCOMPARE(dialog->lstDrucker->currentItem()->text(), printers::pdfWriterName());
             dialog->btnDrucken->click();
             stillOpen = dialog->isVisible();
         });
@@ -325,8 +326,8 @@ private slots:
     {
         if (qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
             QSKIP("needs a run without a scheduler");
-        QCOMPARE(ui::printers().deviceNames(), QStringList({ui::pdfWriterName()}));
-        QCOMPARE(ui::makeCupsPrinters()->currentDeviceName(), QString());
+        QCOMPARE(printers::collection().deviceNames(), QStringList({printers::pdfWriterName()}));
+        QCOMPARE(printers::makeCupsPrinters()->currentDeviceName(), QString());
     }
 
     // The instructions: the selection if there is one, portrait.

@@ -5,12 +5,12 @@
 #include "../support/WidgetDriver.h"
 #include "PrintSupport.h"
 #include "app/frmMDI.h"
+#include "base/Regional.h"
 #include "details/frmDetails.h"
 #include "grid/frmMain.h"
 #include "printing/frmDruckAnsicht.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
-#include "ui/Regional.h"
 #include "ui/SaveDialog.h"
 
 #include <QListWidget>
@@ -113,7 +113,7 @@ class ProgramPrintingTest : public QObject {
     QString number(const QString& englishText) const
     {
         QString text = englishText;
-        return text.replace(QLatin1Char('.'), ui::regional().decimalSeparator());
+        return text.replace(QLatin1Char('.'), base::regional().decimalSeparator());
     }
 
     void click(const QString& name) const
@@ -124,10 +124,10 @@ class ProgramPrintingTest : public QObject {
     void click(const char* base, int row) const { click(driver::rowName(base, row)); }
 
     // Starts the program anew under these regional settings.
-    void start(const ui::Regional& settings)
+    void start(const base::Regional& settings)
     {
         m_frame.reset();
-        ui::setRegional(settings);
+        base::setRegional(settings);
         m_frame = std::make_unique<frmMDI>(m_folder->path());
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
@@ -333,7 +333,7 @@ class ProgramPrintingTest : public QObject {
             QVERIFY2(!words(page.join(QLatin1Char(' '))).contains(uncounted), qPrintable(uncounted));
 
         // The nine results with the main window's characters, in the page's order.
-        QVERIFY(main()->txtA8Max()->text().contains(ui::regional().decimalSeparator()));
+        QVERIFY(main()->txtA8Max()->text().contains(base::regional().decimalSeparator()));
         const QString intermediate = QStringList{main()->txtDauerSum()->text(),   main()->txtA8X()->text(),
                                                  main()->txtPunkteGesX()->text(), main()->txtA8Y()->text(),
                                                  main()->txtPunkteGesY()->text(), main()->txtA8Z()->text(),
@@ -350,7 +350,7 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        start(ui::Regional::german());
+        start(base::Regional::german());
     }
 
     void cleanup()
@@ -380,7 +380,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, queue);
         // The date is written at start-up, under the regional settings of then.
-        start(ui::Regional(QLocale(regional)));
+        start(base::Regional(QLocale(regional)));
         QVERIFY(main()->txtDatum()->text().endsWith(QString::number(QDate::currentDate().year())));
         if (language != QLatin1String("Deutsch"))
             switchLanguage(language);
@@ -447,11 +447,12 @@ private slots:
         });
         QVERIFY(shown);
         if (withoutScheduler())
-            QCOMPARE(listed, QStringList{ui::pdfWriterName()});
+            QCOMPARE(listed, QStringList{printers::pdfWriterName()});
         else
-            QCOMPARE(listed, QStringList({"Baustelle", "Buero", "Laser", "PDF", "Werkstatt", ui::pdfWriterName()}));
+            QCOMPARE(listed,
+                     QStringList({"Baustelle", "Buero", "Laser", "PDF", "Werkstatt", printers::pdfWriterName()}));
 
-        QVERIFY(printOn(ui::pdfWriterName()));
+        QVERIFY(printOn(printers::pdfWriterName()));
         QCOMPARE(saveBox.calls.size(), 1);
         QVERIFY(QFile::exists(saveBox.answer));
         checkOnePage(saveBox.answer);
@@ -470,7 +471,7 @@ private slots:
         QTest::newRow("stopped queue") << "stop" << "Baustelle" << "482 => ";
         QTest::newRow("rejecting queue") << "reject" << "Baustelle" << "482 => ";
         QTest::newRow("scheduler gone") << "gone" << "Baustelle" << "482 => ";
-        QTest::newRow("unwritable PDF path") << "path" << ui::pdfWriterName() << "75 => ";
+        QTest::newRow("unwritable PDF path") << "path" << printers::pdfWriterName() << "75 => ";
     }
     // clang-format on
 
@@ -482,7 +483,7 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, printer);
         QFETCH(QString, message);
-        if (withoutScheduler() && printer != ui::pdfWriterName())
+        if (withoutScheduler() && printer != printers::pdfWriterName())
             QSKIP("run without a scheduler");
         enterDay();
         calculate();
@@ -515,7 +516,7 @@ private slots:
             QTest::mouseClick(dialog->btnDrucken, Qt::LeftButton);
             openAfterFault = dialog->isVisible();
             pending = strDruckDokument;
-            nothingWritten = !QFile::exists(printer == ui::pdfWriterName() ? unwritable : queueOutput(printer));
+            nothingWritten = !QFile::exists(printer == printers::pdfWriterName() ? unwritable : queueOutput(printer));
 
             if (fault == QLatin1String("stop"))
                 cups(QStringLiteral("cupsenable"), {printer});
@@ -539,13 +540,13 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("Error in Routine <btnDrucken_Click>"));
         QCOMPARE(box.icon, ui::MsgIcon::Critical);
         QVERIFY2(box.text.startsWith(message), qPrintable(box.text));
-        QVERIFY2(box.text.contains(printer == ui::pdfWriterName() ? unwritable : printer), qPrintable(box.text));
+        QVERIFY2(box.text.contains(printer == printers::pdfWriterName() ? unwritable : printer), qPrintable(box.text));
         QVERIFY(!busyDuringMessage);
         QVERIFY(openDuringMessage);
         QCOMPARE(shownData(), before);
 
         QVERIFY(printedAfterwards);
-        const QString output = printer == ui::pdfWriterName() ? saveBox.answer : waitForOutput(printer);
+        const QString output = printer == printers::pdfWriterName() ? saveBox.answer : waitForOutput(printer);
         QVERIFY(!output.isEmpty());
         checkOnePage(output);
         QVERIFY(pdfText(output).contains(QStringLiteral("Tiefbau Gruber GmbH")));

@@ -2,11 +2,11 @@
 // through the private CUPS scheduler and through the PDF file writer.
 #include "../support/SampleReport.h"
 #include "PrintSupport.h"
+#include "base/Regional.h"
 #include "printing/frmDruckAnsicht.h"
 #include "printing/ReportDrawing.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
-#include "ui/Regional.h"
 #include "ui/SaveDialog.h"
 #include "ui/Widgets.h"
 
@@ -37,12 +37,12 @@ class ReportTest : public QObject {
     {
         ui::SaveDialogRecorder dialog;
         dialog.answer = path;
-        auto printers = ui::makeCupsPrinters();
+        auto printers = printers::makeCupsPrinters();
         printers->setCurrent(int(printers->deviceNames().size()) - 1);
-        printers->setOrientation(ui::kLandscape);
+        printers->setOrientation(printers::kLandscape);
         frmDruckAnsicht page([&] { return data; });
         page.Form_Load();
-        return printers->printPage(page, {page.documentTitle(), {}}) == ui::PrintOutcome::Printed
+        return printers->printPage(page, {page.documentTitle(), {}}) == printers::PrintOutcome::Printed
             && QFile(path).size() > 0;
     }
 
@@ -60,9 +60,11 @@ class ReportTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { ui::reportErrorsInMessageBoxes(); }
+
     void init()
     {
-        ui::setRegional(ui::Regional::german());
+        base::setRegional(base::Regional::german());
         setLanguage(1);
     }
 
@@ -220,14 +222,14 @@ private slots:
         data.rows[0].optionCaption = modTexte::Texte(language, 143);
         QFile::remove(queueOutput("Werkstatt"));
 
-        auto printers = ui::makeCupsPrinters();
+        auto printers = printers::makeCupsPrinters();
         const int position = int(printers->deviceNames().indexOf("Werkstatt"));
         QVERIFY(position >= 0);
         printers->setCurrent(position);
-        printers->setOrientation(ui::kLandscape);
+        printers->setOrientation(printers::kLandscape);
         frmDruckAnsicht page([&] { return data; });
         page.Form_Load();
-        QCOMPARE(printers->printPage(page, {page.documentTitle(), {}}), ui::PrintOutcome::Printed);
+        QCOMPARE(printers->printPage(page, {page.documentTitle(), {}}), printers::PrintOutcome::Printed);
 
         const QString output = waitForOutput("Werkstatt");
         QVERIFY(!output.isEmpty());
@@ -260,15 +262,15 @@ private slots:
     {
         QFETCH(bool, report);
         QFile::remove(queueOutput(kPostScriptQueue));
-        auto printers = ui::makeCupsPrinters();
+        auto printers = printers::makeCupsPrinters();
         printers->setCurrent(int(printers->deviceNames().indexOf(kPostScriptQueue)));
-        printers->setOrientation(report ? ui::kLandscape : ui::kPortrait);
+        printers->setOrientation(report ? printers::kLandscape : printers::kPortrait);
         frmDruckAnsicht page([] { return sample::filledReport(); });
         page.Form_Load();
         QTextDocument plain(QStringLiteral("Baugrube Nord, Tiefbau Gruber GmbH"));
-        const ui::PrintOutcome outcome = report ? printers->printPage(page, {page.documentTitle(), {}})
-                                                : printers->printDocument(plain, {});
-        QCOMPARE(outcome, ui::PrintOutcome::Printed);
+        const printers::PrintOutcome outcome = report ? printers->printPage(page, {page.documentTitle(), {}})
+                                                      : printers->printDocument(plain, {});
+        QCOMPARE(outcome, printers::PrintOutcome::Printed);
         const QString output = waitForOutput(kPostScriptQueue);
         QVERIFY(!output.isEmpty());
         QCOMPARE(postScriptFaults(output, 1), QString());

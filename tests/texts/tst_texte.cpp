@@ -1,7 +1,7 @@
+#include "../support/ReportedErrors.h"
+#include "base/Regional.h"
+#include "base/RuntimeError.h"
 #include "texts/modTexte.h"
-#include "ui/MsgBox.h"
-#include "ui/Regional.h"
-#include "ui/RuntimeError.h"
 
 #include <QTest>
 
@@ -48,7 +48,7 @@ private slots:
 
     void init()
     {
-        ui::setRegional(ui::Regional::german());
+        base::setRegional(base::Regional::german());
         bytSprachNr = 1;
     }
 
@@ -62,11 +62,11 @@ private slots:
     void everyEntryIsFilled()
     {
         QFETCH(int, language);
-        ui::MsgBoxRecorder boxes;
+        support::ErrorReports errors;
         subInitSprache(static_cast<quint8>(language));
         for (int entry = 1; entry <= kEntries; ++entry)
             QVERIFY2(!Texte(language, entry).isEmpty(), qPrintable(u"entry %1"_s.arg(entry)));
-        QVERIFY(boxes.calls.isEmpty());
+        QVERIFY(errors.calls.isEmpty());
     }
 
     void exactTexts_data()
@@ -189,7 +189,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(bool, german);
         QFETCH(QString, expected);
-        ui::setRegional(german ? ui::Regional::german() : ui::Regional::english());
+        base::setRegional(german ? base::Regional::german() : base::Regional::english());
         subInitSprache(static_cast<quint8>(language));
         QCOMPARE(Texte(language, 157), expected);
     }
@@ -223,12 +223,12 @@ private slots:
             before << column(l);
         }
         // A refill under other settings would change every entry 157.
-        ui::setRegional(ui::Regional::english());
-        ui::MsgBoxRecorder boxes;
+        base::setRegional(base::Regional::english());
+        support::ErrorReports errors;
         subInitSprache(static_cast<quint8>(language));
         for (int l = 1; l <= kLanguages; ++l)
             QCOMPARE(column(l), before[l - 1]);
-        QVERIFY(boxes.calls.isEmpty());
+        QVERIFY(errors.calls.isEmpty());
     }
 
     void subscriptOutOfRange_data()
@@ -262,7 +262,7 @@ private slots:
                 Texte(language, entry);
             }
             QFAIL("no error raised");
-        } catch (const ui::RuntimeError& e) {
+        } catch (const base::RuntimeError& e) {
             QCOMPARE(e.number(), 9);
         }
     }

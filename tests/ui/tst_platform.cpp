@@ -1,7 +1,6 @@
-#include "ui/ErrorGuard.h"
+#include "base/ErrorGuard.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
-#include "ui/Printers.h"
 #include "ui/QtTexts.h"
 #include "ui/SaveDialog.h"
 #include "ui/Widgets.h"
@@ -23,10 +22,12 @@ class PlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { ui::reportErrorsInMessageBoxes(); }
+
     void guardShowsCommonMessageAndReturnsFallback()
     {
         ui::MsgBoxRecorder boxes;
-        const int result = ui::guarded(QStringLiteral("fktTest"), -7, []() -> int { ui::raise(6); });
+        const int result = base::guarded(QStringLiteral("fktTest"), -7, []() -> int { base::raise(6); });
         QCOMPARE(result, -7);
         QCOMPARE(boxes.calls.size(), 1);
         QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <fktTest>"));
@@ -37,7 +38,7 @@ private slots:
     void guardTitlesControlArrayHandlersWithIndex()
     {
         ui::MsgBoxRecorder boxes;
-        QVERIFY(!ui::guard(ui::indexed(QStringLiteral("btnBerechnenZeile_Click"), 3), [] { ui::raise(13); }));
+        QVERIFY(!base::guard(base::indexed(QStringLiteral("btnBerechnenZeile_Click"), 3), [] { base::raise(13); }));
         QCOMPARE(boxes.calls.value(0).title, QStringLiteral("Error in Routine <btnBerechnenZeile_Click (3)>"));
         QVERIFY(boxes.calls.value(0).text.startsWith(QStringLiteral("13 => ")));
     }
@@ -45,8 +46,8 @@ private slots:
     void guardSilentlyShowsNothing()
     {
         ui::MsgBoxRecorder boxes;
-        QVERIFY(!ui::guardSilently([] { ui::raise(53); }));
-        QVERIFY(ui::guardSilently([] {}));
+        QVERIFY(!base::guardSilently([] { base::raise(53); }));
+        QVERIFY(base::guardSilently([] {}));
         QVERIFY(boxes.calls.isEmpty());
     }
 
@@ -84,11 +85,11 @@ private slots:
         try {
             ui::selectedItemData(&list);
             QFAIL("no error");
-        } catch (const ui::RuntimeError& e) {
+        } catch (const base::RuntimeError& e) {
             QCOMPARE(e.number(), 381);
         }
-        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, ui::setItemData(&list, 1, 5));
-        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, ui::setListIndex(&list, 4));
+        QVERIFY_THROWS_EXCEPTION(base::RuntimeError, ui::setItemData(&list, 1, 5));
+        QVERIFY_THROWS_EXCEPTION(base::RuntimeError, ui::setListIndex(&list, 4));
         ui::setListIndex(&list, 0);
         ui::setItemData(&list, 0, 42);
         QCOMPARE(ui::selectedItemData(&list), 42);
@@ -220,49 +221,6 @@ private slots:
         QVERIFY(!ui::useQtTexts(QStringLiteral("fr"), noTranslations.path()));
         QCOMPARE(undo(), QStringLiteral("&Undo"));
         QVERIFY(boxes.calls.isEmpty());
-    }
-
-    void pdfSuggestionFallsBackToHome_data()
-    {
-        QTest::addColumn<bool>("documentsFolder");
-        QTest::newRow("documents folder") << true;
-        QTest::newRow("no documents folder") << false;
-    }
-
-    void pdfSuggestionFallsBackToHome()
-    {
-        QFETCH(bool, documentsFolder);
-        QTemporaryDir home;
-        const QByteArray oldHome = qgetenv("HOME");
-        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", QFile::encodeName(home.path()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
-        if (documentsFolder)
-            QDir(home.path()).mkdir("Documents");
-        const QString expected = QDir(documentsFolder ? home.filePath("Documents") : home.path())
-                                     .filePath(QStringLiteral("Zelvaro %1.pdf")
-                                                   .arg(QDate::currentDate().toString(Qt::ISODate)));
-        const QString suggested = ui::suggestedPdfPath();
-        qputenv("HOME", oldHome);
-        qputenv("XDG_CONFIG_HOME", oldConfig);
-        QCOMPARE(suggested, expected);
-    }
-
-    void pdfWriterPaperFollowsTheRegion_data()
-    {
-        QTest::addColumn<QString>("region");
-        QTest::addColumn<int>("paper");
-        QTest::newRow("United States") << "en_US" << int(QPageSize::Letter);
-        QTest::newRow("Germany") << "de_DE" << int(QPageSize::A4);
-        QTest::newRow("United Kingdom") << "en_GB" << int(QPageSize::A4);
-        QTest::newRow("Canada, French") << "fr_CA" << int(QPageSize::A4);
-    }
-
-    void pdfWriterPaperFollowsTheRegion()
-    {
-        QFETCH(QString, region);
-        QFETCH(int, paper);
-        QCOMPARE(int(ui::writerPageSize(QLocale(region)).id()), paper);
     }
 
     // The user chooses the file with the normal pointer; the busy pointer of

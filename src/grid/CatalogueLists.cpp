@@ -1,12 +1,14 @@
+#include "grid/CatalogueLists.h"
+
 #include "catalogue/Catalogue.h"
 
-#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
+#include "texts/TextEntries.h"
 #include "ui/Lists.h"
 
 #include <QComboBox>
 
-namespace catalogue {
+namespace catalogue_lists {
 
 namespace {
 
@@ -22,33 +24,33 @@ void addCoded(QComboBox* list, const QString& text, int code)
 void fillFamilies(QComboBox* list, int language)
 {
     list->clear();
-    for (int family = 1; family <= kFamilies; ++family)
-        addCoded(list, modTexte::Texte(language, familyTextEntry(family)), family);
+    for (int family = 1; family <= catalogue::kFamilies; ++family)
+        addCoded(list, modTexte::Texte(language, catalogue::familyTextEntry(family)), family);
 }
 
 bool fillTypes(QComboBox* list, int language, int familyCode)
 {
     list->clear();
-    const QList<int> types = typesOfFamily(familyCode);
+    const QList<int> types = catalogue::typesOfFamily(familyCode);
     for (int type : types)
-        addCoded(list, modTexte::Texte(language, typeTextEntry(type)), type);
+        addCoded(list, modTexte::Texte(language, catalogue::typeTextEntry(type)), type);
     return !types.isEmpty();
 }
 
 bool fillWorkCycles(QComboBox* list, int language, int typeCode)
 {
     list->clear();
-    const QList<int> cycles = workCyclesOfType(typeCode);
+    const QList<int> cycles = catalogue::workCyclesOfType(typeCode);
     for (int cycle : cycles)
-        addCoded(list, modTexte::Texte(language, workCycleTextEntry(cycle)), cycle);
+        addCoded(list, modTexte::Texte(language, catalogue::workCycleTextEntry(cycle)), cycle);
     return !cycles.isEmpty();
 }
 
 void fillConditions(QComboBox* list, int language)
 {
     list->clear();
-    for (int condition = 1; condition <= kConditions; ++condition)
-        addCoded(list, modTexte::Texte(language, conditionTextEntry(condition)), condition);
+    for (int condition = 1; condition <= catalogue::kConditions; ++condition)
+        addCoded(list, modTexte::Texte(language, catalogue::conditionTextEntry(condition)), condition);
 }
 
 void fillDurations(QComboBox* list)
@@ -65,4 +67,4 @@ void fillDriverExperience(QComboBox* list, int language)
         ui::addItem(list, modTexte::Texte(language, entry));
 }
 
-}  // namespace catalogue
+}  // namespace catalogue_lists

@@ -1,13 +1,13 @@
-#include "ui/Regional.h"
+#include "base/Regional.h"
 
-#include "ui/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <memory>
 
-namespace ui {
+namespace base {
 
 namespace {
 
@@ -233,4 +233,4 @@ quint8 toByte(double value)
     return static_cast<quint8>(r);
 }
 
-}  // namespace ui
+}  // namespace base

@@ -1,7 +1,7 @@
-#include "ui/Printers.h"
+#include "printers/Printers.h"
 
-#include "ui/PagePainting.h"
-#include "ui/RuntimeError.h"
+#include "base/RuntimeError.h"
+#include "printers/PagePainting.h"
 #include "ui/SaveDialog.h"
 
 #include <QDate>
@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <cups/cups.h>
 
-namespace ui {
+namespace printers {
 
 namespace {
 
@@ -29,12 +29,13 @@ QPageLayout::Orientation pageOrientation(int orientation)
 
 [[noreturn]] void printerError(const QString& printer, const QString& why)
 {
-    throw RuntimeError(ErrPrinter, QStringLiteral("Printer error: %1: %2").arg(printer, why));
+    throw base::RuntimeError(ErrPrinter, QStringLiteral("Printer error: %1: %2").arg(printer, why));
 }
 
 [[noreturn]] void fileError(const QString& path)
 {
-    throw RuntimeError(ErrPathAccess, QStringLiteral("Path/File access error: %1").arg(QDir::toNativeSeparators(path)));
+    throw base::RuntimeError(ErrPathAccess,
+                             QStringLiteral("Path/File access error: %1").arg(QDir::toNativeSeparators(path)));
 }
 
 QString cupsError()
@@ -92,14 +93,14 @@ public:
         if (m_names.isEmpty())
             deviceNames();
         if (position < 0 || position >= m_names.size())
-            raise(ErrSubscript);
+            base::raise(base::ErrSubscript);
         m_current = m_names.at(position);
     }
 
     void setOrientation(int value) override
     {
         if (value != kPortrait && value != kLandscape)
-            raise(ErrInvalidCall);
+            base::raise(base::ErrInvalidCall);
         m_orientation = value;
     }
 
@@ -140,7 +141,7 @@ private:
     template <class Paint>
     PrintOutcome printToFile(const PrintJob& job, Paint&& paint)
     {
-        const QString path = saveFileName(job.saveDialogTitle, suggestedPdfPath(), QStringLiteral("PDF (*.pdf)"));
+        const QString path = ui::saveFileName(job.saveDialogTitle, suggestedPdfPath(), QStringLiteral("PDF (*.pdf)"));
         if (path.isEmpty())
             return PrintOutcome::Cancelled;
         writePdf(path, writerPageSize(QLocale::system()), job, paint);
@@ -206,7 +207,7 @@ std::unique_ptr<Printers> makeCupsPrinters()
     return std::make_unique<CupsPrinters>();
 }
 
-Printers& printers()
+Printers& collection()
 {
     if (!installed()) {
         // One collection for the whole run: the current printer lives in it.
@@ -217,7 +218,7 @@ Printers& printers()
 }
 
 PrintersOverride::PrintersOverride(Printers& replacement)
-    : m_previous(&printers())
+    : m_previous(&collection())
 {
     installed() = &replacement;
 }
@@ -227,4 +228,4 @@ PrintersOverride::~PrintersOverride()
     installed() = m_previous;
 }
 
-}  // namespace ui
+}  // namespace printers

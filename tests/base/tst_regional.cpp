@@ -1,11 +1,11 @@
-#include "ui/Regional.h"
-#include "ui/RuntimeError.h"
+#include "base/Regional.h"
+#include "base/RuntimeError.h"
 
 #include <QTest>
 
 #include <limits>
 
-using ui::Regional;
+using base::Regional;
 
 namespace {
 
@@ -88,7 +88,7 @@ private slots:
             const double got = settingsFor(settings).toDouble(text);
             QCOMPARE(error, 0);
             QCOMPARE(got, value);
-        } catch (const ui::RuntimeError& e) {
+        } catch (const base::RuntimeError& e) {
             QCOMPARE(e.number(), error);
         }
     }
@@ -155,7 +155,7 @@ private slots:
                 try {
                     (r.*write)(value);
                     QFAIL("no overflow");
-                } catch (const ui::RuntimeError& e) {
+                } catch (const base::RuntimeError& e) {
                     QCOMPARE(e.number(), 6);
                 }
             }
@@ -207,9 +207,9 @@ private slots:
         QFETCH(double, value);
         QFETCH(int, expected);
         try {
-            const int got = ui::toInt16(value);
+            const int got = base::toInt16(value);
             QCOMPARE(got, expected);
-        } catch (const ui::RuntimeError& e) {
+        } catch (const base::RuntimeError& e) {
             QCOMPARE(expected, -1000000);
             QCOMPARE(e.number(), 6);
             QCOMPARE(e.description(), QStringLiteral("Overflow"));
@@ -236,9 +236,9 @@ private slots:
 
     void toByteRange()
     {
-        QCOMPARE(int(ui::toByte(255.4)), 255);
-        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, ui::toByte(-1));
-        QVERIFY_THROWS_EXCEPTION(ui::RuntimeError, ui::toByte(256));
+        QCOMPARE(int(base::toByte(255.4)), 255);
+        QVERIFY_THROWS_EXCEPTION(base::RuntimeError, base::toByte(-1));
+        QVERIFY_THROWS_EXCEPTION(base::RuntimeError, base::toByte(256));
     }
 };
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <exception>
 
-namespace ui {
+namespace base {
 
 // The classic run-time error numbers the program reports.
 enum ErrorNumber : int {
@@ -25,6 +25,8 @@ public:
     explicit RuntimeError(int number, QString description = {});
     int number() const { return m_number; }
     QString description() const { return m_description; }
+    // "N => description", as the message box shows it.
+    QString message() const { return QString::fromUtf8(m_what); }
     const char* what() const noexcept override { return m_what.constData(); }
 
 private:
@@ -35,4 +37,4 @@ private:
 
 [[noreturn]] void raise(int number);
 
-}  // namespace ui
+}  // namespace base

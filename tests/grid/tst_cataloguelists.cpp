@@ -1,7 +1,8 @@
+#include "base/RuntimeError.h"
 #include "catalogue/Catalogue.h"
+#include "grid/CatalogueLists.h"
 #include "texts/modTexte.h"
 #include "ui/Lists.h"
-#include "ui/RuntimeError.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -55,7 +56,7 @@ private slots:
     {
         QComboBox list;
         prepare(list, true);
-        catalogue::fillFamilies(&list, 1);
+        catalogue_lists::fillFamilies(&list, 1);
         QCOMPARE(textsOf(list),
                  (QStringList{"Bagger", "Lader", "Motorgrader", "Muldenfahrzeuge", "Müllverdichter", "Planiermaschine",
                               "Rohrleger", "Scraper", "Teleskoplader", "Walzen"}));
@@ -84,7 +85,7 @@ private slots:
         QFETCH(QList<int>, codes);
         QComboBox list;
         prepare(list, true);
-        QVERIFY(catalogue::fillTypes(&list, 1, family));
+        QVERIFY(catalogue_lists::fillTypes(&list, 1, family));
         QCOMPARE(textsOf(list), texts);
         QCOMPARE(dataOf(list), codes);
         QCOMPARE(ui::listIndex(&list), -1);
@@ -114,7 +115,7 @@ private slots:
         QFETCH(QList<int>, codes);
         QComboBox list;
         prepare(list, true);
-        QVERIFY(catalogue::fillWorkCycles(&list, 1, type));
+        QVERIFY(catalogue_lists::fillWorkCycles(&list, 1, type));
         QCOMPARE(textsOf(list), texts);
         QCOMPARE(dataOf(list), codes);
         QCOMPARE(ui::listIndex(&list), -1);
@@ -126,8 +127,8 @@ private slots:
         QComboBox backhoe;
         prepare(mobile, true);
         prepare(backhoe, true);
-        QVERIFY(catalogue::fillWorkCycles(&mobile, 1, 8));
-        QVERIFY(catalogue::fillWorkCycles(&backhoe, 1, 9));
+        QVERIFY(catalogue_lists::fillWorkCycles(&mobile, 1, 8));
+        QVERIFY(catalogue_lists::fillWorkCycles(&backhoe, 1, 9));
         const int mobileCode = codeOf(mobile, QStringLiteral("Baggern"));
         const int backhoeCode = codeOf(backhoe, QStringLiteral("Baggern"));
         QCOMPARE(mobileCode, 21);
@@ -153,7 +154,7 @@ private slots:
         QFETCH(QStringList, texts);
         QComboBox list;
         prepare(list, false);
-        catalogue::fillConditions(&list, language);
+        catalogue_lists::fillConditions(&list, language);
         QCOMPARE(textsOf(list), texts);
         QCOMPARE(dataOf(list), (QList<int>{1, 2, 3}));
         QCOMPARE(ui::listIndex(&list), -1);
@@ -163,7 +164,7 @@ private slots:
     {
         QComboBox list;
         prepare(list, false);
-        catalogue::fillDurations(&list);
+        catalogue_lists::fillDurations(&list);
         QCOMPARE(textsOf(list), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
         QCOMPARE(dataOf(list), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
         QCOMPARE(ui::listIndex(&list), -1);
@@ -187,7 +188,7 @@ private slots:
         QFETCH(QStringList, texts);
         QComboBox list;
         prepare(list, false);
-        catalogue::fillDriverExperience(&list, language);
+        catalogue_lists::fillDriverExperience(&list, language);
         QCOMPARE(textsOf(list), texts);
         for (int i = 0; i < list.count(); ++i)
             QVERIFY(!list.itemData(i, Qt::UserRole).isValid());
@@ -211,7 +212,8 @@ private slots:
         QFETCH(int, code);
         QComboBox list;
         prepare(list, true);
-        const bool ok = typeList ? catalogue::fillTypes(&list, 1, code) : catalogue::fillWorkCycles(&list, 1, code);
+        const bool ok = typeList ? catalogue_lists::fillTypes(&list, 1, code)
+                                 : catalogue_lists::fillWorkCycles(&list, 1, code);
         QVERIFY(!ok);
         QCOMPARE(list.count(), 0);
     }
@@ -235,19 +237,19 @@ private slots:
         int error = 0;
         try {
             if (routine == QLatin1String("families"))
-                catalogue::fillFamilies(&list, language);
+                catalogue_lists::fillFamilies(&list, language);
             else if (routine == QLatin1String("types"))
-                catalogue::fillTypes(&list, language, 4);
+                catalogue_lists::fillTypes(&list, language, 4);
             else if (routine == QLatin1String("workCycles"))
-                catalogue::fillWorkCycles(&list, language, 13);
+                catalogue_lists::fillWorkCycles(&list, language, 13);
             else if (routine == QLatin1String("conditions"))
-                catalogue::fillConditions(&list, language);
+                catalogue_lists::fillConditions(&list, language);
             else
-                catalogue::fillDriverExperience(&list, language);
-        } catch (const ui::RuntimeError& e) {
+                catalogue_lists::fillDriverExperience(&list, language);
+        } catch (const base::RuntimeError& e) {
             error = e.number();
         }
-        QCOMPARE(error, int(ui::ErrSubscript));
+        QCOMPARE(error, int(base::ErrSubscript));
         // Cleared before the first text is read.
         QCOMPARE(list.count(), 0);
     }

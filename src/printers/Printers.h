@@ -9,7 +9,7 @@ class QLocale;
 class QTextDocument;
 class QWidget;
 
-namespace ui {
+namespace printers {
 
 // Page orientation as the print dialog numbers it.
 constexpr int kPortrait = 1;
@@ -69,7 +69,7 @@ public:
 std::unique_ptr<Printers> makeCupsPrinters();
 
 // The collection the program prints with (the CUPS one unless replaced).
-Printers& printers();
+Printers& collection();
 // Replaces it for as long as the returned holder lives (tests).
 class PrintersOverride {
 public:
@@ -82,4 +82,4 @@ private:
     Printers* m_previous;
 };
 
-}  // namespace ui
+}  // namespace printers

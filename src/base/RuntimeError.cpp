@@ -1,6 +1,6 @@
-#include "ui/RuntimeError.h"
+#include "base/RuntimeError.h"
 
-namespace ui {
+namespace base {
 
 QString errorDescription(int number)
 {
@@ -29,4 +29,4 @@ void raise(int number)
     throw RuntimeError(number);
 }
 
-}  // namespace ui
+}  // namespace base

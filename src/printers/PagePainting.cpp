@@ -1,4 +1,4 @@
-#include "ui/PagePainting.h"
+#include "printers/PagePainting.h"
 
 #include "rtf/TextFormats.h"
 
@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <memory>
 
-namespace ui {
+namespace printers {
 
 bool paintWidgetPage(QPrinter& printer, QWidget& page)
 {
@@ -131,4 +131,4 @@ void paintDocument(QPrinter& printer, const QTextDocument& document)
     copy->print(&printer);
 }
 
-}  // namespace ui
+}  // namespace printers

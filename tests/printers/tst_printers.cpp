@@ -1,8 +1,11 @@
 // A document flowed onto pages: what stays together at a page's end, read back
-// from the printed PDF.
-#include "ui/PagePainting.h"
+// from the printed PDF; where the PDF file writer suggests a file, and its paper.
+#include "printers/PagePainting.h"
+#include "printers/Printers.h"
 #include "rtf/TextFormats.h"
 
+#include <QDate>
+#include <QDir>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
@@ -25,7 +28,7 @@ QStringList printedPages(const QTextDocument& document)
         printer.setOutputFileName(path);
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                                           QPageLayout::Millimeter));
-        ui::paintDocument(printer, document);
+        printers::paintDocument(printer, document);
     }
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
@@ -84,7 +87,7 @@ void build(QTextDocument& document, int fillers, const QString& ending)
 
 }  // namespace
 
-class PagePaintingTest : public QObject {
+class PrintersTest : public QObject {
     Q_OBJECT
 
     int m_lastOnFirstPage = 0;
@@ -146,7 +149,50 @@ private slots:
         QCOMPARE(pageOf(pages, QStringLiteral("Heading")), 0);
         QCOMPARE(pageOf(pages, QStringLiteral("Body")), 1);
     }
+
+    void pdfSuggestionFallsBackToHome_data()
+    {
+        QTest::addColumn<bool>("documentsFolder");
+        QTest::newRow("documents folder") << true;
+        QTest::newRow("no documents folder") << false;
+    }
+
+    void pdfSuggestionFallsBackToHome()
+    {
+        QFETCH(bool, documentsFolder);
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+        if (documentsFolder)
+            QDir(home.path()).mkdir("Documents");
+        const QString expected = QDir(documentsFolder ? home.filePath("Documents") : home.path())
+                                     .filePath(QStringLiteral("Zelvaro %1.pdf")
+                                                   .arg(QDate::currentDate().toString(Qt::ISODate)));
+        const QString suggested = printers::suggestedPdfPath();
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        QCOMPARE(suggested, expected);
+    }
+
+    void pdfWriterPaperFollowsTheRegion_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<int>("paper");
+        QTest::newRow("United States") << "en_US" << int(QPageSize::Letter);
+        QTest::newRow("Germany") << "de_DE" << int(QPageSize::A4);
+        QTest::newRow("United Kingdom") << "en_GB" << int(QPageSize::A4);
+        QTest::newRow("Canada, French") << "fr_CA" << int(QPageSize::A4);
+    }
+
+    void pdfWriterPaperFollowsTheRegion()
+    {
+        QFETCH(QString, region);
+        QFETCH(int, paper);
+        QCOMPARE(int(printers::writerPageSize(QLocale(region)).id()), paper);
+    }
 };
 
-QTEST_MAIN(PagePaintingTest)
-#include "tst_pagepainting.moc"
+QTEST_MAIN(PrintersTest)
+#include "tst_printers.moc"

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace ui {
+namespace base {
 
 // All number text of the program: the numeric test, text to number and number
 // to text, with the decimal separator of the user's regional settings.
@@ -55,4 +55,4 @@ qint16 toInt16(double value);
 // Nearest integer, ties to even; raises 6 (overflow) outside 0..255.
 quint8 toByte(double value);
 
-}  // namespace ui
+}  // namespace base

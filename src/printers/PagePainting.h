@@ -5,7 +5,7 @@ class QPrinter;
 class QTextDocument;
 class QWidget;
 
-namespace ui {
+namespace printers {
 
 // Draws the widget's own painting (its paint event; it draws its children
 // itself if it shows them) onto the printer as one page, scaled to fit the
@@ -19,4 +19,4 @@ bool paintWidgetPage(QPrinter& printer, QWidget& page);
 // the caller checks what was written.
 void paintDocument(QPrinter& printer, const QTextDocument& document);
 
-}  // namespace ui
+}  // namespace printers

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "ui/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 #include <QString>
+#include <functional>
 #include <new>
 #include <utility>
 
-namespace ui {
+namespace base {
 
 // "Error in Routine <name>"
 QString errorTitle(const QString& routine);
@@ -14,10 +15,18 @@ QString errorTitle(const QString& routine);
 // The routine name of an event handler of a control array: "name (index)".
 QString indexed(const QString& routine, int index);
 
-// Shows the common error message: critical icon, OK only, "N => description".
+// How a routine's run-time error reaches the user. The application installs
+// one (the program shows the common message box); until then the error is
+// written to the standard error output.
+using ErrorReporter = std::function<void(const QString& routine, const RuntimeError& error)>;
+
+// Replaces the reporter; returns the previous one.
+ErrorReporter setErrorReporter(ErrorReporter reporter);
+
+// Hands the routine's error to the reporter.
 void reportError(const QString& routine, const RuntimeError& error);
 
-// Runs body; a run-time error ends it with the common message. Returns false
+// Runs body; a run-time error ends it and is reported. Returns false
 // when the body was cut short.
 template <class F>
 bool guard(const QString& routine, F&& body)
@@ -56,4 +65,4 @@ bool guardSilently(F&& body)
     }
 }
 
-}  // namespace ui
+}  // namespace base

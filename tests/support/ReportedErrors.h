@@ -1,0 +1,48 @@
+#pragma once
+
+// The routines' run-time errors in the tests of the code without windows:
+// recorded as the guard reports them, and the check of one such report.
+
+#include "base/ErrorGuard.h"
+
+#include <QList>
+#include <QTest>
+
+namespace support {
+
+struct ReportedError {
+    QString routine;
+    int number = 0;
+    QString message;  // "N => description"
+};
+
+// Records the routines' errors instead of reporting them, for as long as it lives.
+class ErrorReports {
+public:
+    ErrorReports()
+        : m_previous(base::setErrorReporter([this](const QString& routine, const base::RuntimeError& error) {
+            calls.append({routine, error.number(), error.message()});
+        }))
+    {
+    }
+    ~ErrorReports() { base::setErrorReporter(std::move(m_previous)); }
+    ErrorReports(const ErrorReports&) = delete;
+    ErrorReports& operator=(const ErrorReports&) = delete;
+
+    QList<ReportedError> calls;
+
+private:
+    base::ErrorReporter m_previous;
+};
+
+// The one error reported is the routine's error of that number.
+inline void expectRoutineError(const ErrorReports& errors, const QString& routine, int number)
+{
+    QCOMPARE(errors.calls.size(), 1);
+    const ReportedError& error = errors.calls.front();
+    QCOMPARE(error.routine, routine);
+    QCOMPARE(error.number, number);
+    QVERIFY2(error.message.startsWith(QStringLiteral("%1 => ").arg(number)), qPrintable(error.message));
+}
+
+}  // namespace support
