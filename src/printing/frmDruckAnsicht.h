@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculation/Measures.h"
 #include "grid/ReportData.h"
 #include "printing/ReportDrawing.h"
 
@@ -19,7 +20,7 @@ class frmDruckAnsicht : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kRows = 5;
+    static constexpr int kRows = calculation::kRows;
     using Source = std::function<ReportData()>;
 
     // source gives the main and details windows' texts at the moment of printing.
