@@ -95,13 +95,12 @@ void frmMDI::unloadWindows()
         m_main->unloadDetails();
         // The exit button's own click is still running inside the main window.
         m_main->hide();
+        // With it go the language switch, and a print dialog it opened with the
+        // report page that dialog prints, if there is one.
         m_main->deleteLater();
         m_main = nullptr;
-        // The language switch belongs to the main window and goes with it.
         m_language = nullptr;
     }
-    // The report window exists only while a report is printed.
-    frmDruckAnsicht::unload();
     if (m_instructions)
         m_instructions->unload();
 }

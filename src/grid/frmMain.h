@@ -4,6 +4,7 @@
 #include "grid/ReportData.h"
 #include "grid/WorkRow.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -133,7 +134,9 @@ private:
     void setAccessibleNames(quint8 language);
 
     std::array<WorkRow, kRows> m_rows;
-    frmDetails* m_details = nullptr;
+    // Like every window made on use: its Qt parent owns it, and a QPointer reads
+    // null once Qt has deleted it, whoever did.
+    QPointer<frmDetails> m_details;
     bool m_returningFocus = false;
     std::function<void()> m_printOpener;
     std::function<void()> m_instructionsOpener;

@@ -14,8 +14,7 @@ frmDetails* frmMain::details()
 
 void frmMain::unloadDetails()
 {
-    delete m_details;
-    m_details = nullptr;
+    delete m_details.data();
 }
 
 void frmMain::clearDetailsRow(int number)

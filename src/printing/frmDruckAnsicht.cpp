@@ -15,12 +15,6 @@ namespace {
 constexpr int kPageWidth = 16600;
 constexpr qreal kSmallestCaption = 6;
 
-frmDruckAnsicht*& live()
-{
-    static frmDruckAnsicht* current = nullptr;
-    return current;
-}
-
 // Multi-line texts carry CR LF; a caption breaks the line at LF alone.
 QString caption(const QString& text)
 {
@@ -44,25 +38,8 @@ void fitBefore(QRadioButton* option, const QWidget* firstField)
 
 }  // namespace
 
-frmDruckAnsicht::~frmDruckAnsicht()
-{
-    if (live() == this)
-        live() = nullptr;
-}
-
-frmDruckAnsicht* frmDruckAnsicht::instance()
-{
-    return live();
-}
-
-void frmDruckAnsicht::unload()
-{
-    delete std::exchange(live(), nullptr);
-}
-
 void frmDruckAnsicht::Form_Load()
 {
-    live() = this;
     base::guard(QStringLiteral("Form_Load"), [&] {
         resize(ui::twips(kPageWidth), height());
         subInitForm(bytSprachNr);

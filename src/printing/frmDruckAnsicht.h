@@ -14,8 +14,9 @@ class QRadioButton;
 
 // The printed report: one landscape page laid out as a window, filled with
 // copies of the texts the main and details windows show. Never shown on
-// screen: the print dialog loads it, prints it and deletes it. The controls
-// hold the page's texts and places; the page draws them itself.
+// screen: the print dialog makes it as a window of its own, loads it, prints
+// it and deletes it. The controls hold the page's texts and places; the page
+// draws them itself.
 class frmDruckAnsicht : public QWidget {
     Q_OBJECT
 
@@ -23,14 +24,9 @@ public:
     static constexpr int kRows = calculation::kRows;
     using Source = std::function<ReportData()>;
 
-    // source gives the main and details windows' texts at the moment of printing.
-    explicit frmDruckAnsicht(Source source);
-    ~frmDruckAnsicht() override;
-
-    // The report window while one exists (only during a print), else null.
-    static frmDruckAnsicht* instance();
-    // Shut-down: deletes the report window if one exists.
-    static void unload();
+    // source gives the main and details windows' texts at the moment of printing;
+    // the page is a window of owner, and goes with it.
+    explicit frmDruckAnsicht(Source source, QWidget* owner = nullptr);
 
     // Width, captions in the current language, then the texts.
     void Form_Load();

@@ -264,8 +264,9 @@ void frmDruckAnsicht::paintEvent(QPaintEvent*)
     report_drawing::drawControls(painter, *this, m_grounds);
 }
 
-frmDruckAnsicht::frmDruckAnsicht(Source source)
-    : m_source(std::move(source))
+frmDruckAnsicht::frmDruckAnsicht(Source source, QWidget* owner)
+    : QWidget(owner, Qt::Window)
+    , m_source(std::move(source))
 {
     setObjectName(QStringLiteral("frmDruckAnsicht"));
     setAttribute(Qt::WA_DontShowOnScreen);

@@ -11,12 +11,13 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
-#include <memory>
 
 namespace {
 
@@ -91,10 +92,12 @@ void frmDrucken::showModal(QWidget* opener, const QTextEdit* instructions)
 
 void frmDrucken::open(QWidget* opener, frmDruckAnsicht::Source report, const QTextEdit* instructions)
 {
-    frmDrucken dialog(opener, std::move(report), instructions);
-    dialog.Form_Load();
-    if (!dialog.unloaded())
-        dialog.exec();
+    // A window of its opener, so that it goes with it even while it is open.
+    const QPointer<frmDrucken> dialog = new frmDrucken(opener, std::move(report), instructions);
+    dialog->Form_Load();
+    if (dialog && !dialog->unloaded())
+        dialog->exec();
+    delete dialog.data();
 }
 
 void frmDrucken::Form_Load()
@@ -161,7 +164,9 @@ bool frmDrucken::printReport()
 {
     printers::Printers& printers = printers::collection();
     printers.setOrientation(printers::kLandscape);
-    auto page = std::make_unique<frmDruckAnsicht>(m_report);
+    // The page exists only while it prints, as a window of this dialog.
+    const QPointer<frmDruckAnsicht> page = new frmDruckAnsicht(m_report, this);
+    const auto unload = qScopeGuard([&] { delete page.data(); });
     page->Form_Load();
     return printers.printPage(*page, job(page->documentTitle())) == printers::PrintOutcome::Printed;
 }

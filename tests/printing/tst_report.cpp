@@ -190,16 +190,19 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
 
-    void shutDownUnloadsTheReport()
+    // The page is a window of its owner, the print dialog: never drawn into
+    // the dialog, never shown, and gone with the dialog.
+    void pageIsAWindowOfItsOwner()
     {
-        auto* page = new frmDruckAnsicht([] { return sample::emptyReport(); });
+        auto owner = std::make_unique<QWidget>();
+        owner->show();
+        QPointer<frmDruckAnsicht> page = new frmDruckAnsicht([] { return sample::filledReport(); }, owner.get());
         page->Form_Load();
-        QCOMPARE(frmDruckAnsicht::instance(), page);
-        QPointer<frmDruckAnsicht> watch(page);
-        frmDruckAnsicht::unload();
-        QVERIFY(watch.isNull());
-        QCOMPARE(frmDruckAnsicht::instance(), nullptr);
-        frmDruckAnsicht::unload();  // nothing loaded: no effect
+        QVERIFY(page->isWindow());
+        QCOMPARE(page->parentWidget(), owner.get());
+        QVERIFY(!page->isVisible());
+        owner.reset();
+        QVERIFY(page.isNull());
     }
 
     // What a user gets from the queue: one landscape page, text as text,
