@@ -27,51 +27,41 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Read-only views of the header and the day result (frmMain_report.cpp).
-    const QLineEdit* txtFirma() const { return m_txtFirma; }
-    const QLineEdit* txtFahrer() const { return m_txtFahrer; }
-    const QComboBox* cboFahrererfahrung() const { return m_cboFahrererfahrung; }
-    const QLineEdit* txtDatum() const { return m_txtDatum; }
-    const QLineEdit* txtDauerSum() const { return m_txtDauerSum; }
-    const QLineEdit* txtAnzSum() const { return m_txtAnzSum; }
-    const QLineEdit* txtA8X() const { return m_txtA8X; }
-    const QLineEdit* txtA8Y() const { return m_txtA8Y; }
-    const QLineEdit* txtA8Z() const { return m_txtA8Z; }
-    const QLineEdit* txtPunkteGesX() const { return m_txtPunkteGesX; }
-    const QLineEdit* txtPunkteGesY() const { return m_txtPunkteGesY; }
-    const QLineEdit* txtPunkteGesZ() const { return m_txtPunkteGesZ; }
-    const QLineEdit* txtPktMax() const { return m_txtPktMax; }
-    const QLineEdit* txtA8Max() const { return m_txtA8Max; }
-
-    // The hidden working fields of row 1..5; another row number raises 381.
-    WorkingFields& workingFields(int row);
-    const WorkingFields& workingFields(int row) const;
-
-    // Everything the printed report copies, as the main and details windows show it now.
-    ReportData reportData() const;
-    // The language shown in the language list (the instruction file is named after it).
-    QString spracheText() const;
-
-    // What the print and instructions buttons open; handed in by the frame window.
-    void setPrintOpener(std::function<void()> opener);
-    void setInstructionsOpener(std::function<void()> opener);
-
-    // Driven by the frame window's start-up and language switch.
+    // For the frame window: start-up, the language switch and the program's end.
     QComboBox* cboSprache() { return m_cboSprache; }
-    const QComboBox* cboSprache() const { return m_cboSprache; }
     const QPushButton* btnSpracheGo() const { return m_btnSpracheGo; }
     const QPushButton* btnExit() const { return m_btnExit; }
     void setDatum(const QString& text);
-
+    // Captions in the given language (frmMain_captions.cpp).
+    void subInitForm(quint8 language);
+    // Every row switched off and emptied, the result and the site details too (frmMain_resets.cpp).
+    void subResetDaten();
+    // The language shown in the language list (the instruction file is named after it).
+    QString spracheText() const;
+    // What the print and instructions buttons open.
+    void setPrintOpener(std::function<void()> opener);
+    void setInstructionsOpener(std::function<void()> opener);
     // The details window this window opens and resets; created on first use (frmMain_details.cpp).
     frmDetails* details();
     // Unloads the details window (exit); the next use creates it again.
     void unloadDetails();
-    void btnDetails_Click();
+
+    // For the details window: whether row 1..5 is switched on.
     bool rowInUse(int number) const;
 
-    // Captions in the given language (frmMain_captions.cpp)
-    void subInitForm(quint8 language);
+    // For the report: everything it copies, as the main and details windows show it now.
+    ReportData reportData() const;
+
+    // What a test cannot reach through the controls; defined below.
+    class TestSeam;
+
+private:
+    WorkRow& row(int number);
+    const WorkRow& row(int number) const;
+    // The hidden working fields of row 1..5; another row number raises 381.
+    WorkingFields& workingFields(int row);
+
+    void btnDetails_Click();
     void subFuellFahrererfahrung(quint8 language);
 
     // Lists (frmMain_lists.cpp)
@@ -107,16 +97,11 @@ public:
 
     // Resets (frmMain_resets.cpp)
     void btnReset_Click();
-    void subResetDaten();
     void btnResetZeile_Click(int row);
 
     // Print and instructions (frmMain_report.cpp)
     void btnDrucken_Click();
     void btnAnleitung_Click();
-
-private:
-    WorkRow& row(int number);
-    const WorkRow& row(int number) const;
 
     void buildHeader();
     void buildHeadings();
@@ -190,4 +175,46 @@ private:
     QLabel* m_lblGesamtpunktezahl = nullptr;
     QLabel* m_lblSumDauer = nullptr;
     QLabel* m_lblAnzahlZyklen = nullptr;
+};
+
+// What a test cannot reach through the controls: the hidden working fields,
+// and routines called as no control calls them (an unknown status, suffix or
+// language, a value beyond the points range, working fields that are no
+// numbers). Tests drive everything else as a user does.
+class frmMain::TestSeam {
+public:
+    explicit TestSeam(frmMain& window)
+        : m_window(window)
+    {
+    }
+
+    WorkingFields& workingFields(int row) { return m_window.workingFields(row); }
+    void subSetzeStatus(quint8 row, const QString& state) { m_window.subSetzeStatus(row, state); }
+    void subFuellFahrererfahrung(quint8 language) { m_window.subFuellFahrererfahrung(language); }
+    void subFuellBetriebsbedingung(quint8 row, quint8 language, const QString& suffix)
+    {
+        m_window.subFuellBetriebsbedingung(row, language, suffix);
+    }
+    void subFuellEinwirkungsdauer(quint8 row, const QString& suffix) { m_window.subFuellEinwirkungsdauer(row, suffix); }
+    void subFuellMaschinenfamilie(quint8 row, quint8 language) { m_window.subFuellMaschinenfamilie(row, language); }
+    void subFuellMaschinentyp(quint8 row, const QString& language, quint8 family)
+    {
+        m_window.subFuellMaschinentyp(row, language, family);
+    }
+    void subFuellArbeitszyklus(quint8 row, const QString& language, quint8 type)
+    {
+        m_window.subFuellArbeitszyklus(row, language, type);
+    }
+    void subZeilenEinAus(quint8 row, const QString& suffix, bool on, bool rowButtons)
+    {
+        m_window.subZeilenEinAus(row, suffix, on, rowButtons);
+    }
+    void subBerechnePunkte(quint8 row, const QString& suffix, double aX, double aY, double aZ, double hours)
+    {
+        m_window.subBerechnePunkte(row, suffix, aX, aY, aZ, hours);
+    }
+    void subErmittleSummen() { m_window.subErmittleSummen(); }
+
+private:
+    frmMain& m_window;
 };

@@ -43,11 +43,6 @@ WorkingFields& frmMain::workingFields(int number)
     return row(number).working;
 }
 
-const WorkingFields& frmMain::workingFields(int number) const
-{
-    return row(number).working;
-}
-
 bool frmMain::rowInUse(int number) const
 {
     const WorkRow& r = row(number);

@@ -119,7 +119,8 @@ private slots:
         QCOMPARE(driver::codes(window->cboSprache()), (QList<int>{1, 2, 5, 3, 4}));
         QCOMPARE(int(bytSprachNr), 1);
         QCOMPARE(captionOf(window, QStringLiteral("btnExit")), QStringLiteral("Beenden"));
-        QCOMPARE(window->txtDatum()->text(), base::regional().shortDate(QDate::currentDate()));
+        QCOMPARE(driver::find<QLineEdit>(window, QStringLiteral("txtDatum"))->text(),
+                 base::regional().shortDate(QDate::currentDate()));
         QVERIFY(!window->rowInUse(1));
         QCOMPARE(window->details()->cboZustandUntergrund(1)->count(), 7);
         QVERIFY(!window->details()->isVisible());
@@ -294,8 +295,8 @@ private slots:
         for (const char* name : {"btnBerechnen", "optEingabe_G_1", "fraEingabe_1", "lblSumDauer", "lblFahrererfahrung"})
             shown << captionOf(window, QLatin1String(name));
         QCOMPARE(shown, captions);
-        QCOMPARE(driver::texts(window->cboFahrererfahrung()), experience);
-        QCOMPARE(window->cboFahrererfahrung()->currentIndex(), -1);
+        QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("cboFahrererfahrung"))), experience);
+        QCOMPARE(driver::find<QComboBox>(window, QStringLiteral("cboFahrererfahrung"))->currentIndex(), -1);
         QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_G_4")), Qt::LeftButton);
         QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("Betriebsbedingung_G_4"))), conditions);
         QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("Einwirkungsdauer_G_4"))),

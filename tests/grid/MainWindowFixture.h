@@ -31,6 +31,8 @@ struct MainWindowFixture {
         window->activateWindow();
     }
 
+    frmMain::TestSeam seam() const { return frmMain::TestSeam(*window); }
+
     template <class T = QWidget>
     T* get(const QString& name) const
     {

@@ -28,7 +28,7 @@ private slots:
         f.calculate();
         QCOMPARE(f.results(), expected);
         QCOMPARE(f.status(1), QStringLiteral("\u2611"));
-        const WorkingFields& r = f.window->workingFields(1);
+        const WorkingFields& r = f.seam().workingFields(1);
         QCOMPARE(r.txtAnzNr, QStringLiteral("1"));
         QCOMPARE(r.Messwert[AxisY], value(QStringLiteral("0.3")));
         QCOMPARE(r.txtDauer, QStringLiteral("8"));
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(f.result("txtAnzSum"), count);
         QCOMPARE(f.result("txtDauerSum"), hours);
         for (int row = 1; row <= 5; ++row)
-            QCOMPARE(f.window->workingFields(row).txtAnzNr,
+            QCOMPARE(f.seam().workingFields(row).txtAnzNr,
                      rows.contains(row) ? QStringLiteral("1") : QStringLiteral("0"));
     }
 
@@ -86,8 +86,8 @@ private slots:
         f.calculate();
         QCOMPARE(f.results(), QStringList(10, QString()));
         QCOMPARE(f.status(1), QStringLiteral("\u2610"));
-        QCOMPARE(f.window->workingFields(1).Messwert[AxisY], QStringLiteral("0"));
-        QCOMPARE(f.window->workingFields(1).txtAnzNr, QStringLiteral("0"));
+        QCOMPARE(f.seam().workingFields(1).Messwert[AxisY], QStringLiteral("0"));
+        QCOMPARE(f.seam().workingFields(1).txtAnzNr, QStringLiteral("0"));
     }
 
     void completenessVerdicts()
@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(f.status(1), QStringLiteral("\u2610"));
         QVERIFY(!f.get("lblStatus", 1)->isEnabled());
         QVERIFY(f.field("MesswertX_G", 1)->text().isEmpty());
-        QCOMPARE(f.window->workingFields(1).Messwert[AxisX], QStringLiteral("0"));
+        QCOMPARE(f.seam().workingFields(1).Messwert[AxisX], QStringLiteral("0"));
         QCOMPARE(f.status(2), QStringLiteral("\u2610"));
         QCOMPARE(f.status(3), QStringLiteral("\u2611"));
         QCOMPARE(f.field("PunkteX_E", 3)->text(), QStringLiteral("0"));
@@ -124,8 +124,8 @@ private slots:
         QCOMPARE(f.status(1), QStringLiteral("\u2611"));
         QCOMPARE(f.field("MesswertX_G", 1)->text(), QStringLiteral("0.30"));
         QCOMPARE(f.field("MesswertY_G", 1)->text(), QStringLiteral("0.31"));
-        QCOMPARE(f.window->workingFields(1).Messwert[AxisX], QStringLiteral("0.3"));
-        QCOMPARE(f.window->workingFields(1).txtDauer, QStringLiteral("8"));
+        QCOMPARE(f.seam().workingFields(1).Messwert[AxisX], QStringLiteral("0.3"));
+        QCOMPARE(f.seam().workingFields(1).txtDauer, QStringLiteral("8"));
         QCOMPARE(f.field("PunkteX_G", 1)->text(), QStringLiteral("36"));
     }
 
@@ -135,11 +135,11 @@ private slots:
         f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0"), QStringLiteral("0"), 8);
         f.ownRow(2, QStringLiteral("0.5"), QStringLiteral("0"), QStringLiteral("0"), 8);
         f.calculate();
-        f.window->workingFields(2).txtAnzNr = QStringLiteral("0");
+        f.seam().workingFields(2).txtAnzNr = QStringLiteral("0");
         QTest::mouseClick(f.get<QPushButton>("btnBerechnenZeile", 2), Qt::LeftButton);
         QCOMPARE(f.results(), QStringList(10, QString()));
-        QCOMPARE(f.window->workingFields(2).txtAnzNr, QStringLiteral("1"));
-        QCOMPARE(f.window->workingFields(1).txtAnzNr, QStringLiteral("1"));
+        QCOMPARE(f.seam().workingFields(2).txtAnzNr, QStringLiteral("1"));
+        QCOMPARE(f.seam().workingFields(1).txtAnzNr, QStringLiteral("1"));
         QCOMPARE(f.field("PunkteX_E", 2)->text(), QStringLiteral("100"));
     }
 
@@ -148,20 +148,20 @@ private slots:
         MainWindowFixture f;
         f.chooseMode("E", 1);
         ui::MsgBoxRecorder boxes;
-        f.window->subBerechnePunkte(1, QStringLiteral("E"), 10, 0.5, 0, 8);
+        f.seam().subBerechnePunkte(1, QStringLiteral("E"), 10, 0.5, 0, 8);
         QCOMPARE(boxes.calls.size(), 1);
         QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <fktPunkteFormel>"));
         QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("6 => ")));
         QVERIFY(f.field("PunkteX_E", 1)->text().isEmpty());
         QCOMPARE(f.field("PunkteY_E", 1)->text(), QStringLiteral("100"));
-        QVERIFY(f.window->workingFields(1).Punkte[AxisX].isEmpty());
+        QVERIFY(f.seam().workingFields(1).Punkte[AxisX].isEmpty());
 
-        WorkingFields& r = f.window->workingFields(1);
+        WorkingFields& r = f.seam().workingFields(1);
         r.txtAnzNr = QStringLiteral("1");
         r.Messwert = {QStringLiteral("10"), QStringLiteral("0.5"), QStringLiteral("0")};
         r.txtDauer = QStringLiteral("8");
         boxes.clear();
-        f.window->subErmittleSummen();
+        f.seam().subErmittleSummen();
         QCOMPARE(boxes.calls.size(), 1);
         QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <subErmittleSummen>"));
         QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("13 => ")));
@@ -224,7 +224,7 @@ private slots:
             QVERIFY(f.field("MesswertX_E", row)->text().isEmpty());
             QVERIFY(!f.get("btnBerechnenZeile", row)->isEnabled());
             QCOMPARE(f.status(row), QString());
-            QCOMPARE(f.window->workingFields(row).txtAnzNr, QStringLiteral("0"));
+            QCOMPARE(f.seam().workingFields(row).txtAnzNr, QStringLiteral("0"));
             QVERIFY(f.window->details()->txtBewegtesMaterial(row)->text().isEmpty());
         }
         QCOMPARE(f.results(), QStringList(10, QString()));

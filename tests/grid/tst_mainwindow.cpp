@@ -149,7 +149,7 @@ private slots:
             }
             QVERIFY(!f.window->rowInUse(row));
             QCOMPARE(f.status(row), QString());
-            const WorkingFields& r = f.window->workingFields(row);
+            const WorkingFields& r = f.seam().workingFields(row);
             QCOMPARE(r.txtAnzNr, QStringLiteral("0"));
             QCOMPARE(r.Punkte[AxisZ], QStringLiteral("0"));
         }
@@ -176,7 +176,7 @@ private slots:
         MainWindowFixture f;
         ui::MsgBoxRecorder boxes;
         for (const QString& state : states)
-            f.window->subSetzeStatus(3, state);
+            f.seam().subSetzeStatus(3, state);
         auto* label = f.get<QLabel>("lblStatus", 3);
         QCOMPARE(label->text(), mark);
         QCOMPARE(label->isEnabled(), enabled);
@@ -220,7 +220,7 @@ private slots:
         MainWindowFixture f;
         f.catalogueRow(1, 4, 13, 27, 1, 1);
         ui::MsgBoxRecorder boxes;
-        frmMain& w = *f.window;
+        frmMain::TestSeam w = f.seam();
         switch (call) {
         case 0: w.subFuellMaschinenfamilie(1, 0); break;
         case 1: w.subFuellMaschinentyp(1, QStringLiteral("6"), 4); break;

@@ -250,7 +250,7 @@ private slots:
         QVERIFY(!f.option("E", 2)->isChecked());
         QVERIFY(f.option("E", 2)->isEnabled());
         QVERIFY(f.results().join(QString()).isEmpty());
-        QCOMPARE(f.window->workingFields(2).txtAnzNr, QStringLiteral("0"));
+        QCOMPARE(f.seam().workingFields(2).txtAnzNr, QStringLiteral("0"));
 
         QCOMPARE(f.field("MesswertX_E", 3)->text(), QStringLiteral("1"));
         QCOMPARE(f.field("PunkteX_E", 3)->text(), QStringLiteral("50"));
@@ -342,7 +342,7 @@ private slots:
         MainWindowFixture f;
         f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0.5"), QStringLiteral("0.5"), 8);
         ui::MsgBoxRecorder boxes;
-        frmMain& w = *f.window;
+        frmMain::TestSeam w = f.seam();
         switch (call) {
         case 0: w.subFuellBetriebsbedingung(1, 1, suffix); break;
         case 1: w.subFuellEinwirkungsdauer(1, suffix); break;

@@ -110,6 +110,8 @@ class ProgramPrintingTest : public QObject {
     {
         return control<T>(driver::rowName(base, row));
     }
+    // The text of the main window's field of that name.
+    QString fieldText(const char* name) const { return control<QLineEdit>(QLatin1String(name))->text(); }
     QString number(const QString& englishText) const
     {
         QString text = englishText;
@@ -189,7 +191,7 @@ class ProgramPrintingTest : public QObject {
     void calculate() const
     {
         click(QStringLiteral("btnBerechnen"));
-        QCOMPARE(main()->txtAnzSum()->text(), QStringLiteral("2"));
+        QCOMPARE(fieldText("txtAnzSum"), QStringLiteral("2"));
     }
 
     // Everything the main and details windows show that the report copies.
@@ -250,7 +252,7 @@ class ProgramPrintingTest : public QObject {
     QString printedTitle() const
     {
         return QStringLiteral("%1 - %2 - %3 - %4")
-            .arg(modTexte::text(46), modTexte::text(16), main()->txtFirma()->text(), main()->txtDatum()->text());
+            .arg(modTexte::text(46), modTexte::text(16), fieldText("txtFirma"), fieldText("txtDatum"));
     }
 
     static void checkOnePage(const QString& path)
@@ -318,11 +320,11 @@ class ProgramPrintingTest : public QObject {
     // What a filled day must show on the page, read from the windows.
     void checkFilledDay(const QStringList& page) const
     {
-        QVERIFY2(page.value(0).startsWith(main()->txtDatum()->text() + QLatin1Char(' ')), qPrintable(page.value(0)));
+        QVERIFY2(page.value(0).startsWith(fieldText("txtDatum") + QLatin1Char(' ')), qPrintable(page.value(0)));
         const QString header = QStringLiteral("%1: %2 %3: %4 %5: %6")
-                                   .arg(modTexte::text(45), main()->txtFirma()->text(), modTexte::text(38),
-                                        main()->txtFahrer()->text(), modTexte::text(39),
-                                        main()->cboFahrererfahrung()->currentText());
+                                   .arg(modTexte::text(45), fieldText("txtFirma"), modTexte::text(38),
+                                        fieldText("txtFahrer"), modTexte::text(39),
+                                        control<QComboBox>(QStringLiteral("cboFahrererfahrung"))->currentText());
         QVERIFY2(page.contains(header), qPrintable(header));
 
         for (const auto& [row, suffix] : {std::pair{1, "G"}, std::pair{3, "E"}}) {
@@ -341,14 +343,14 @@ class ProgramPrintingTest : public QObject {
             QVERIFY2(!words(page.join(QLatin1Char(' '))).contains(uncounted), qPrintable(uncounted));
 
         // The nine results with the main window's characters, in the page's order.
-        QVERIFY(main()->txtA8Max()->text().contains(base::regional().decimalSeparator()));
-        const QString intermediate = QStringList{main()->txtDauerSum()->text(),   main()->txtA8X()->text(),
-                                                 main()->txtPunkteGesX()->text(), main()->txtA8Y()->text(),
-                                                 main()->txtPunkteGesY()->text(), main()->txtA8Z()->text(),
-                                                 main()->txtPunkteGesZ()->text()}
+        QVERIFY(fieldText("txtA8Max").contains(base::regional().decimalSeparator()));
+        const QString intermediate = QStringList{fieldText("txtDauerSum"),   fieldText("txtA8X"),
+                                                 fieldText("txtPunkteGesX"), fieldText("txtA8Y"),
+                                                 fieldText("txtPunkteGesY"), fieldText("txtA8Z"),
+                                                 fieldText("txtPunkteGesZ")}
                                          .join(QLatin1Char(' '));
         QVERIFY2(hasLineWith(page, QLatin1Char(' ') + intermediate + QLatin1Char(' ')), qPrintable(intermediate));
-        for (const QString& total : {main()->txtPktMax()->text(), main()->txtA8Max()->text()}) {
+        for (const QString& total : {fieldText("txtPktMax"), fieldText("txtA8Max")}) {
             const QRegularExpression endsWith(QStringLiteral("= %1$").arg(QRegularExpression::escape(total)));
             QVERIFY2(lineMatching(page, endsWith) >= 0, qPrintable(total));
         }
@@ -389,7 +391,7 @@ private slots:
         QFETCH(QString, queue);
         // The date is written at start-up, under the regional settings of then.
         start(base::Regional(QLocale(regional)));
-        QVERIFY(main()->txtDatum()->text().endsWith(QString::number(QDate::currentDate().year())));
+        QVERIFY(fieldText("txtDatum").endsWith(QString::number(QDate::currentDate().year())));
         if (language != QLatin1String("Deutsch"))
             switchLanguage(language);
         enterDay();
@@ -434,7 +436,7 @@ private slots:
             if (word.contains(QRegularExpression(QStringLiteral("[0-9]"))))
                 withDigits << word;
         withDigits.sort();
-        QStringList expected{main()->txtDatum()->text(), "1", "2", "3", "4", "5", "A(8)", "A(8)", "A(8)", "A(8)"};
+        QStringList expected{fieldText("txtDatum"), "1", "2", "3", "4", "5", "A(8)", "A(8)", "A(8)", "A(8)"};
         expected.sort();
         QCOMPARE(withDigits, expected);
     }
