@@ -10,12 +10,10 @@ namespace calculation {
 
 namespace {
 
+// A 16-bit total: beyond 16 bits it raises 6 (overflow).
 qint16 checkedSum(qint16 sum, qint16 add)
 {
-    const int total = int(sum) + int(add);
-    if (total < -32768 || total > 32767)
-        base::raise(base::ErrOverflow);
-    return static_cast<qint16>(total);
+    return base::toInt16(double(sum) + double(add));
 }
 
 }  // namespace

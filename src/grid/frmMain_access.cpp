@@ -12,16 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-// Entries without a caption of their own in this window.
-constexpr int kDatum = 23;
-constexpr int kMesswertInMs2 = 79;
-constexpr int kPunktzahl = 95;
-constexpr int kSchwingungswertInMs2 = 106;
-
-}  // namespace
-
 void frmMain::setTabChain()
 {
     QList<QWidget*> chain{m_cboSprache, m_btnSpracheGo, m_txtFirma, m_txtFahrer, m_cboFahrererfahrung, m_txtDatum};
@@ -46,7 +36,7 @@ void frmMain::setAccessibleNames(quint8 language)
     m_txtFirma->setAccessibleName(t(Firma));
     m_txtFahrer->setAccessibleName(t(Fahrer));
     m_cboFahrererfahrung->setAccessibleName(t(Fahrerqualifizierung));
-    m_txtDatum->setAccessibleName(t(kDatum));
+    m_txtDatum->setAccessibleName(t(Datum));
     // The language list keeps its design text in every language, as the "Go" button does.
     m_cboSprache->setAccessibleName(QStringLiteral("Sprache"));
 
@@ -63,10 +53,10 @@ void frmMain::setAccessibleNames(quint8 language)
             machine[2]->setAccessibleName(lineName + sep + t(Arbeitszyklus));
             line->Betriebsbedingung->setAccessibleName(lineName + sep + t(Betriebsbedingung));
             line->Einwirkungsdauer->setAccessibleName(lineName + sep + t(EinwirkungszeitInH));
-            const QString value = t(catalogueLine ? kSchwingungswertInMs2 : kMesswertInMs2);
+            const QString value = t(catalogueLine ? SchwingungswertInMs2 : MesswertInMs2);
             for (int axis = 0; axis < 3; ++axis) {
                 line->Messwert[axis]->setAccessibleName(lineName + sep + axes[axis] + sep + value);
-                line->Punkte[axis]->setAccessibleName(lineName + sep + axes[axis] + sep + t(kPunktzahl));
+                line->Punkte[axis]->setAccessibleName(lineName + sep + axes[axis] + sep + t(Punktzahl));
             }
         }
         r.lblStatus->setAccessibleName(rowName);

@@ -13,23 +13,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-// Multi-line texts carry CR LF; a caption breaks the line at LF alone.
-QString caption(const QString& text)
-{
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return shown;
-}
-
-}  // namespace
-
 void frmMain::subInitForm(quint8 language)
 {
     base::guard(QStringLiteral("subInitForm"), [&] {
         using namespace modTexte;
-        auto t = [language](TextEntry entry) { return caption(Texte(language, entry)); };
+        auto t = [language](TextEntry entry) { return caption(language, entry); };
         m_lblTitel->setText(t(Ganzkoerperschwingungen) + QStringLiteral(" - ")
                             + t(BerechnungDerTaeglichenSchwingungsbelastung));
         m_lblFirma->setText(t(Firma) + QLatin1Char(':'));

@@ -13,15 +13,6 @@ namespace report_drawing {
 
 namespace {
 
-QColor ink()
-{
-    return Qt::black;
-}
-QColor frameGrey()
-{
-    return QColor(128, 128, 128);
-}
-
 // A one-pixel line along the inside of the rectangle's edge.
 void outline(QPainter& painter, const QRect& rect, const QColor& colour)
 {
@@ -68,7 +59,7 @@ void drawRichText(QPainter& painter, const QLabel& label, const QRect& area)
     document.setHtml(label.text());
     document.setTextWidth(area.width());
     QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, ink());
+    context.palette.setColor(QPalette::Text, kInk);
     context.clip = QRectF(0, 0, area.width(), area.height());
     painter.save();
     painter.translate(area.topLeft());
@@ -82,7 +73,7 @@ void drawLabel(QPainter& painter, const QLabel& label, const QColor& ground)
     if (ground.isValid())
         painter.fillRect(whole, ground);
     if (label.frameShape() == QFrame::Box)
-        outline(painter, whole, ink());
+        outline(painter, whole, kInk);
     if (label.text().isEmpty())
         return;
     const QRect area = textArea(label);
@@ -93,7 +84,7 @@ void drawLabel(QPainter& painter, const QLabel& label, const QColor& ground)
     if (label.textFormat() == Qt::RichText) {
         drawRichText(painter, label, area);
     } else {
-        painter.setPen(ink());
+        painter.setPen(kInk);
         const int wrap = label.wordWrap() ? int(Qt::TextWordWrap) : 0;
         painter.drawText(area, int(label.alignment()) | wrap, label.text());
     }
@@ -105,18 +96,18 @@ void drawOption(QPainter& painter, const QRadioButton& option)
     const QFontMetricsF metrics(option.font());
     const qreal size = markSize(metrics);
     const QRectF mark(0.5, (option.height() - size) / 2, size, size);
-    painter.setPen(QPen(ink(), 1));
+    painter.setPen(QPen(kInk, 1));
     painter.setBrush(Qt::white);
     painter.drawEllipse(mark);
     if (option.isChecked()) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ink());
+        painter.setBrush(kInk);
         painter.drawEllipse(mark.center(), size / 4, size / 4);
     }
     if (option.text().isEmpty())
         return;
     painter.setFont(option.font());
-    painter.setPen(ink());
+    painter.setPen(kInk);
     const QRectF caption(mark.right() + markGap(metrics), 0, option.width(), option.height());
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, option.text());
 }
@@ -126,9 +117,9 @@ void drawFrame(QPainter& painter, const QGroupBox& frame, const QColor& ground)
 {
     if (ground.isValid())
         painter.fillRect(frame.rect(), ground);
-    outline(painter, frame.rect(), frameGrey());
+    outline(painter, frame.rect(), kRuleGrey);
     painter.setFont(frame.font());
-    painter.setPen(ink());
+    painter.setPen(kInk);
     const QFontMetrics metrics(frame.font());
     painter.drawText(QRect(1, 1, frame.width() - 2, metrics.height()), Qt::AlignLeft | Qt::AlignTop, frame.title());
 }

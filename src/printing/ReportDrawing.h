@@ -14,6 +14,13 @@ class QWidget;
 // PostScript printer gets text and lines.
 namespace report_drawing {
 
+// The page's own colours.
+constexpr QColor kInk(0, 0, 0);
+constexpr QColor kRuleGrey(128, 128, 128);  // rules, and the row frames' outline
+constexpr QColor kRowGrey(225, 225, 225);   // the row frames' ground
+constexpr QColor kYellow(255, 210, 15);     // the results' ground, the rule under the title, the logo's wave
+constexpr QColor kLogoBlue(0, 84, 119);
+
 // The ground colour of each control that has one; the others stand on the page.
 using Grounds = QHash<const QWidget*, QColor>;
 

@@ -1,5 +1,7 @@
 #include "printing/ReportLogo.h"
 
+#include "printing/ReportDrawing.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -23,7 +25,7 @@ void ReportLogo::paint(QPainter& painter, const QRectF& area)
     const qreal h = area.height();
     const QRectF badge(1, 1, h * 1.6, h - 2);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 84, 119));
+    painter.setBrush(report_drawing::kLogoBlue);
     painter.drawRoundedRect(badge, h * 0.18, h * 0.18);
 
     // A damped oscillation: vibration settling down.
@@ -39,14 +41,14 @@ void ReportLogo::paint(QPainter& painter, const QRectF& area)
             wave.lineTo(x, y);
     }
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(255, 210, 15), h * 0.09, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(report_drawing::kYellow, h * 0.09, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(wave);
 
     QFont name(QStringLiteral("Liberation Sans"));
     name.setPixelSize(qRound(h * 0.62));
     name.setBold(true);
     painter.setFont(name);
-    painter.setPen(QColor(0, 84, 119));
+    painter.setPen(report_drawing::kLogoBlue);
     const QRectF text(badge.right() + h * 0.25, 0, area.width() - badge.right() - h * 0.25, h);
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Zelvaro"));
     painter.restore();

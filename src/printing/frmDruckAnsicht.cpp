@@ -12,16 +12,7 @@
 
 namespace {
 
-constexpr int kPageWidth = 16600;
 constexpr qreal kSmallestCaption = 6;
-
-// Multi-line texts carry CR LF; a caption breaks the line at LF alone.
-QString caption(const QString& text)
-{
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return shown;
-}
 
 // The option's caption ends before the row's first field; a caption too long
 // for that at the page's size is set a little smaller.
@@ -51,7 +42,7 @@ void frmDruckAnsicht::subInitForm(quint8 language)
 {
     base::guard(QStringLiteral("subInitForm"), [&] {
         using namespace modTexte;
-        auto t = [language](int entry) { return caption(Texte(language, entry)); };
+        auto t = [language](TextEntry entry) { return caption(language, entry); };
         lblTitel->setText(t(Ganzkoerperschwingungen) + QStringLiteral(" - ")
                           + t(BerechnungDerTaeglichenSchwingungsbelastung));
         lblFirma->setText(t(Firma) + QStringLiteral(": "));
@@ -63,15 +54,16 @@ void frmDruckAnsicht::subInitForm(quint8 language)
         lblArbeitszyklus->setText(t(Arbeitszyklus));
         lblBetriebsbedingungen->setText(t(Betriebsbedingung));
         lblEinwirkungsdauer->setText(t(EinwirkungszeitInH));
+        const std::array<TextEntry, 3> axes{XAchse, YAchse, ZAchse};
         for (std::size_t axis = 0; axis < 3; ++axis) {
-            lblAchse[axis]->setText(t(XAchse + int(axis)));
+            lblAchse[axis]->setText(t(axes[axis]));
             lblPunkteAchse[axis]->setText(t(Punkte));
             lblPunkteErgebnis[axis]->setText(t(Punkte));
         }
         lblDetailsTitel->setText(t(Details));
         for (int i = 1; i <= kRows; ++i) {
             Row& r = m_rows[std::size_t(i - 1)];
-            r.fraEingabe->setTitle(QStringLiteral(" %1 %2 ").arg(t(Eingabe)).arg(i));
+            r.fraEingabe->setTitle(rowFrameCaption(language, i));
             r.lblDetails->setText(t(Details));
             r.optEingabe->setText(QString());
         }

@@ -58,6 +58,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The designed page, in twips.
+    static constexpr int kPageWidth = 16600;
+    static constexpr int kPageHeight = 10770;
+
     // frmDruckAnsicht_layout.cpp
     void buildHeader();
     void buildHeadings();

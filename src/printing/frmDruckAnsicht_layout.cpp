@@ -12,23 +12,8 @@
 
 namespace {
 
-constexpr int kPageWidth = 16600;
-constexpr int kPageHeight = 10770;
 constexpr int kRowTop = 3885;
 constexpr int kRowPitch = 1050;
-
-QColor resultYellow()
-{
-    return QColor(255, 210, 15);
-}
-QColor ruleGrey()
-{
-    return QColor(128, 128, 128);
-}
-QColor rowGrey()
-{
-    return QColor(225, 225, 225);
-}
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -140,7 +125,7 @@ void frmDruckAnsicht::buildRow(int number)
     r.fraEingabe = new QGroupBox(this);
     r.fraEingabe->setObjectName(name("fraEingabe"));
     ui::placeTwips(r.fraEingabe, 525, kRowTop + kRowPitch * (number - 1), 14805, 960);
-    m_grounds.insert(r.fraEingabe, rowGrey());
+    m_grounds.insert(r.fraEingabe, report_drawing::kRowGrey);
     QWidget* frame = r.fraEingabe;
 
     r.optEingabe = new QRadioButton(frame);
@@ -180,7 +165,7 @@ void frmDruckAnsicht::buildRow(int number)
 void frmDruckAnsicht::buildResults()
 {
     auto yellow = [this](QLabel* widget) {
-        m_grounds.insert(widget, resultYellow());
+        m_grounds.insert(widget, report_drawing::kYellow);
         return widget;
     };
     auto symbol = [&](const QString& name, const QString& html, int left, int top, int width) {
@@ -243,9 +228,9 @@ void frmDruckAnsicht::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Qt::white);
 
     // Line2: the rules above and below the title.
-    painter.setPen(QPen(ruleGrey(), 1));
+    painter.setPen(QPen(report_drawing::kRuleGrey, 1));
     painter.drawLine(ui::twips(420), ui::twips(1260), ui::twips(15720), ui::twips(1260));
-    painter.setPen(QPen(resultYellow(), 2));
+    painter.setPen(QPen(report_drawing::kYellow, 2));
     painter.drawLine(ui::twips(420), ui::twips(1680), ui::twips(15720), ui::twips(1680));
 
     // Shape3: the box of the column headings and its rule.
@@ -257,7 +242,7 @@ void frmDruckAnsicht::paintEvent(QPaintEvent*)
 
     // Shape4 and Line1: the results box split into intermediate and final result.
     const QRect results = twipsRect(525, 9345, 14820, 1320);
-    painter.setBrush(resultYellow());
+    painter.setBrush(report_drawing::kYellow);
     painter.drawRect(results);
     painter.drawLine(ui::twips(7875), results.top(), ui::twips(7875), results.bottom());
 

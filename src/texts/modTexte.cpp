@@ -56,6 +56,13 @@ QString text(int entry)
     return Texte(bytSprachNr, entry);
 }
 
+QString caption(int language, int entry)
+{
+    QString shown = Texte(language, entry);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
 QString rowFrameCaption(int language, int row)
 {
     return QStringLiteral(" %1 %2 ").arg(Texte(language, Eingabe)).arg(row);

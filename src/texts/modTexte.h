@@ -28,6 +28,10 @@ QString Texte(int language, int entry);
 // The entry in the current language bytSprachNr.
 QString text(int entry);
 
+// The entry as a caption shows it: the table breaks a multi-line text with
+// CR LF, a caption with LF alone.
+QString caption(int language, int entry);
+
 // The caption of the frame of work-cycle row 1..5, " Eingabe 3 " in German,
 // in the main and the details window alike.
 QString rowFrameCaption(int language, int row);

@@ -3,6 +3,7 @@
 #include "base/Regional.h"
 #include "instructions/frmAnleitung.h"
 #include "rtf/RtfReader.h"
+#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
 
 #include <QFile>
@@ -23,18 +24,35 @@ namespace {
 // buttons, the header, the column headings, the lists, the results, the site
 // details, the messages the instructions explain and the catalogue entries
 // they give as examples.
+// clang-format off
 const QList<int> kCaptions{
-    15,  24,  27,  102, 145, 146, 148,                                      // buttons
-    45,  38,  39,  162, 163, 164, 165, 166,                                 // header and driver qualifications
-    96,  143, 144, 142, 71,  75,  2,   18,  32, 138, 139, 140, 65, 89, 52,  // a row
-    92,  93,  103,                                                          // lists of a single entry
-    170, 118, 169, 156, 171, 167, 119,                                      // results
-    141, 44,  21,  40,  147,                                                // site details
-    150, 152, 153, 157,                                                     // printer, messages
+    // buttons
+    modTexte::Berechnen, modTexte::Details, modTexte::Drucken, modTexte::Reset, modTexte::Anleitung,
+    modTexte::Beenden, modTexte::Schliessen,
+    // header and driver qualifications
+    modTexte::Firma, modTexte::Fahrer, modTexte::Fahrerqualifizierung, modTexte::Unerfahren, modTexte::Angelernt,
+    modTexte::Erfahren, modTexte::Ausgebildet, modTexte::AusgebildetErfahren,
+    // a row
+    modTexte::QuelleDerMesswerte, modTexte::Genormt, modTexte::Eigene, modTexte::Eingabe, modTexte::Maschinenfamilie,
+    modTexte::Maschinentyp, modTexte::Arbeitszyklus, modTexte::Betriebsbedingung, modTexte::EinwirkungszeitInH,
+    modTexte::XAchse, modTexte::YAchse, modTexte::ZAchse, modTexte::Leicht, modTexte::Norm, modTexte::Hart,
+    // lists of a single entry
+    modTexte::Planiermaschine, modTexte::Planierraupe, modTexte::Rohrleger,
+    // results
+    modTexte::Zwischenergebnis, modTexte::SummeAllerArbeitszyklen, modTexte::EinwirkungszeitSumme,
+    modTexte::AnzahlZyklen, modTexte::Endergebnis, modTexte::Gesamtpunktezahl, modTexte::TaeglicheSchwingungsbelastung,
+    // site details
+    modTexte::ZustandDesUntergrundes, modTexte::FestigkeitDesUntergrundes, modTexte::BewegtesMaterial,
+    modTexte::Fahrstil, modTexte::Anmerkungen,
+    // printer, messages
+    modTexte::Drucker, modTexte::BitteDruckerAuswaehlen, modTexte::FehlerhafteEingabe,
+    modTexte::NurDezimalzahlenZwischen,
 };
+// clang-format on
 
 // Captions the window shows with a colon; the document quotes them in bold just so.
-const QList<int> kCaptionsWithColon{45, 38, 39, 170, 171};
+const QList<int> kCaptionsWithColon{modTexte::Firma, modTexte::Fahrer, modTexte::Fahrerqualifizierung,
+                                    modTexte::Zwischenergebnis, modTexte::Endergebnis};
 
 const QStringList kLanguages{QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Francais"),
                              QStringLiteral("Italiano"), QStringLiteral("Espaniol")};

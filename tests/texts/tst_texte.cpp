@@ -1,15 +1,13 @@
 #include "../support/ReportedErrors.h"
 #include "base/Regional.h"
 #include "base/RuntimeError.h"
+#include "texts/TextEntries.h"
 #include "texts/modTexte.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using modTexte::kEntries;
-using modTexte::kLanguages;
-using modTexte::subInitSprache;
-using modTexte::Texte;
+using namespace modTexte;
 
 namespace {
 
@@ -75,33 +73,35 @@ private slots:
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("expected");
         QTest::newRow("de first") << 1 << 1 << u"Achse"_s;
-        QTest::newRow("de trailing blank") << 1 << 105 << u"schnell "_s;
-        QTest::newRow("de no trailing blank") << 1 << 106 << u"Schwingungswert in m/s²"_s;
-        QTest::newRow("de umlaut") << 1 << 124 << u"Überführungsfahrt"_s;
-        QTest::newRow("de repeated") << 1 << 161 << u"Überführungsfahrt"_s;
-        QTest::newRow("de out of order 85") << 1 << 85 << u"Muldenfz mit Knickgelenkrahmen"_s;
-        QTest::newRow("de out of order 86") << 1 << 86 << u"Muldenfahrzeug mit Starrrahmen"_s;
-        QTest::newRow("de three lines") << 1 << 32 << u"Einwirk-\r\nungszeit\r\nin h"_s;
-        QTest::newRow("de last") << 1 << 171 << u"Endergebnis"_s;
+        QTest::newRow("de trailing blank") << 1 << int(Schnell) << u"schnell "_s;
+        QTest::newRow("de no trailing blank") << 1 << int(SchwingungswertInMs2) << u"Schwingungswert in m/s²"_s;
+        QTest::newRow("de umlaut") << 1 << int(UeberfuehrungsfahrtBagger) << u"Überführungsfahrt"_s;
+        QTest::newRow("de repeated") << 1 << int(Ueberfuehrungsfahrt) << u"Überführungsfahrt"_s;
+        QTest::newRow("de out of order, first")
+            << 1 << int(MuldenfzMitKnickgelenkrahmen) << u"Muldenfz mit Knickgelenkrahmen"_s;
+        QTest::newRow("de out of order, second")
+            << 1 << int(MuldenfahrzeugMitStarrrahmen) << u"Muldenfahrzeug mit Starrrahmen"_s;
+        QTest::newRow("de three lines") << 1 << int(EinwirkungszeitInH) << u"Einwirk-\r\nungszeit\r\nin h"_s;
+        QTest::newRow("de last") << 1 << kEntries << u"Endergebnis"_s;
         QTest::newRow("en first") << 2 << 1 << u"axis"_s;
-        QTest::newRow("en trailing blank") << 2 << 106 << u"vibration value in m/s² "_s;
-        QTest::newRow("en single line") << 2 << 18 << u"operating condition"_s;
-        QTest::newRow("en two lines") << 2 << 118 << u"sum of all\r\noperating cycles"_s;
-        QTest::newRow("en last") << 2 << 171 << u"final result"_s;
+        QTest::newRow("en trailing blank") << 2 << int(SchwingungswertInMs2) << u"vibration value in m/s² "_s;
+        QTest::newRow("en single line") << 2 << int(Betriebsbedingung) << u"operating condition"_s;
+        QTest::newRow("en two lines") << 2 << int(SummeAllerArbeitszyklen) << u"sum of all\r\noperating cycles"_s;
+        QTest::newRow("en last") << 2 << kEntries << u"final result"_s;
         QTest::newRow("fr comma kept") << 3 << 111 << u"fabrica,nt du siège"_s;
-        QTest::newRow("fr 124") << 3 << 124 << u"translation"_s;
-        QTest::newRow("fr 161") << 3 << 161 << u"transfert entre postes"_s;
-        QTest::newRow("fr last") << 3 << 171 << u"résultat final"_s;
-        QTest::newRow("it trailing blank") << 4 << 75 << u"tipo di macchina "_s;
+        QTest::newRow("fr transfer of the excavators") << 3 << int(UeberfuehrungsfahrtBagger) << u"translation"_s;
+        QTest::newRow("fr transfer of the others") << 3 << int(Ueberfuehrungsfahrt) << u"transfert entre postes"_s;
+        QTest::newRow("fr last") << 3 << kEntries << u"résultat final"_s;
+        QTest::newRow("it trailing blank") << 4 << int(Maschinentyp) << u"tipo di macchina "_s;
         QTest::newRow("it doubled blank") << 4 << 113 << u"stato di manutenzione  sedile"_s;
-        QTest::newRow("it 88") << 4 << 88 << u"compattat. rifiuti"_s;
-        QTest::newRow("it 160") << 4 << 160 << u"compattatore di rifiuti"_s;
-        QTest::newRow("it two lines") << 4 << 156 << u"n. dei\r\ncicli"_s;
-        QTest::newRow("it last") << 4 << 171 << u"risultato finale"_s;
+        QTest::newRow("it refuse compactor family") << 4 << int(Muellverdichter) << u"compattat. rifiuti"_s;
+        QTest::newRow("it refuse compactor type") << 4 << int(MuellverdichterTyp) << u"compattatore di rifiuti"_s;
+        QTest::newRow("it two lines") << 4 << int(AnzahlZyklen) << u"n. dei\r\ncicli"_s;
+        QTest::newRow("it last") << 4 << kEntries << u"risultato finale"_s;
         QTest::newRow("es doubled blank") << 5 << 6 << u"valor de  disparo"_s;
         QTest::newRow("es two trailing blanks") << 5 << 122 << u"total  "_s;
-        QTest::newRow("es blank before break") << 5 << 169 << u"tiempo de \r\nacción en h"_s;
-        QTest::newRow("es last") << 5 << 171 << u"resultato final"_s;
+        QTest::newRow("es blank before break") << 5 << int(EinwirkungszeitSumme) << u"tiempo de \r\nacción en h"_s;
+        QTest::newRow("es last") << 5 << kEntries << u"resultato final"_s;
     }
 
     void exactTexts()
@@ -118,11 +118,19 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QList<int>>("entries");
-        QTest::newRow("de") << 1 << QList<int>{105};
-        QTest::newRow("en") << 2 << QList<int>{106};
-        QTest::newRow("fr") << 3 << QList<int>{99, 131};
-        QTest::newRow("it") << 4 << QList<int>{51, 75, 76, 113, 131, 163};
-        QTest::newRow("es") << 5 << QList<int>{6, 16, 61, 118, 120, 122, 169};
+        // Entries the program shows by name; the others by number.
+        QTest::newRow("de") << 1 << QList<int>{Schnell};
+        QTest::newRow("en") << 2 << QList<int>{SchwingungswertInMs2};
+        QTest::newRow("fr") << 3 << QList<int>{RaupenSkidSteerLader, Vibrationswalzenzug};
+        QTest::newRow("it") << 4 << QList<int>{51, Maschinentyp, 76, 113, Vibrationswalzenzug, Angelernt};
+        QTest::newRow("es") << 5
+                            << QList<int>{6,
+                                          BerechnungDerTaeglichenSchwingungsbelastung,
+                                          Lader,
+                                          SummeAllerArbeitszyklen,
+                                          TandemwalzeMitVibration,
+                                          122,
+                                          EinwirkungszeitSumme};
     }
 
     void unusualBlanksOnlyWhereIntended()
@@ -142,11 +150,13 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QList<int>>("breaks");  // pairs of entry, number of breaks
-        const QList<int> others{32, 2, 118, 1, 169, 1};
-        QTest::newRow("de") << 1 << QList<int>{18, 1, 32, 2, 96, 2, 169, 1};
+        const QList<int> others{EinwirkungszeitInH, 2, SummeAllerArbeitszyklen, 1, EinwirkungszeitSumme, 1};
+        QTest::newRow("de") << 1 << QList<int>{Betriebsbedingung,  1, EinwirkungszeitInH,   2,
+                                               QuelleDerMesswerte, 2, EinwirkungszeitSumme, 1};
         QTest::newRow("en") << 2 << others;
         QTest::newRow("fr") << 3 << others;
-        QTest::newRow("it") << 4 << QList<int>{32, 2, 118, 1, 156, 1, 169, 1};
+        QTest::newRow("it") << 4 << QList<int>{EinwirkungszeitInH, 2, SummeAllerArbeitszyklen, 1,
+                                               AnzahlZyklen,       1, EinwirkungszeitSumme,    1};
         QTest::newRow("es") << 5 << others;
     }
 
@@ -191,7 +201,7 @@ private slots:
         QFETCH(QString, expected);
         base::setRegional(german ? base::Regional::german() : base::Regional::english());
         subInitSprache(static_cast<quint8>(language));
-        QCOMPARE(Texte(language, 157), expected);
+        QCOMPARE(Texte(language, NurDezimalzahlenZwischen), expected);
     }
 
     void earlierColumnKeptAfterSwitch()
@@ -199,11 +209,11 @@ private slots:
         subInitSprache(2);
         subInitSprache(1);
         bytSprachNr = 1;
-        QCOMPARE(Texte(2, 46), u"whole-body vibration on earth moving machinery"_s);
-        QCOMPARE(modTexte::text(46), u"Ganzkörperschwingungen auf Erdbewegungsmaschinen"_s);
-        QCOMPARE(modTexte::text(148), u"Schließen"_s);
+        QCOMPARE(Texte(2, Ganzkoerperschwingungen), u"whole-body vibration on earth moving machinery"_s);
+        QCOMPARE(text(Ganzkoerperschwingungen), u"Ganzkörperschwingungen auf Erdbewegungsmaschinen"_s);
+        QCOMPARE(text(Schliessen), u"Schließen"_s);
         bytSprachNr = 2;
-        QCOMPARE(modTexte::text(148), u"close"_s);
+        QCOMPARE(text(Schliessen), u"close"_s);
     }
 
     void languageOutsideRangeFillsNothing_data()
@@ -222,7 +232,7 @@ private slots:
             subInitSprache(static_cast<quint8>(l));
             before << column(l);
         }
-        // A refill under other settings would change every entry 157.
+        // A refill under other settings would change every rejected-value message.
         base::setRegional(base::Regional::english());
         support::ErrorReports errors;
         subInitSprache(static_cast<quint8>(language));
