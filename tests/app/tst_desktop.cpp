@@ -2,6 +2,7 @@
 // scale factor the test runs under (QT_SCALE_FACTOR), in every language; the
 // real frame window and the windows it opens, read as they are drawn.
 #include "../support/OnScreen.h"
+#include "../support/ProgramTest.h"
 #include "../support/WidgetDriver.h"
 #include "app/frmMDI.h"
 #include "base/Regional.h"
@@ -79,35 +80,8 @@ QStringList crowdedCaptions(QWidget* root)
 
 }  // namespace
 
-class DesktopTest : public QObject {
+class DesktopTest : public support::ProgramTest {
     Q_OBJECT
-
-    QTemporaryDir m_folder;
-    std::unique_ptr<frmMDI> m_frame;
-
-    frmMain* main() const { return m_frame->main(); }
-    template <class T = QWidget>
-    T* control(const QString& name) const
-    {
-        return driver::find<T>(main(), name);
-    }
-    template <class T = QWidget>
-    T* control(const char* base, const char* suffix, int row) const
-    {
-        return control<T>(ui::controlName(QLatin1String(base), QLatin1String(suffix), row));
-    }
-    void click(const QString& name) const
-    {
-        QTest::mouseClick(control(name), Qt::LeftButton);
-        QApplication::processEvents();
-    }
-
-    void switchLanguage(const QString& language) const
-    {
-        QComboBox* list = main()->cboSprache();
-        QVERIFY(driver::chooseIndex(list, list->findText(language)));
-        click(QStringLiteral("btnSpracheGo"));
-    }
 
     // Row 1 from the catalogue and row 2 with own values, both counted, row 3
     // incomplete, row 4 with a rejected value; company and driver experience.
@@ -115,19 +89,19 @@ class DesktopTest : public QObject {
     {
         driver::type(control<QLineEdit>(QStringLiteral("txtFirma")), QStringLiteral("Tiefbau Gruber"));
         driver::chooseIndex(control<QComboBox>(QStringLiteral("cboFahrererfahrung")), 1);
-        click(ui::controlName(QStringLiteral("optEingabe"), QStringLiteral("G"), 1));
+        click("optEingabe_G", 1);
         for (const char* list :
-             {"MaschinenFamilie", "MaschinenTyp", "Arbeitszyklus", "Betriebsbedingung", "Einwirkungsdauer"})
-            driver::chooseIndex(control<QComboBox>(list, "G", 1), 0);
-        click(ui::controlName(QStringLiteral("optEingabe"), QStringLiteral("E"), 2));
-        driver::type(control<QLineEdit>("MaschinenFamilie", "E", 2), QStringLiteral("Radlader"));
-        driver::chooseIndex(control<QComboBox>("Einwirkungsdauer", "E", 2), 3);
-        for (const char* value : {"MesswertX", "MesswertY", "MesswertZ"})
-            driver::type(control<QLineEdit>(value, "E", 2), QStringLiteral("1"));
-        click(ui::controlName(QStringLiteral("optEingabe"), QStringLiteral("G"), 3));
+             {"MaschinenFamilie_G", "MaschinenTyp_G", "Arbeitszyklus_G", "Betriebsbedingung_G", "Einwirkungsdauer_G"})
+            driver::chooseIndex(control<QComboBox>(list, 1), 0);
+        click("optEingabe_E", 2);
+        driver::type(control<QLineEdit>("MaschinenFamilie_E", 2), QStringLiteral("Radlader"));
+        driver::chooseIndex(control<QComboBox>("Einwirkungsdauer_E", 2), 3);
+        for (const char* value : {"MesswertX_E", "MesswertY_E", "MesswertZ_E"})
+            driver::type(control<QLineEdit>(value, 2), QStringLiteral("1"));
+        click("optEingabe_G", 3);
         click(QStringLiteral("btnBerechnen"));
-        click(ui::controlName(QStringLiteral("optEingabe"), QStringLiteral("E"), 4));
-        driver::type(control<QLineEdit>("MesswertX", "E", 4), QStringLiteral("12"));
+        click("optEingabe_E", 4);
+        driver::type(control<QLineEdit>("MesswertX_E", 4), QStringLiteral("12"));
     }
 
 private slots:
@@ -136,7 +110,7 @@ private slots:
         // The desktop's theme is in place before the program starts.
         QApplication::setPalette(darkTheme());
         for (const char* language : {"Deutsch", "English", "Francais", "Italiano", "Espaniol"}) {
-            QFile file(QDir(m_folder.path()).filePath(frmAnleitung::fileName(QLatin1String(language))));
+            QFile file(inFolder(frmAnleitung::fileName(QLatin1String(language))));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("{\\rtf1\\ansi Anleitung\\par}");
         }
@@ -145,9 +119,7 @@ private slots:
     void init()
     {
         base::setRegional(base::Regional::german());
-        m_frame = std::make_unique<frmMDI>(m_folder.path());
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        start();
     }
 
     void cleanup()

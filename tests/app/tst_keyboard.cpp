@@ -1,7 +1,8 @@
 // Keyboard-only use and screen-reader names of the real frame, main, details,
 // print and instructions windows.
-#include "../printing/PrintSupport.h"
 #include "../support/AccessibleNames.h"
+#include "../support/PrintSupport.h"
+#include "../support/ProgramTest.h"
 #include "app/frmMDI.h"
 #include "base/Regional.h"
 #include "details/frmDetails.h"
@@ -62,8 +63,8 @@ QString focusedName()
 // The jobs the queue has taken so far, finished or not.
 int jobCount(const QString& queue)
 {
-    const QString jobs = printing_test::run(QStringLiteral("lpstat"),
-                                            {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), queue});
+    const QString jobs = support::run(QStringLiteral("lpstat"),
+                                      {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), queue});
     return int(jobs.count(QLatin1Char('\n')));
 }
 
@@ -77,17 +78,8 @@ frmAnleitung* openInstructionsWindow()
 
 }  // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public support::ProgramTest {
     Q_OBJECT
-
-    QTemporaryDir m_folder;
-    std::unique_ptr<frmMDI> m_frame;
-
-    template <class T = QWidget>
-    T* control(const QString& name) const
-    {
-        return m_frame->findChild<T*>(name);
-    }
 
     // Presses Tab until the named control has the focus.
     bool tabTo(const QString& name) const
@@ -143,8 +135,7 @@ private slots:
     void init()
     {
         base::setRegional(base::Regional::english());
-        m_frame = std::make_unique<frmMDI>(m_folder.path());
-        m_frame->show();
+        start();
         QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
         control(QStringLiteral("cboSprache"))->setFocus(Qt::TabFocusReason);
     }
@@ -292,7 +283,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(bool, prints);
         switchTo(language);
-        QFile::remove(printing_test::queueOutput(QStringLiteral("Buero")));
+        QFile::remove(support::queueOutput(QStringLiteral("Buero")));
         const int jobsBefore = jobCount(QStringLiteral("Buero"));
         QStringList chain;
         QString firstFocus;
@@ -327,7 +318,7 @@ private slots:
         QCOMPARE(names, QStringList({buttonNames.first(), listName}) + buttonNames);
         QVERIFY(closed);
         if (prints)
-            QVERIFY(!printing_test::waitForOutput(QStringLiteral("Buero")).isEmpty());
+            QVERIFY(!support::waitForOutput(QStringLiteral("Buero")).isEmpty());
         else
             QCOMPARE(jobCount(QStringLiteral("Buero")), jobsBefore);
     }
@@ -352,7 +343,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QString, otherLanguage);
         for (const QString& name : {QStringLiteral("Deutsch"), QStringLiteral("English")}) {
-            QFile file(QDir(m_folder.path()).filePath(frmAnleitung::fileName(name)));
+            QFile file(inFolder(frmAnleitung::fileName(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("{\\rtf1\\ansi Text\\par}");
         }

@@ -1,8 +1,10 @@
 // Start-up, language switching, the settings file and the end of the program,
 // on the real frame window with a temporary program folder.
+#include "../support/MessageBoxes.h"
 #include "../support/OnScreen.h"
 #include "../support/WidgetDriver.h"
 #include "app/frmMDI.h"
+#include "base/RuntimeError.h"
 #include "base/Regional.h"
 #include "details/frmDetails.h"
 #include "grid/frmMain.h"
@@ -202,10 +204,7 @@ private slots:
         window->cboSprache()->setCurrentIndex(-1);
         ui::MsgBoxRecorder boxes;
         QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnSpracheGo")), Qt::LeftButton);
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <btnSpracheGo_Click>"));
-        QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("381 => ")));
-        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+        support::expectRoutineError(boxes, QStringLiteral("btnSpracheGo_Click"), base::ErrInvalidIndex);
         QVERIFY(window->rowInUse(1));
         QCOMPARE(int(bytSprachNr), 1);
         QCOMPARE(readSettings(m_folder.path()), QByteArray("<none>"));

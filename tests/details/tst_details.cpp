@@ -1,3 +1,4 @@
+#include "../support/Languages.h"
 #include "../support/WidgetDriver.h"
 #include "base/RuntimeError.h"
 #include "details/frmDetails.h"
@@ -20,12 +21,6 @@ namespace {
 
 const QStringList kControls{"cboZustandUntergrund", "cboFestigkeitUntergrund", "txtBewegtesMaterial", "cboFahrstil",
                             "txtAnmerkung"};
-
-void useLanguage(quint8 language)
-{
-    modTexte::subInitSprache(language);
-    bytSprachNr = language;
-}
 
 QStringList entries(const QComboBox* list)
 {
@@ -62,7 +57,7 @@ private slots:
 
     void init()
     {
-        useLanguage(1);
+        support::useLanguage(1);
         m_inUse.fill(false);
         m_window = std::make_unique<frmDetails>([this](int row) { return m_inUse.at(row); });
     }
@@ -119,7 +114,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, control);
         QFETCH(QStringList, texts);
-        useLanguage(static_cast<quint8>(language));
+        support::useLanguage(static_cast<quint8>(language));
         reopen();
         for (int row = 1; row <= frmDetails::kRows; ++row) {
             QVERIFY(!list(control, row)->isEditable());
@@ -143,7 +138,7 @@ private slots:
         driver::wheel(style, true);  // a list without the focus lets the wheel pass
         QCOMPARE(style->currentIndex(), 0);
         QVERIFY(!style->hasFocus());
-        useLanguage(2);  // only lists without a selection follow the language
+        support::useLanguage(2);  // only lists without a selection follow the language
         reopen();
         QCOMPARE(ground->currentText(), QStringLiteral("wellig"));
         QCOMPARE(ground->currentData().toInt(), 3);
@@ -182,7 +177,7 @@ private slots:
         QTest::keyClick(list("cboFahrstil", 4), 's');
         QCOMPARE(list("cboFahrstil", 4)->currentIndex(), 3);
         QTest::keyClicks(m_window->txtAnmerkung(5), "nass");
-        useLanguage(static_cast<quint8>(language));
+        support::useLanguage(static_cast<quint8>(language));
         m_window->reload();
         QVERIFY(!m_window->isVisible());
         reopen();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../support/MessageBoxes.h"
+#include "../support/Languages.h"
 #include "../support/WidgetDriver.h"
 #include "base/Regional.h"
 #include "grid/frmMain.h"
@@ -20,8 +22,7 @@ struct MainWindowFixture {
     {
         ui::reportErrorsInMessageBoxes();
         base::setRegional(settings);
-        bytSprachNr = language;
-        modTexte::subInitSprache(language);
+        support::useLanguage(language);
         window = std::make_unique<frmMain>();
         window->subInitForm(language);
         window->subResetDaten();

@@ -1,3 +1,4 @@
+#include "../support/WidgetDriver.h"
 #include "base/RuntimeError.h"
 #include "catalogue/Catalogue.h"
 #include "grid/CatalogueLists.h"
@@ -15,22 +16,6 @@ void prepare(QComboBox& list, bool sorted)
     ui::setSorted(&list, sorted);
     ui::setItemData(&list, ui::addItem(&list, QStringLiteral("alt")), 99);
     ui::setListIndex(&list, 0);
-}
-
-QStringList textsOf(const QComboBox& list)
-{
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i)
-        texts << list.itemText(i);
-    return texts;
-}
-
-QList<int> dataOf(const QComboBox& list)
-{
-    QList<int> data;
-    for (int i = 0; i < list.count(); ++i)
-        data << ui::itemData(&list, i);
-    return data;
 }
 
 // The code of the entry showing text; 0 when there is none.
@@ -52,72 +37,52 @@ private slots:
         modTexte::subInitSprache(2);
     }
 
-    void familiesInGerman()
+    // The cascade's sorted lists: alphabetical, letter case ignored, umlauts beside
+    // their base letters; each entry with its code; nothing selected.
+    void cascadeLists_data()
     {
-        QComboBox list;
-        prepare(list, true);
-        catalogue_lists::fillFamilies(&list, 1);
-        QCOMPARE(textsOf(list),
-                 (QStringList{"Bagger", "Lader", "Motorgrader", "Muldenfahrzeuge", "Müllverdichter", "Planiermaschine",
-                              "Rohrleger", "Scraper", "Teleskoplader", "Walzen"}));
-        QCOMPARE(dataOf(list), (QList<int>{3, 4, 7, 2, 9, 5, 6, 8, 10, 1}));
-        QCOMPARE(ui::listIndex(&list), -1);
-    }
-
-    void types_data()
-    {
-        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("level");  // 0 the families, 1 the types of a family, 2 the work cycles of a type
+        QTest::addColumn<int>("code");   // of the family or type
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QList<int>>("codes");
 
-        QTest::newRow("Lader") << 4 << QStringList{"Baggerlader", "Kompakt-Radlader", "Kompakt-Skid-Steer-Lader",
-                                                   "Laderaupe",   "Radlader",         "Raupen-Skid-Steer-Lader"}
+        QTest::newRow("families") << 0 << 0
+                                  << QStringList{"Bagger",         "Lader",           "Motorgrader", "Muldenfahrzeuge",
+                                                 "Müllverdichter", "Planiermaschine", "Rohrleger",   "Scraper",
+                                                 "Teleskoplader",  "Walzen"}
+                                  << QList<int>{3, 4, 7, 2, 9, 5, 6, 8, 10, 1};
+        QTest::newRow("Lader") << 1 << 4 << QStringList{"Baggerlader", "Kompakt-Radlader", "Kompakt-Skid-Steer-Lader",
+                                                        "Laderaupe",   "Radlader",         "Raupen-Skid-Steer-Lader"}
                                << QList<int>{9, 12, 10, 14, 13, 11};
-        QTest::newRow("Planiermaschine") << 5 << QStringList{"Planierraupe"} << QList<int>{15};
-        QTest::newRow("Walzen") << 1 << QStringList{"Tandemwalze mit Vibration", "Vibrationswalzenzug"}
+        QTest::newRow("Planiermaschine") << 1 << 5 << QStringList{"Planierraupe"} << QList<int>{15};
+        QTest::newRow("Walzen") << 1 << 1 << QStringList{"Tandemwalze mit Vibration", "Vibrationswalzenzug"}
                                 << QList<int>{2, 1};
-    }
-
-    void types()
-    {
-        QFETCH(int, family);
-        QFETCH(QStringList, texts);
-        QFETCH(QList<int>, codes);
-        QComboBox list;
-        prepare(list, true);
-        QVERIFY(catalogue_lists::fillTypes(&list, 1, family));
-        QCOMPARE(textsOf(list), texts);
-        QCOMPARE(dataOf(list), codes);
-        QCOMPARE(ui::listIndex(&list), -1);
-    }
-
-    void workCycles_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QList<int>>("codes");
-
-        QTest::newRow("Radlader") << 13
+        QTest::newRow("Radlader") << 2 << 13
                                   << QStringList{"Einsatz in Gewinnung", "Load & Carry", "Überführungsfahrt",
                                                  "V-Betrieb"}
                                   << QList<int>{28, 27, 29, 30};
-        QTest::newRow("Rohrleger") << 16 << QStringList{"Arbeitszyklus"} << QList<int>{37};
-        QTest::newRow("Raupenbagger") << 7
+        QTest::newRow("Rohrleger") << 2 << 16 << QStringList{"Arbeitszyklus"} << QList<int>{37};
+        QTest::newRow("Raupenbagger") << 2 << 7
                                       << QStringList{"Baggern", "Einsatz in Gewinnung", "mit Hydraulikhammer",
                                                      "Überführungsfahrt"}
                                       << QList<int>{17, 19, 18, 20};
     }
 
-    void workCycles()
+    void cascadeLists()
     {
-        QFETCH(int, type);
+        QFETCH(int, level);
+        QFETCH(int, code);
         QFETCH(QStringList, texts);
         QFETCH(QList<int>, codes);
         QComboBox list;
         prepare(list, true);
-        QVERIFY(catalogue_lists::fillWorkCycles(&list, 1, type));
-        QCOMPARE(textsOf(list), texts);
-        QCOMPARE(dataOf(list), codes);
+        if (level == 0)
+            catalogue_lists::fillFamilies(&list, 1);
+        else
+            QVERIFY(level == 1 ? catalogue_lists::fillTypes(&list, 1, code)
+                               : catalogue_lists::fillWorkCycles(&list, 1, code));
+        QCOMPARE(driver::texts(&list), texts);
+        QCOMPARE(driver::codes(&list), codes);
         QCOMPARE(ui::listIndex(&list), -1);
     }
 
@@ -155,8 +120,8 @@ private slots:
         QComboBox list;
         prepare(list, false);
         catalogue_lists::fillConditions(&list, language);
-        QCOMPARE(textsOf(list), texts);
-        QCOMPARE(dataOf(list), (QList<int>{1, 2, 3}));
+        QCOMPARE(driver::texts(&list), texts);
+        QCOMPARE(driver::codes(&list), (QList<int>{1, 2, 3}));
         QCOMPARE(ui::listIndex(&list), -1);
     }
 
@@ -165,8 +130,8 @@ private slots:
         QComboBox list;
         prepare(list, false);
         catalogue_lists::fillDurations(&list);
-        QCOMPARE(textsOf(list), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
-        QCOMPARE(dataOf(list), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(driver::texts(&list), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
+        QCOMPARE(driver::codes(&list), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
         QCOMPARE(ui::listIndex(&list), -1);
     }
 
@@ -189,7 +154,7 @@ private slots:
         QComboBox list;
         prepare(list, false);
         catalogue_lists::fillDriverExperience(&list, language);
-        QCOMPARE(textsOf(list), texts);
+        QCOMPARE(driver::texts(&list), texts);
         for (int i = 0; i < list.count(); ++i)
             QVERIFY(!list.itemData(i, Qt::UserRole).isValid());
         QCOMPARE(ui::listIndex(&list), -1);

@@ -1,3 +1,7 @@
+#include "../support/MessageBoxes.h"
+#include "../support/Languages.h"
+#include "../support/WidgetDriver.h"
+#include "base/RuntimeError.h"
 #include "instructions/InstructionsWindow.h"
 #include "instructions/frmAnleitung.h"
 #include "texts/modTexte.h"
@@ -22,12 +26,6 @@ namespace {
 
 const QStringList kLanguageNames{"Deutsch", "English", "Francais", "Italiano", "Espaniol"};
 
-void useLanguage(quint8 language)
-{
-    modTexte::subInitSprache(language);
-    bytSprachNr = language;
-}
-
 // A short instruction file whose first word is bold and whose text names its language.
 QByteArray sample(const QString& language)
 {
@@ -44,12 +42,6 @@ QTextCharFormat formatAt(QTextDocument* document, const QString& word)
     QTextCursor inside(document);
     inside.setPosition(found.selectionStart() + 1);
     return inside.charFormat();
-}
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
 }
 
 }  // namespace
@@ -99,7 +91,7 @@ private slots:
         QVERIFY(m_folder->isValid());
         for (const QString& language : kLanguageNames)
             write("Readme_" + language + ".rtf", sample(language));
-        useLanguage(1);
+        support::useLanguage(1);
         m_languageText = "Deutsch";
         m_printedViews.clear();
         m_pendingDocuments.clear();
@@ -108,7 +100,7 @@ private slots:
     void cleanup()
     {
         m_instructions.reset();
-        flushDeletes();
+        driver::flushDeletes();
     }
 
     // clang-format off
@@ -128,7 +120,7 @@ private slots:
     void loadsTheFileOfTheLanguageWithItsCaptions()
     {
         QFETCH(quint8, language);
-        useLanguage(language);
+        support::useLanguage(language);
         m_languageText = QTest::currentDataTag();
         ui::MsgBoxRecorder boxes;
         frmAnleitung* window = open();
@@ -150,9 +142,7 @@ private slots:
         bytSprachNr = 0;  // no language of the text table
         ui::MsgBoxRecorder boxes;
         frmAnleitung* window = open();
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].title, "Error in Routine <subInitForm>");
-        QVERIFY(boxes.calls[0].text.startsWith("9 => "));
+        support::expectRoutineError(boxes, QStringLiteral("subInitForm"), base::ErrSubscript);
         QVERIFY(shown(window).startsWith("Anleitung Deutsch"));
     }
 
@@ -189,10 +179,8 @@ private slots:
             windowShownBeforeTheMessage = m_instructions->window() && m_instructions->window()->isVisible();
         };
         frmAnleitung* window = open();
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].text, "File <Readme_English.rtf> not found.");
-        QCOMPARE(boxes.calls[0].title, "Error in Routine <Form_Load>");
-        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+        support::expectBox(boxes, "Error in Routine <Form_Load>", "File <Readme_English.rtf> not found.",
+                           ui::MsgIcon::Critical);
         QVERIFY(!windowShownBeforeTheMessage);
         QVERIFY(window && window->isVisible());
         QVERIFY(window->rtfAnleitung->document()->isEmpty());
@@ -254,7 +242,7 @@ private slots:
         first->rtfAnleitung->setTextCursor(selection);
         write("Readme_Deutsch.rtf", sample("Neu"));
         m_languageText = "English";
-        useLanguage(2);
+        support::useLanguage(2);
         first->setWindowState(Qt::WindowMinimized);
 
         QCOMPARE(open(), first);
@@ -279,13 +267,13 @@ private slots:
             QTest::keyClick(first->rtfAnleitung, Qt::Key_Escape);
         else
             QTest::mouseClick(first->btnSchliessen, Qt::LeftButton);
-        flushDeletes();
+        driver::flushDeletes();
         QVERIFY(first.isNull());
         QVERIFY(!m_instructions->window());
 
         // A language change in between takes effect at the next loading.
         write("Readme_Francais.rtf", sample("Francais, relu"));
-        useLanguage(3);
+        support::useLanguage(3);
         m_languageText = "Francais";
         frmAnleitung* second = open();
         QVERIFY(shown(second).startsWith("Anleitung Francais, relu"));
@@ -308,7 +296,7 @@ private slots:
     {
         QPointer<frmAnleitung> window = open();
         m_instructions->unload();
-        flushDeletes();
+        driver::flushDeletes();
         QVERIFY(window.isNull());
         m_instructions->unload();  // nothing loaded: no effect
         QVERIFY(open());

@@ -25,29 +25,19 @@ namespace {
 // details, the messages the instructions explain and the catalogue entries
 // they give as examples.
 // clang-format off
-const QList<int> kCaptions{
-    // buttons
-    modTexte::Berechnen, modTexte::Details, modTexte::Drucken, modTexte::Reset, modTexte::Anleitung,
-    modTexte::Beenden, modTexte::Schliessen,
-    // header and driver qualifications
-    modTexte::Firma, modTexte::Fahrer, modTexte::Fahrerqualifizierung, modTexte::Unerfahren, modTexte::Angelernt,
-    modTexte::Erfahren, modTexte::Ausgebildet, modTexte::AusgebildetErfahren,
-    // a row
-    modTexte::QuelleDerMesswerte, modTexte::Genormt, modTexte::Eigene, modTexte::Eingabe, modTexte::Maschinenfamilie,
-    modTexte::Maschinentyp, modTexte::Arbeitszyklus, modTexte::Betriebsbedingung, modTexte::EinwirkungszeitInH,
-    modTexte::XAchse, modTexte::YAchse, modTexte::ZAchse, modTexte::Leicht, modTexte::Norm, modTexte::Hart,
-    // lists of a single entry
-    modTexte::Planiermaschine, modTexte::Planierraupe, modTexte::Rohrleger,
-    // results
-    modTexte::Zwischenergebnis, modTexte::SummeAllerArbeitszyklen, modTexte::EinwirkungszeitSumme,
-    modTexte::AnzahlZyklen, modTexte::Endergebnis, modTexte::Gesamtpunktezahl, modTexte::TaeglicheSchwingungsbelastung,
-    // site details
-    modTexte::ZustandDesUntergrundes, modTexte::FestigkeitDesUntergrundes, modTexte::BewegtesMaterial,
-    modTexte::Fahrstil, modTexte::Anmerkungen,
-    // printer, messages
-    modTexte::Drucker, modTexte::BitteDruckerAuswaehlen, modTexte::FehlerhafteEingabe,
-    modTexte::NurDezimalzahlenZwischen,
-};
+const QList<int> kCaptions = [] {
+    using namespace modTexte;
+    return QList<int>{
+        Berechnen, Details, Drucken, Reset, Anleitung, Beenden, Schliessen,
+        Firma, Fahrer, Fahrerqualifizierung, Unerfahren, Angelernt, Erfahren, Ausgebildet, AusgebildetErfahren,
+        QuelleDerMesswerte, Genormt, Eigene, Eingabe, Maschinenfamilie, Maschinentyp, Arbeitszyklus,
+        Betriebsbedingung, EinwirkungszeitInH, XAchse, YAchse, ZAchse, Leicht, Norm, Hart,
+        Planiermaschine, Planierraupe, Rohrleger,
+        Zwischenergebnis, SummeAllerArbeitszyklen, EinwirkungszeitSumme, AnzahlZyklen, Endergebnis,
+        Gesamtpunktezahl, TaeglicheSchwingungsbelastung,
+        ZustandDesUntergrundes, FestigkeitDesUntergrundes, BewegtesMaterial, Fahrstil, Anmerkungen,
+        Drucker, BitteDruckerAuswaehlen, FehlerhafteEingabe, NurDezimalzahlenZwischen};
+}();
 // clang-format on
 
 // Captions the window shows with a colon; the document quotes them in bold just so.

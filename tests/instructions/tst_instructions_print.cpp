@@ -1,7 +1,9 @@
 // Printing the instructions from the running program: the main window's
 // instructions button, the instructions window's print button, the print
 // dialog and a queue of the private CUPS scheduler, read back from the queue.
-#include "../printing/PrintSupport.h"
+#include "../support/MessageBoxes.h"
+#include "../support/PrintSupport.h"
+#include "../support/ProgramTest.h"
 #include "../support/WidgetDriver.h"
 #include "app/frmMDI.h"
 #include "grid/frmMain.h"
@@ -23,7 +25,7 @@
 #include <QTextEdit>
 #include <memory>
 
-using namespace printing_test;
+using namespace support;
 
 namespace {
 
@@ -31,7 +33,7 @@ const QStringList kLanguages{"Deutsch", "English", "Francais", "Italiano", "Espa
 
 // Text as pdftotext and the view both give it, compared word by word;
 // a word broken at its hyphen at the end of a line reads as one.
-QString words(QString text)
+QString comparable(QString text)
 {
     text.replace(QChar(0x00A0), QLatin1Char(' '));
     text.remove(QRegularExpression(QStringLiteral("-\\s*")));
@@ -40,44 +42,17 @@ QString words(QString text)
     return text.simplified();
 }
 
-int pages(const QString& info)
+// The first word of each line of a printed page, top to bottom.
+QList<WordBox> lineStarts(const QString& path, int page)
 {
-    const QRegularExpressionMatch found = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n")).match(info);
-    return found.hasMatch() ? found.captured(1).toInt() : -1;
-}
-
-QString pageText(const QString& path, int page)
-{
-    const QString number = QString::number(page);
-    return run(QStringLiteral("pdftotext"),
-               {QStringLiteral("-f"), number, QStringLiteral("-l"), number, path, QStringLiteral("-")});
-}
-
-// Where the lines of a printed page start, in points from the left edge of
-// the paper, top to bottom, with the first word of each line.
-QList<QPair<qreal, QString>> lineStarts(const QString& path, int page)
-{
-    const QString number = QString::number(page);
-    const QString boxes = run(QStringLiteral("pdftotext"),
-                              {QStringLiteral("-f"), number, QStringLiteral("-l"), number, QStringLiteral("-bbox"),
-                               path, QStringLiteral("-")});
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
-    QList<QPair<qreal, QString>> starts;
+    QList<WordBox> starts;
     qreal lineTop = -1;
-    for (const QRegularExpressionMatch& found : word.globalMatch(boxes)) {
-        const qreal top = found.captured(2).toDouble();
-        if (qAbs(top - lineTop) > 1)
-            starts.append({found.captured(1).toDouble(), found.captured(3)});
-        lineTop = top;
+    for (const WordBox& word : wordBoxes(path, page)) {
+        if (qAbs(word.top - lineTop) > 1)
+            starts.append(word);
+        lineTop = word.top;
     }
     return starts;
-}
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
 }
 
 // Scrolls the view to the block and selects it with the mouse: a click at
@@ -110,53 +85,18 @@ QTextBlock findBlock(const QTextDocument* document, bool listItem, int minimumLe
 
 }  // namespace
 
-class InstructionsPrintTest : public QObject {
+class InstructionsPrintTest : public support::ProgramTest {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<frmMDI> m_frame;
 
     frmAnleitung* openInstructions(const QString& language)
     {
-        QComboBox* list = m_frame->main()->cboSprache();
+        QComboBox* list = main()->cboSprache();
         list->setCurrentIndex(list->findText(language));
-        QTest::mouseClick(driver::find<QPushButton>(m_frame->main(), QStringLiteral("btnAnleitung")), Qt::LeftButton);
-        QApplication::processEvents();
+        click(QStringLiteral("btnAnleitung"));
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* window = qobject_cast<frmAnleitung*>(widget); window && window->isVisible())
                 return window;
         return nullptr;
-    }
-
-    // Clicks the print button, and in the print dialog the queue and its print
-    // button; whileOpen runs before that last click. Returns whether the
-    // dialog had closed when the click returned.
-    static bool printOn(QPushButton* printButton, const QString& queue, const std::function<void()>& whileOpen = {})
-    {
-        bool shown = false;
-        bool closed = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<frmDrucken*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            shown = true;
-            const QList<QListWidgetItem*> found = dialog->lstDrucker->findItems(queue, Qt::MatchExactly);
-            if (!found.isEmpty()) {
-                QListWidget* list = dialog->lstDrucker;
-                list->scrollToItem(found.first());
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                                  list->visualItemRect(found.first()).center());
-            }
-            if (whileOpen)
-                whileOpen();
-            QTest::mouseClick(dialog->btnDrucken, Qt::LeftButton);
-            closed = !dialog->isVisible();
-            if (!closed)
-                dialog->close();
-        });
-        QTest::mouseClick(printButton, Qt::LeftButton);
-        QApplication::processEvents();
-        return shown && closed;
     }
 
 private slots:
@@ -167,15 +107,14 @@ private slots:
         QVERIFY(m_folder->isValid());
         for (const QString& language : kLanguages) {
             const QString name = frmAnleitung::fileName(language);
-            QVERIFY(QFile::copy(QDir(QStringLiteral(ZELVARO_PROGRAM_FOLDER)).filePath(name), m_folder->filePath(name)));
+            QVERIFY(QFile::copy(QDir(QStringLiteral(ZELVARO_PROGRAM_FOLDER)).filePath(name), inFolder(name)));
         }
-        m_frame = std::make_unique<frmMDI>(m_folder->path());
-        m_frame->show();
+        start();
     }
     void cleanup()
     {
         m_frame.reset();
-        flushDeletes();
+        driver::flushDeletes();
         QCOMPARE(strDruckDokument, QString());
     }
 
@@ -210,15 +149,15 @@ private slots:
         QVERIFY2(!output.isEmpty(), qPrintable(queue));
         const QString info = pdfInfo(output);
         QVERIFY2(info.contains(QStringLiteral("595 x 842")), qPrintable(info));
-        const int count = pages(info);
+        const int count = pdfPages(output);
         QVERIFY2(count >= 3, qPrintable(info));
         QCOMPARE(archivalFaults(output, window->windowTitle().trimmed()), QString());
 
         // Every word of the view reaches the paper, in the view's order (in
         // pdftotext's reading order, where a word broken at a line end is one).
-        const QString printed = words(run(QStringLiteral("pdftotext"), {output, QStringLiteral("-")}))
+        const QString printed = comparable(run(QStringLiteral("pdftotext"), {output, QStringLiteral("-")}))
                                     .remove(QLatin1Char(' '));
-        const QStringList shown = words(view->toPlainText()).split(QLatin1Char(' '));
+        const QStringList shown = comparable(view->toPlainText()).split(QLatin1Char(' '));
         qsizetype from = 0;
         for (const QString& word : shown) {
             const qsizetype at = printed.indexOf(word, from);
@@ -228,19 +167,19 @@ private slots:
         // The lists keep their hanging indents on paper: below the centred title every
         // line starts at the text's left edge, or with its bullet or number a quarter
         // inch in, or, when it goes on an item, half an inch in.
-        const QList<QPair<qreal, QString>> starts = lineStarts(output, 1);
+        const QList<WordBox> starts = lineStarts(output, 1);
         QVERIFY(starts.size() > 30);
-        qreal left = starts.at(1).first;
-        for (const auto& start : starts)
-            left = std::min(left, start.first);
+        qreal left = starts.at(1).left;
+        for (const WordBox& start : starts)
+            left = std::min(left, start.left);
         int bullets = 0;
         int itemLines = 0;
         for (qsizetype i = 1; i < starts.size(); ++i) {
-            const qreal indent = starts.at(i).first - left;
+            const qreal indent = starts.at(i).left - left;
             static const QRegularExpression marker(QStringLiteral("^(\u2022|\\d+\\.)$"));
-            const bool bullet = marker.match(starts.at(i).second).hasMatch();
+            const bool bullet = marker.match(starts.at(i).text).hasMatch();
             QVERIFY2(bullet ? qAbs(indent - 18) < 1 : indent < 1 || qAbs(indent - 36) < 1,
-                     qPrintable(QStringLiteral("%1 at %2 pt").arg(starts.at(i).second).arg(indent)));
+                     qPrintable(QStringLiteral("%1 at %2 pt").arg(starts.at(i).text).arg(indent)));
             bullets += bullet ? 1 : 0;
             itemLines += indent > 30 ? 1 : 0;
         }
@@ -253,12 +192,12 @@ private slots:
             const QStringList lines = pageText(output, page).trimmed().split(QLatin1Char('\n'));
             for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
                 if (block.blockFormat().boolProperty(rtf::KeepWithNextProperty))
-                    QVERIFY2(words(lines.last()) != words(block.text()), qPrintable(block.text()));
+                    QVERIFY2(comparable(lines.last()) != comparable(block.text()), qPrintable(block.text()));
         }
 
         // The title starts the first page, the last word ends the last one.
-        QVERIFY(words(pageText(output, 1)).startsWith(words(view->document()->begin().text())));
-        QVERIFY(words(pageText(output, count)).endsWith(shown.last()));
+        QVERIFY(comparable(pageText(output, 1)).startsWith(comparable(view->document()->begin().text())));
+        QVERIFY(comparable(pageText(output, count)).endsWith(shown.last()));
     }
 
     // A PostScript printer gets the instructions drawn with fonts, page by page.
@@ -298,10 +237,10 @@ private slots:
         QVERIFY(printOn(window->btnDrucken, QStringLiteral("Buero")));
         const QString output = waitForOutput("Buero");
         QVERIFY(!output.isEmpty());
+        QCOMPARE(pdfPages(output), 1);
         const QString info = pdfInfo(output);
-        QCOMPARE(pages(info), 1);
         QVERIFY2(info.contains(QStringLiteral("595 x 842")), qPrintable(info));
-        QCOMPARE(words(pdfText(output)), words(block.text()));
+        QCOMPARE(comparable(pdfText(output)), comparable(block.text()));
         // The selection stays for the next print.
         QCOMPARE(view->textCursor().selectedText(), block.text());
     }
@@ -311,7 +250,7 @@ private slots:
     void portraitAfterTheReport()
     {
         QFile::remove(queueOutput("Werkstatt"));
-        QVERIFY(printOn(driver::find<QPushButton>(m_frame->main(), QStringLiteral("btnDrucken")), "Werkstatt"));
+        QVERIFY(printOn(control<QPushButton>(QStringLiteral("btnDrucken")), "Werkstatt"));
         const QString report = waitForOutput("Werkstatt");
         QVERIFY(!report.isEmpty());
         QVERIFY(pdfInfo(report).contains(QStringLiteral("842 x 595")));
@@ -320,8 +259,7 @@ private slots:
         frmAnleitung* window = openInstructions(QStringLiteral("English"));
         QVERIFY(window);
         int preselected = -1;
-        QVERIFY(printOn(window->btnDrucken, QString(), [&] {
-            auto* dialog = qobject_cast<frmDrucken*>(QApplication::activeModalWidget());
+        QVERIFY(printOn(window->btnDrucken, QString(), [&](frmDrucken* dialog) {
             preselected = dialog->lstDrucker->currentRow();
             QCOMPARE(dialog->lstDrucker->currentItem()->text(), QStringLiteral("Werkstatt"));
         }));
@@ -330,7 +268,7 @@ private slots:
         QVERIFY(!output.isEmpty());
         const QString info = pdfInfo(output);
         QVERIFY2(info.contains(QStringLiteral("595 x 842")), qPrintable(info));
-        QVERIFY(pages(info) > 1);
+        QVERIFY(pdfPages(output) > 1);
         QVERIFY(pdfText(output).contains(QStringLiteral("Operating instructions")));
     }
 
@@ -352,15 +290,12 @@ private slots:
         ui::MsgBoxRecorder boxes;
         QString pending;
         const bool closed = printOn(window->btnDrucken, QStringLiteral("Baustelle"),
-                                    [&] { pending = strDruckDokument; });
+                                    [&](frmDrucken*) { pending = strDruckDokument; });
         QString stillPending = strDruckDokument;
         cups(fault == "reject" ? "cupsaccept" : "cupsenable", {"Baustelle"});
         QVERIFY(!closed);
         QCOMPARE(pending, QStringLiteral("Anleitung"));
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <btnDrucken_Click>"));
-        QVERIFY2(boxes.calls[0].text.startsWith("482 => "), qPrintable(boxes.calls[0].text));
-        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+        support::expectRoutineError(boxes, QStringLiteral("btnDrucken_Click"), printers::ErrPrinter);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(!QFile::exists(queueOutput("Baustelle")));
         QCOMPARE(stillPending, QString());  // the dialog was closed by its close box afterwards

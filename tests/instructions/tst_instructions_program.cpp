@@ -1,4 +1,6 @@
 // The instructions window opened from the real main window of the running program.
+#include "../support/MessageBoxes.h"
+#include "../support/ProgramTest.h"
 #include "../support/WidgetDriver.h"
 #include "app/frmMDI.h"
 #include "grid/frmMain.h"
@@ -19,12 +21,6 @@
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
 QList<frmAnleitung*> instructionWindows()
 {
     QList<frmAnleitung*> windows;
@@ -36,22 +32,18 @@ QList<frmAnleitung*> instructionWindows()
 
 }  // namespace
 
-class InstructionsProgramTest : public QObject {
+class InstructionsProgramTest : public support::ProgramTest {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<frmMDI> m_frame;
 
     frmAnleitung* clickInstructions()
     {
-        QTest::mouseClick(m_frame->main()->findChild<QPushButton*>(QStringLiteral("btnAnleitung")), Qt::LeftButton);
-        QApplication::processEvents();
+        click(QStringLiteral("btnAnleitung"));
         const QList<frmAnleitung*> windows = instructionWindows();
         return windows.size() == 1 ? windows.front() : nullptr;
     }
     void choose(const QString& language)
     {
-        QComboBox* list = m_frame->main()->cboSprache();
+        QComboBox* list = main()->cboSprache();
         list->setCurrentIndex(list->findText(language));
     }
     static QString shown(const frmAnleitung* window) { return window->rtfAnleitung->toPlainText().trimmed(); }
@@ -61,17 +53,16 @@ private slots:
     {
         m_folder = std::make_unique<QTemporaryDir>();
         for (const char* language : {"Deutsch", "English", "Francais", "Italiano", "Espaniol"}) {
-            QFile file(QDir(m_folder->path()).filePath(QStringLiteral("Readme_%1.rtf").arg(language)));
+            QFile file(inFolder(QStringLiteral("Readme_%1.rtf").arg(language)));
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray("{\\rtf1\\ansi {\\b Anleitung} ") + language + "\\par}");
         }
-        m_frame = std::make_unique<frmMDI>(m_folder->path());
-        m_frame->show();
+        start();
     }
     void cleanup()
     {
         m_frame.reset();
-        flushDeletes();
+        driver::flushDeletes();
     }
 
     void opensBesideTheUsableMainWindow()
@@ -83,10 +74,10 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
 
         // The main window takes input while the instructions are open.
-        auto* option = driver::find<QRadioButton>(m_frame->main(), "optEingabe_G_1");
+        auto* option = control<QRadioButton>("optEingabe_G_1");
         QTest::mouseClick(option, Qt::LeftButton);
         QVERIFY(option->isChecked());
-        QVERIFY(driver::find(m_frame->main(), "btnBerechnenZeile_1")->isEnabled());
+        QVERIFY(control("btnBerechnenZeile_1")->isEnabled());
         QCOMPARE(instructionWindows(), QList<frmAnleitung*>{window});
     }
 
@@ -114,12 +105,12 @@ private slots:
     {
         QPointer<frmAnleitung> first = clickInstructions();
         choose("Italiano");
-        QTest::mouseClick(m_frame->main()->findChild<QPushButton*>(QStringLiteral("btnSpracheGo")), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(QStringLiteral("btnSpracheGo")), Qt::LeftButton);
         QCOMPARE(first->windowTitle(), " Anleitung");  // an open window stays as it was
         QCOMPARE(shown(first), "Anleitung Deutsch");
 
         QTest::mouseClick(first->btnSchliessen, Qt::LeftButton);
-        flushDeletes();
+        driver::flushDeletes();
         QVERIFY(first.isNull());
         frmAnleitung* second = clickInstructions();
         QVERIFY(second);
@@ -131,12 +122,12 @@ private slots:
 
     void theMissingFileOfTheChosenLanguageIsReported()
     {
-        QVERIFY(QFile::remove(QDir(m_folder->path()).filePath("Readme_Espaniol.rtf")));
+        QVERIFY(QFile::remove(inFolder("Readme_Espaniol.rtf")));
         choose("Espaniol");
         ui::MsgBoxRecorder boxes;
         frmAnleitung* window = clickInstructions();
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].text, "File <Readme_Espaniol.rtf> not found.");
+        support::expectBox(boxes, "Error in Routine <Form_Load>", "File <Readme_Espaniol.rtf> not found.",
+                           ui::MsgIcon::Critical);
         QVERIFY(window && window->rtfAnleitung->document()->isEmpty());
     }
 
@@ -152,10 +143,10 @@ private slots:
         QPointer<frmAnleitung> window = clickInstructions();
         QVERIFY(window);
         if (exitButton)
-            QTest::mouseClick(m_frame->main()->findChild<QPushButton*>(QStringLiteral("btnExit")), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(QStringLiteral("btnExit")), Qt::LeftButton);
         else
             m_frame->close();
-        flushDeletes();
+        driver::flushDeletes();
         QVERIFY(window.isNull());
         QVERIFY(instructionWindows().isEmpty());
     }

@@ -1,5 +1,6 @@
 // A document flowed onto pages: what stays together at a page's end, read back
 // from the printed PDF; where the PDF file writer suggests a file, and its paper.
+#include "../support/Pdf.h"
 #include "printers/PagePainting.h"
 #include "printers/Printers.h"
 #include "rtf/TextFormats.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QPageLayout>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
@@ -30,10 +30,7 @@ QStringList printedPages(const QTextDocument& document)
                                           QPageLayout::Millimeter));
         printers::paintDocument(printer, document);
     }
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    pdftotext.waitForFinished(30000);
-    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));
+    QStringList pages = support::run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).split(QLatin1Char('\f'));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;

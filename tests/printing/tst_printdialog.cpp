@@ -1,7 +1,9 @@
 // The print dialog on the private CUPS scheduler and, where a scheduler
 // cannot show the case, on an in-memory collection.
+#include "../support/MessageBoxes.h"
+#include "../support/Languages.h"
+#include "../support/PrintSupport.h"
 #include "../support/SampleReport.h"
-#include "PrintSupport.h"
 #include "base/Regional.h"
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
@@ -16,7 +18,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-using namespace printing_test;
+using namespace support;
 
 namespace {
 
@@ -50,8 +52,7 @@ private slots:
     {
         ui::reportErrorsInMessageBoxes();
         base::setRegional(base::Regional::german());
-        bytSprachNr = 1;
-        modTexte::subInitSprache(1);
+        support::useLanguage(1);
     }
 
     void cleanup() { QCOMPARE(strDruckDokument, QString()); }
@@ -59,7 +60,7 @@ private slots:
     // Must run first: the program's current printer is still the default.
     void opensWithTheDefaultQueueSelected()
     {
-        if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+        if (withoutScheduler())
             QSKIP("run without a scheduler");
         QStringList shown;
         int selected = -1;
@@ -83,7 +84,7 @@ private slots:
     // default, and Enter prints on it without asking for a file.
     void aQueueCalledPdf()
     {
-        if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+        if (withoutScheduler())
             QSKIP("run without a scheduler");
         cups("lpadmin", {"-d", "PDF"});
         auto collection = printers::makeCupsPrinters();
@@ -109,7 +110,7 @@ private slots:
     // Printing makes the queue current: the next opening preselects it.
     void printedQueueIsPreselectedNextTime()
     {
-        if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+        if (withoutScheduler())
             QSKIP("run without a scheduler");
         QFile::remove(queueOutput("Werkstatt"));
         bool closedAfterPrint = false;
@@ -202,10 +203,8 @@ private slots:
             stillOpen = dialog->isVisible();
         });
         QVERIFY(stillOpen);
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].text, QStringLiteral("Bitte Drucker auswählen"));
-        QCOMPARE(boxes.calls[0].title, QStringLiteral("Drucker ?"));
-        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Exclamation);
+        support::expectBox(boxes, QStringLiteral("Drucker ?"), QStringLiteral("Bitte Drucker auswählen"),
+                           ui::MsgIcon::Exclamation);
         QVERIFY(memory.printedOn.isEmpty());
     }
 
@@ -238,7 +237,7 @@ private slots:
 
     void queueFaults()
     {
-        if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+        if (withoutScheduler())
             QSKIP("run without a scheduler");
         QFETCH(QString, fault);
         ui::MsgBoxRecorder boxes;
@@ -265,10 +264,7 @@ private slots:
         else
             cups(cupsScript(), {"start", cupsDir()});
         QVERIFY(stillOpen);
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <btnDrucken_Click>"));
-        QVERIFY2(boxes.calls[0].text.startsWith("482 => "), qPrintable(boxes.calls[0].text));
-        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+        support::expectRoutineError(boxes, QStringLiteral("btnDrucken_Click"), printers::ErrPrinter);
         QVERIFY(!pointerBusy);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(!QFile::exists(queueOutput("Baustelle")));
@@ -324,7 +320,7 @@ private slots:
 
     void noPrinterAtAll()
     {
-        if (qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+        if (!withoutScheduler())
             QSKIP("needs a run without a scheduler");
         QCOMPARE(printers::collection().deviceNames(), QStringList({printers::pdfWriterName()}));
         QCOMPARE(printers::makeCupsPrinters()->currentDeviceName(), QString());
@@ -333,7 +329,7 @@ private slots:
     // The instructions: the selection if there is one, portrait.
     void instructionsSelection()
     {
-        if (!qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS"))
+        if (withoutScheduler())
             QSKIP("run without a scheduler");
         QTextEdit view;
         view.setPlainText("Erster Absatz zum Einstieg\nZweiter Absatz nur dieser\nDritter Absatz am Ende");

@@ -2,8 +2,10 @@
 // entered with real events, the main window's print button, the print
 // dialog's printer list and button, and the job read back from the private
 // CUPS scheduler's queue (or from the PDF file writer's file).
+#include "../support/MessageBoxes.h"
+#include "../support/PrintSupport.h"
+#include "../support/ProgramTest.h"
 #include "../support/WidgetDriver.h"
-#include "PrintSupport.h"
 #include "app/frmMDI.h"
 #include "base/Regional.h"
 #include "details/frmDetails.h"
@@ -22,19 +24,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-using namespace printing_test;
+using namespace support;
 
 namespace {
-
-bool withoutScheduler()
-{
-    return !qEnvironmentVariableIsEmpty("ZELVARO_NO_PRINTERS");
-}
-
-QStringList words(const QString& text)
-{
-    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-}
 
 // The page's text lines with the runs of blanks between columns made one blank.
 QStringList lines(const QString& pdfText)
@@ -58,18 +50,67 @@ qsizetype lineMatching(const QStringList& page, const QRegularExpression& patter
     return -1;
 }
 
+// The report's captions as the text table words them, in the languages the
+// tests print in; multi-line ones with a blank for each line break.
+struct Captions {
+    QString title;
+    QStringList withColon;  // company, driver, qualification, intermediate and final result
+    QStringList others;     // the column headings, the rows' and results' captions, the site details
+    QString rowFrame;       // before the row's number
+    QString intermediate;   // the results' first caption, without its colon
+    QString details;        // at the start of each row's second line
+    QString catalogueOption;
+    QString ownOption;
+};
+
+// clang-format off
+const QHash<QString, Captions> kCaptions{
+    {QStringLiteral("Deutsch"), {
+        QStringLiteral("Ganzkörperschwingungen auf Erdbewegungsmaschinen - Berechnung der täglichen "
+                       "Schwingungsbelastung eines Fahrers"),
+        {"Firma:", "Fahrer:", "Fahrerqualifizierung:", "Zwischenergebnis:", "Endergebnis:"},
+        {"Quelle der Messwerte", "Maschinenfamilie", "Maschinentyp", "Arbeitszyklus", "Betriebs- bedingung",
+         "Einwirk- ungszeit in h", "x-Achse", "y-Achse", "z-Achse", "Pkte.", "Details", "Eingabe",
+         "Summe aller Arbeitszyklen", "Tägliche Schwingungsbelastung in m/s²", "Gesamtpunktezahl",
+         "Einwirkungs- zeit in h", "Zustand des Untergrundes", "Festigkeit des Untergrundes", "Bewegtes Material",
+         "Fahrstil", "Anmerkungen"},
+        "Eingabe", "Zwischenergebnis", "Details", "genormt", "eigene"}},
+    {QStringLiteral("English"), {
+        QStringLiteral("whole-body vibration on earth moving machinery - calculation of daily driver exposure to "
+                       "vibration"),
+        {"company:", "driver:", "driver qualifications:", "intermediate result:", "final result:"},
+        {"source of measurement values", "machine family", "machine type", "operating cycle", "operating condition",
+         "exp. time in h", "x-axis", "y-axis", "z-axis", "pt.", "details", "entry", "sum of all operating cycles",
+         "daily exposure to vibration in m/s²", "total number of points", "exp. time in h", "surface condition",
+         "surface strength", "moved material", "driving style", "notes"},
+        "entry", "intermediate result", "details", "standardized", "own"}},
+    {QStringLiteral("Italiano"), {
+        QStringLiteral("vibrazioni al corpo intero sulle macchine di movimento terra - calcolo dell'esposizione "
+                       "giornaliera alle vibrazioni di un operatore"),
+        {"impresa:", "operatore:", "qualifica dell'operatore:", "risultato parziale:", "risultato finale:"},
+        {"fonte dei valori di misura", "classe di macchine", "tipo di macchina", "ciclo di lavoro",
+         "condizioni d'esercizio", "per. d'esposiz. in h", "asse x", "asse y", "asse z", "P", "dettagli",
+         "immissione", "totale cicli di lavoro", "esposizione giornaliera alle vibrazioni in m/s²",
+         "punteggio totale", "per. d'esposiz. in h", "stato del fondo", "stabilità del fondo",
+         "materiale movimentato", "stile di guida", "note"},
+        "immissione", "risultato parziale", "dettagli", "unificati", "propri"}},
+};
+// clang-format on
+
 // The words printed inside row frame `row`: from its caption to the next frame's
 // caption, or to the caption of the results for the last row.
-QStringList frameWords(const QStringList& page, int row)
+QStringList frameWords(const QStringList& page, const Captions& captions, int row)
 {
-    const auto captionLine = [&](const QString& caption) { return page.indexOf(caption.simplified()); };
-    const qsizetype from = captionLine(QStringLiteral(" %1 %2 ").arg(modTexte::text(142)).arg(row));
+    const auto frameLine = [&](int number) {
+        return page.indexOf(captions.rowFrame + QStringLiteral(" %1").arg(number));
+    };
+    const qsizetype from = frameLine(row);
     const qsizetype to = row < 5
-        ? captionLine(QStringLiteral(" %1 %2 ").arg(modTexte::text(142)).arg(row + 1))
-        : lineMatching(page, QRegularExpression(QRegularExpression::escape(modTexte::text(170))));
+        ? frameLine(row + 1)
+        : lineMatching(page, QRegularExpression(QRegularExpression::escape(captions.intermediate)));
     if (from < 0 || to <= from)
         return {QStringLiteral("<frame %1 not found>").arg(row)};
-    return words(page.mid(from + 1, to - from - 1).join(QLatin1Char(' ')));
+    return wordsOf(page.mid(from + 1, to - from - 1).join(QLatin1Char(' ')));
 }
 
 // Types into the focused field key by key, also letters beyond ASCII.
@@ -80,36 +121,14 @@ void typeKeys(QWidget* field, const QString& text)
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-// The captions as the report prints them, in the current language.
-QStringList printedCaptions()
-{
-    QStringList captions{modTexte::text(46) + QStringLiteral(" - ") + modTexte::text(16)};
-    for (int entry : {45, 38, 39, 170, 171})
-        captions << modTexte::text(entry) + QLatin1Char(':');
-    for (int entry : {96, 71, 75, 2, 18, 32, 138, 139, 140, 94, 24, 142, 118, 119, 167, 169, 141, 44, 21, 40, 147})
-        captions << modTexte::text(entry);
-    return captions;
-}
-
 }  // namespace
 
-class ProgramPrintingTest : public QObject {
+class ProgramPrintingTest : public ProgramTest {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<frmMDI> m_frame;
+    QString m_language;  // as the language list names it
 
-    frmMain* main() const { return m_frame->main(); }
-    template <class T = QWidget>
-    T* control(const QString& name) const
-    {
-        return driver::find<T>(main(), name);
-    }
-    template <class T = QWidget>
-    T* control(const char* base, int row) const
-    {
-        return control<T>(driver::rowName(base, row));
-    }
+    const Captions& captions() const { return kCaptions.find(m_language).value(); }
     // The text of the main window's field of that name.
     QString fieldText(const char* name) const { return control<QLineEdit>(QLatin1String(name))->text(); }
     QString number(const QString& englishText) const
@@ -118,29 +137,19 @@ class ProgramPrintingTest : public QObject {
         return text.replace(QLatin1Char('.'), base::regional().decimalSeparator());
     }
 
-    void click(const QString& name) const
-    {
-        QTest::mouseClick(control(name), Qt::LeftButton);
-        QApplication::processEvents();
-    }
-    void click(const char* base, int row) const { click(driver::rowName(base, row)); }
-
     // Starts the program anew under these regional settings.
-    void start(const base::Regional& settings)
+    void startUnder(const base::Regional& settings)
     {
-        m_frame.reset();
         base::setRegional(settings);
-        m_frame = std::make_unique<frmMDI>(m_folder->path());
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        start();
+        m_language = QStringLiteral("Deutsch");
     }
 
-    void switchLanguage(const QString& language) const
+    void useLanguage(const QString& language)
     {
-        QComboBox* list = main()->cboSprache();
-        QVERIFY(driver::chooseIndex(list, list->findText(language)));
-        click(QStringLiteral("btnSpracheGo"));
+        switchLanguage(language);
         QCOMPARE(main()->spracheText(), language);
+        m_language = language;
     }
 
     // Row 1 from the catalogue, row 3 with own values, both complete; row 2
@@ -219,15 +228,6 @@ class ProgramPrintingTest : public QObject {
                            [](QWidget* widget) { return qobject_cast<frmDruckAnsicht*>(widget) != nullptr; });
     }
 
-    static void choosePrinter(frmDrucken* dialog, const QString& name)
-    {
-        const QList<QListWidgetItem*> found = dialog->lstDrucker->findItems(name, Qt::MatchExactly);
-        if (found.isEmpty())
-            return;
-        QListWidget* list = dialog->lstDrucker;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.last()).center());
-    }
-
     // The main window's print button; whileOpen runs in the open dialog.
     bool withPrintDialog(const std::function<void(frmDrucken*)>& whileOpen) const
     {
@@ -235,58 +235,45 @@ class ProgramPrintingTest : public QObject {
         return withDialog([button] { QTest::mouseClick(button, Qt::LeftButton); }, whileOpen);
     }
 
-    // Chooses the printer in the dialog and presses its print button; true when the dialog closed.
     bool printOn(const QString& printer) const
     {
-        bool closed = false;
-        const bool shown = withPrintDialog([&](frmDrucken* dialog) {
-            choosePrinter(dialog, printer);
-            if (dialog->lstDrucker->currentItem() && dialog->lstDrucker->currentItem()->text() == printer)
-                QTest::mouseClick(dialog->btnDrucken, Qt::LeftButton);
-            closed = !dialog->isVisible();
-        });
-        return shown && closed;
+        return support::printOn(control<QPushButton>(QStringLiteral("btnDrucken")), printer);
     }
 
     // The PDF's title: the report's title, the company and the date as printed.
     QString printedTitle() const
     {
-        return QStringLiteral("%1 - %2 - %3 - %4")
-            .arg(modTexte::text(46), modTexte::text(16), fieldText("txtFirma"), fieldText("txtDatum"));
+        return QStringList{captions().title, fieldText("txtFirma"), fieldText("txtDatum")}.join(QStringLiteral(" - "));
     }
 
     static void checkOnePage(const QString& path)
     {
+        QCOMPARE(pdfPages(path), 1);
         const QString info = pdfInfo(path);
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("842 x 595")), qPrintable(info));
         QVERIFY2(QFile(path).size() < 200 * 1024, qPrintable(QString::number(QFile(path).size())));
         // Embedded Liberation Sans, the bold cut for the titles; nothing else.
-        QStringList fonts = lines(run(QStringLiteral("pdffonts"), {path})).mid(2);
-        fonts.removeAll(QString());
-        for (QString& font : fonts)
-            font = font.section(QLatin1Char(' '), 0, 0);
-        QCOMPARE(fonts, QStringList({"LiberationSans", "LiberationSans-Bold"}));
+        QCOMPARE(pdfFonts(path), QStringList({"LiberationSans", "LiberationSans-Bold"}));
     }
 
     // Every caption in the current language; none of the German ones that this language words otherwise.
-    static void checkCaptions(const QStringList& page)
+    void checkCaptions(const QStringList& page) const
     {
-        const QStringList printed = words(page.join(QLatin1Char(' ')));
-        const QStringList captions = printedCaptions();
-        const QStringList current = words(captions.join(QLatin1Char(' ')));
+        const QStringList printed = wordsOf(page.join(QLatin1Char(' ')));
+        const Captions& shown = captions();
+        const QStringList all = QStringList{shown.title} + shown.withColon + shown.others;
+        const QStringList current = wordsOf(all.join(QLatin1Char(' ')));
         for (const QString& word : current)
             QVERIFY2(printed.contains(word), qPrintable(word));
         // The one-line captions stand whole on their lines.
-        for (qsizetype i = 0; i < 6; ++i)
-            QVERIFY2(hasLineWith(page, captions[i].simplified()), qPrintable(captions[i]));
-        if (bytSprachNr == 1)
+        for (const QString& caption : QStringList{shown.title} + shown.withColon)
+            QVERIFY2(hasLineWith(page, caption), qPrintable(caption));
+        if (m_language == QLatin1String("Deutsch"))
             return;
-        const quint8 language = bytSprachNr;
-        bytSprachNr = 1;
-        const QStringList german = words(printedCaptions().join(QLatin1Char(' ')));
-        bytSprachNr = language;
-        for (const QString& word : german)
+        const Captions& german = kCaptions.find(QStringLiteral("Deutsch")).value();
+        const QStringList germanWords = wordsOf(
+            (QStringList{german.title} + german.withColon + german.others).join(QLatin1Char(' ')));
+        for (const QString& word : germanWords)
             if (!current.contains(word))
                 QVERIFY2(!printed.contains(word), qPrintable(word));
     }
@@ -312,7 +299,7 @@ class ProgramPrintingTest : public QObject {
                     shown("Betriebsbedingung"), shown("Einwirkungsdauer"), shown("MesswertX"), shown("MesswertY"),
                     shown("MesswertZ")}),
             details->txtAnmerkung(row)->toPlainText(),
-            joined({modTexte::text(24), details->cboZustandUntergrund(row)->currentText(),
+            joined({captions().details, details->cboZustandUntergrund(row)->currentText(),
                     details->cboFestigkeitUntergrund(row)->currentText(), details->txtBewegtesMaterial(row)->text(),
                     details->cboFahrstil(row)->currentText(), shown("PunkteX"), shown("PunkteY"), shown("PunkteZ")})};
     }
@@ -321,26 +308,31 @@ class ProgramPrintingTest : public QObject {
     void checkFilledDay(const QStringList& page) const
     {
         QVERIFY2(page.value(0).startsWith(fieldText("txtDatum") + QLatin1Char(' ')), qPrintable(page.value(0)));
-        const QString header = QStringLiteral("%1: %2 %3: %4 %5: %6")
-                                   .arg(modTexte::text(45), fieldText("txtFirma"), modTexte::text(38),
-                                        fieldText("txtFahrer"), modTexte::text(39),
-                                        control<QComboBox>(QStringLiteral("cboFahrererfahrung"))->currentText());
+        const Captions& shown = captions();
+        const QString header = QStringList{shown.withColon[0],
+                                           fieldText("txtFirma"),
+                                           shown.withColon[1],
+                                           fieldText("txtFahrer"),
+                                           shown.withColon[2],
+                                           control<QComboBox>(QStringLiteral("cboFahrererfahrung"))->currentText()}
+                                   .join(QLatin1Char(' '));
         QVERIFY2(page.contains(header), qPrintable(header));
 
         for (const auto& [row, suffix] : {std::pair{1, "G"}, std::pair{3, "E"}}) {
             const QString caption = control<QRadioButton>(row == 1 ? "optEingabe_G" : "optEingabe_E", row)->text();
-            QCOMPARE(caption, modTexte::text(row == 1 ? 143 : 144));
-            const QString frame = QLatin1Char(' ') + frameWords(page, row).join(QLatin1Char(' ')) + QLatin1Char(' ');
+            QCOMPARE(caption, row == 1 ? shown.catalogueOption : shown.ownOption);
+            const QString frame = QLatin1Char(' ') + frameWords(page, shown, row).join(QLatin1Char(' '))
+                + QLatin1Char(' ');
             const QStringList texts = rowTexts(row, suffix) << caption;
             for (const QString& expected : texts)
                 QVERIFY2(frame.contains(QLatin1Char(' ') + expected + QLatin1Char(' ')),
                          qPrintable(expected + QStringLiteral(" | ") + frame));
         }
         for (int row : {2, 4, 5})
-            QCOMPARE(frameWords(page, row), QStringList{modTexte::text(24)});
+            QCOMPARE(frameWords(page, shown, row), QStringList{shown.details});
         for (const QString& uncounted : {QStringLiteral("Planierraupe"), number(QStringLiteral("2.37")),
                                          number(QStringLiteral("1.93")), QStringLiteral("Sand")})
-            QVERIFY2(!words(page.join(QLatin1Char(' '))).contains(uncounted), qPrintable(uncounted));
+            QVERIFY2(!wordsOf(page.join(QLatin1Char(' '))).contains(uncounted), qPrintable(uncounted));
 
         // The nine results with the main window's characters, in the page's order.
         QVERIFY(fieldText("txtA8Max").contains(base::regional().decimalSeparator()));
@@ -360,7 +352,7 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        start(base::Regional::german());
+        startUnder(base::Regional::german());
     }
 
     void cleanup()
@@ -390,10 +382,10 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, queue);
         // The date is written at start-up, under the regional settings of then.
-        start(base::Regional(QLocale(regional)));
+        startUnder(base::Regional(QLocale(regional)));
         QVERIFY(fieldText("txtDatum").endsWith(QString::number(QDate::currentDate().year())));
         if (language != QLatin1String("Deutsch"))
-            switchLanguage(language);
+            useLanguage(language);
         enterDay();
         calculate();
         const QStringList before = shownData();
@@ -429,10 +421,10 @@ private slots:
         checkCaptions(page);
         QVERIFY(hasLineWith(page, QStringLiteral("Tiefbau Gruber GmbH")));
         for (int row = 1; row <= 5; ++row)
-            QCOMPARE(frameWords(page, row), QStringList{modTexte::text(24)});
+            QCOMPARE(frameWords(page, captions(), row), QStringList{captions().details});
         // Digits only in the date, the frame captions and the A(8) symbols.
         QStringList withDigits;
-        for (const QString& word : words(page.join(QLatin1Char(' '))))
+        for (const QString& word : wordsOf(page.join(QLatin1Char(' '))))
             if (word.contains(QRegularExpression(QStringLiteral("[0-9]"))))
                 withDigits << word;
         withDigits.sort();
@@ -477,11 +469,11 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("printer");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("stopped queue") << "stop" << "Baustelle" << "482 => ";
-        QTest::newRow("rejecting queue") << "reject" << "Baustelle" << "482 => ";
-        QTest::newRow("scheduler gone") << "gone" << "Baustelle" << "482 => ";
-        QTest::newRow("unwritable PDF path") << "path" << printers::pdfWriterName() << "75 => ";
+        QTest::addColumn<int>("error");
+        QTest::newRow("stopped queue") << "stop" << "Baustelle" << int(printers::ErrPrinter);
+        QTest::newRow("rejecting queue") << "reject" << "Baustelle" << int(printers::ErrPrinter);
+        QTest::newRow("scheduler gone") << "gone" << "Baustelle" << int(printers::ErrPrinter);
+        QTest::newRow("unwritable PDF path") << "path" << printers::pdfWriterName() << int(printers::ErrPathAccess);
     }
     // clang-format on
 
@@ -492,7 +484,7 @@ private slots:
     {
         QFETCH(QString, fault);
         QFETCH(QString, printer);
-        QFETCH(QString, message);
+        QFETCH(int, error);
         if (withoutScheduler() && printer != printers::pdfWriterName())
             QSKIP("run without a scheduler");
         enterDay();
@@ -545,12 +537,9 @@ private slots:
         QVERIFY(openAfterFault);
         QCOMPARE(pending, QStringLiteral("frmDruckAnsicht"));
         QVERIFY(nothingWritten);
-        QCOMPARE(boxes.calls.size(), 1);
-        const ui::MsgBoxCall& box = boxes.calls.front();
-        QCOMPARE(box.title, QStringLiteral("Error in Routine <btnDrucken_Click>"));
-        QCOMPARE(box.icon, ui::MsgIcon::Critical);
-        QVERIFY2(box.text.startsWith(message), qPrintable(box.text));
-        QVERIFY2(box.text.contains(printer == printers::pdfWriterName() ? unwritable : printer), qPrintable(box.text));
+        expectRoutineError(boxes, QStringLiteral("btnDrucken_Click"), error);
+        const QString text = boxes.calls.value(0).text;
+        QVERIFY2(text.contains(printer == printers::pdfWriterName() ? unwritable : printer), qPrintable(text));
         QVERIFY(!busyDuringMessage);
         QVERIFY(openDuringMessage);
         QCOMPARE(shownData(), before);

@@ -12,7 +12,7 @@ namespace support {
 
 struct ReportedError {
     QString routine;
-    int number = 0;
+    int number;
     QString message;  // "N => description"
 };
 

@@ -13,11 +13,13 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <QWidget>
+#include <type_traits>
 
 namespace driver {
 
 // The control of that name and kind below root. A missing one fails the
-// running test with its name and gives a stand-in that belongs to no window,
+// running test with its name and gives a stand-in that belongs to no window (a
+// kind without a plain constructor gives none),
 // so that the test ends with that failure instead of crashing on a null pointer.
 template <class T = QWidget>
 T* find(const QWidget* root, const QString& name)
@@ -25,14 +27,25 @@ T* find(const QWidget* root, const QString& name)
     if (T* widget = root->findChild<T*>(name))
         return widget;
     QTest::qFail(qPrintable(QStringLiteral("no control named %1").arg(name)), __FILE__, __LINE__);
-    auto* standIn = new T;  // left alive: the failing test may still touch it
-    standIn->setObjectName(name);
-    return standIn;
+    if constexpr (std::is_abstract_v<T> || !std::is_default_constructible_v<T>) {
+        return nullptr;
+    } else {
+        auto* standIn = new T;  // left alive: the failing test may still touch it
+        standIn->setObjectName(name);
+        return standIn;
+    }
 }
 
 inline QString rowName(const char* base, int row)
 {
     return ui::controlName(QLatin1String(base), row);
+}
+
+// Deletes what was deleted later (a closed window) and lets the window system catch up.
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
 }
 
 // Moves the keyboard focus into the control as a user tabbing into it would.

@@ -123,14 +123,11 @@ private slots:
         QTest::newRow("en") << 2 << QList<int>{SchwingungswertInMs2};
         QTest::newRow("fr") << 3 << QList<int>{RaupenSkidSteerLader, Vibrationswalzenzug};
         QTest::newRow("it") << 4 << QList<int>{51, Maschinentyp, 76, 113, Vibrationswalzenzug, Angelernt};
-        QTest::newRow("es") << 5
-                            << QList<int>{6,
-                                          BerechnungDerTaeglichenSchwingungsbelastung,
-                                          Lader,
-                                          SummeAllerArbeitszyklen,
-                                          TandemwalzeMitVibration,
-                                          122,
-                                          EinwirkungszeitSumme};
+        // clang-format off
+        const QList<int> spanish{6, BerechnungDerTaeglichenSchwingungsbelastung, Lader, SummeAllerArbeitszyklen,
+                                 TandemwalzeMitVibration, 122, EinwirkungszeitSumme};
+        // clang-format on
+        QTest::newRow("es") << 5 << spanish;
     }
 
     void unusualBlanksOnlyWhereIntended()

@@ -1,0 +1,62 @@
+#pragma once
+
+// The base of the tests that drive the whole program: started as a user
+// starts it, over a program folder of the test's own (its settings file and
+// instructions), the main window's controls found by name and clicked.
+
+#include "WidgetDriver.h"
+#include "app/frmMDI.h"
+#include "grid/frmMain.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace support {
+
+class ProgramTest : public QObject {
+protected:
+    std::unique_ptr<QTemporaryDir> m_folder = std::make_unique<QTemporaryDir>();
+    std::unique_ptr<frmMDI> m_frame;
+
+    // Starts the program anew; the frame window is shown.
+    void start()
+    {
+        m_frame.reset();
+        m_frame = std::make_unique<frmMDI>(m_folder->path());
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+
+    QString inFolder(const QString& name) const { return QDir(m_folder->path()).filePath(name); }
+    frmMain* main() const { return m_frame->main(); }
+
+    template <class T = QWidget>
+    T* control(const QString& name) const
+    {
+        return driver::find<T>(main(), name);
+    }
+    template <class T = QWidget>
+    T* control(const char* base, int row) const
+    {
+        return control<T>(driver::rowName(base, row));
+    }
+
+    void click(const QString& name) const
+    {
+        QTest::mouseClick(control(name), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    void click(const char* base, int row) const { click(driver::rowName(base, row)); }
+
+    // Chooses the language in the list and presses "Go".
+    void switchLanguage(const QString& language) const
+    {
+        QComboBox* list = main()->cboSprache();
+        QVERIFY(driver::chooseIndex(list, list->findText(language)));
+        click(QStringLiteral("btnSpracheGo"));
+    }
+};
+
+}  // namespace support
