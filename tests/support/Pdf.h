@@ -61,7 +61,9 @@ inline QStringList pdfFonts(const QString& path)
 // The pictures in the PDF, a line each as pdfimages lists them.
 inline QStringList pdfImages(const QString& path)
 {
-    return run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    return run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+        .mid(2);
 }
 
 // The words of a text, split at any white space.
@@ -87,13 +89,14 @@ inline QList<WordBox> wordBoxes(const QString& path, int page = 0)
                                 QString::number(page)}
             + arguments;
     const QString html = run(QStringLiteral("pdftotext"), arguments);
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<WordBox> boxes;
     for (const QRegularExpressionMatch& m : word.globalMatch(html)) {
         QString text = m.captured(4);
         text.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-        text.replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        text.replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
         boxes.append({text, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble()});
     }
     return boxes;

@@ -12,7 +12,7 @@ namespace support {
 
 struct ReportedError {
     QString routine;
-    int number;
+    int number = 0;
     QString message;  // "N => description"
 };
 
