@@ -125,7 +125,7 @@ private slots:
     void cleanup()
     {
         m_frame.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        driver::flushDeletes();
     }
 
     // clang-format off

@@ -358,7 +358,7 @@ private slots:
     void cleanup()
     {
         m_frame.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        driver::flushDeletes();
         QCOMPARE(strDruckDokument, QString());
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
@@ -589,7 +589,7 @@ private slots:
             QVERIFY(m_frame->close());
         QVERIFY(details.isNull());
         QVERIFY(!m_frame->isVisible());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        driver::flushDeletes();
         QVERIFY(page.isNull());
         QVERIFY(boxes.calls.isEmpty());
     }

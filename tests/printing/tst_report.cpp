@@ -24,6 +24,13 @@
 
 using namespace support;
 
+namespace {
+
+const QString kGermanTitle = QStringLiteral(
+    "Ganzkörperschwingungen auf Erdbewegungsmaschinen - Berechnung der täglichen Schwingungsbelastung eines Fahrers");
+
+}  // namespace
+
 class ReportTest : public QObject {
     Q_OBJECT
 
@@ -38,7 +45,8 @@ class ReportTest : public QObject {
             return option->text();
         if (auto* frame = qobject_cast<QGroupBox*>(control))
             return frame->title();
-        QTest::qFail(qPrintable(QStringLiteral("%1 shows no text").arg(name)), __FILE__, __LINE__);
+        if (!QTest::currentTestFailed())  // a missing control has failed it already
+            QTest::qFail(qPrintable(QStringLiteral("%1 shows no text").arg(name)), __FILE__, __LINE__);
         return {};
     }
 
@@ -123,7 +131,7 @@ private slots:
         QCOMPARE(text(page, "MaschinenFamilie_1"), QStringLiteral("Bagger"));
         QCOMPARE(text(page, "MaschinenFamilie_3"), QString());
         QCOMPARE(text(page, "txtA8Max"), QString());
-        QCOMPARE(text(page, "lblTitel").isEmpty(), false);
+        QCOMPARE(text(page, "lblTitel"), kGermanTitle);
     }
 
     // clang-format off
@@ -134,9 +142,7 @@ private slots:
         QTest::addColumn<QString>("firma");
         QTest::addColumn<QString>("points");
         QTest::addColumn<QString>("title");
-        QTest::newRow("de") << 1 << " Eingabe 3 " << "Firma: " << "Pkte."
-            << "Ganzkörperschwingungen auf Erdbewegungsmaschinen - Berechnung der täglichen Schwingungsbelastung "
-               "eines Fahrers";
+        QTest::newRow("de") << 1 << " Eingabe 3 " << "Firma: " << "Pkte." << kGermanTitle;
         QTest::newRow("en") << 2 << " entry 3 " << "company: " << "pt."
             << "whole-body vibration on earth moving machinery - calculation of daily driver exposure to vibration";
         QTest::newRow("fr") << 3 << " saisie 3 " << "société: " << "pt."

@@ -1,3 +1,4 @@
+#include "../support/Languages.h"
 #include "../support/ReportedErrors.h"
 #include "base/Regional.h"
 #include "base/RuntimeError.h"
@@ -50,12 +51,7 @@ private slots:
         bytSprachNr = 1;
     }
 
-    void everyEntryIsFilled_data()
-    {
-        QTest::addColumn<int>("language");
-        for (int language = 1; language <= kLanguages; ++language)
-            QTest::addRow("language %d", language) << language;
-    }
+    void everyEntryIsFilled_data() { support::everyLanguage(); }
 
     void everyEntryIsFilled()
     {
