@@ -109,11 +109,7 @@ private slots:
     {
         // The desktop's theme is in place before the program starts.
         QApplication::setPalette(darkTheme());
-        for (const char* language : {"Deutsch", "English", "Francais", "Italiano", "Espaniol"}) {
-            QFile file(inFolder(frmAnleitung::fileName(QLatin1String(language))));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("{\\rtf1\\ansi Anleitung\\par}");
-        }
+        writeInstructions();
     }
 
     void init()

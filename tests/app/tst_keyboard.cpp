@@ -68,14 +68,6 @@ int jobCount(const QString& queue)
     return int(jobs.count(QLatin1Char('\n')));
 }
 
-frmAnleitung* openInstructionsWindow()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<frmAnleitung*>(widget); window && window->isVisible())
-            return window;
-    return nullptr;
-}
-
 }  // namespace
 
 class KeyboardTest : public support::ProgramTest {
@@ -342,14 +334,10 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QStringList, names);
         QFETCH(QString, otherLanguage);
-        for (const QString& name : {QStringLiteral("Deutsch"), QStringLiteral("English")}) {
-            QFile file(inFolder(frmAnleitung::fileName(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("{\\rtf1\\ansi Text\\par}");
-        }
+        writeInstructions();
         switchTo(language);
         press(QStringLiteral("btnAnleitung"));
-        frmAnleitung* window = openInstructionsWindow();
+        frmAnleitung* window = driver::shownWindows<frmAnleitung>().value(0);
         QVERIFY(window);
         QTRY_VERIFY(window->isActiveWindow());
         QCOMPARE(focusedName(), QStringLiteral("rtfAnleitung"));
@@ -394,7 +382,7 @@ private slots:
         m_frame->activateWindow();
         QTRY_VERIFY(m_frame->isActiveWindow());
         press(QStringLiteral("btnAnleitung"));
-        frmAnleitung* again = openInstructionsWindow();
+        frmAnleitung* again = driver::shownWindows<frmAnleitung>().value(0);
         QVERIFY(again);
         QCOMPARE(reach::poorlyNamedControls(again), QStringList());
         QCOMPARE(reach::spokenName(again->rtfAnleitung), again->windowTitle().trimmed());

@@ -45,18 +45,6 @@ QByteArray readSettings(const QString& folder)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
-QString captionOf(const frmMain* window, const QString& name)
-{
-    QWidget* control = driver::find(window, name);
-    if (auto* label = qobject_cast<QLabel*>(control))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        return button->text();
-    if (auto* frame = qobject_cast<QGroupBox*>(control))
-        return frame->title();
-    return QStringLiteral("<no caption>");
-}
-
 // What Qt itself says in the window: the first entry of a text field's context
 // menu, asked for with the menu key, and the save dialog's three captions.
 QStringList qtTexts(frmMain* window)
@@ -120,7 +108,7 @@ private slots:
                  (QStringList{"Deutsch", "English", "Espaniol", "Francais", "Italiano"}));
         QCOMPARE(driver::codes(window->cboSprache()), (QList<int>{1, 2, 5, 3, 4}));
         QCOMPARE(int(bytSprachNr), 1);
-        QCOMPARE(captionOf(window, QStringLiteral("btnExit")), QStringLiteral("Beenden"));
+        QCOMPARE(driver::caption(window, QStringLiteral("btnExit")), QStringLiteral("Beenden"));
         QCOMPARE(driver::find<QLineEdit>(window, QStringLiteral("txtDatum"))->text(),
                  base::regional().shortDate(QDate::currentDate()));
         QVERIFY(!window->rowInUse(1));
@@ -165,7 +153,7 @@ private slots:
         ui::MsgBoxRecorder boxes;
         auto frame = start(m_folder.path());
         QCOMPARE(frame->main()->cboSprache()->currentText(), language);
-        QCOMPARE(captionOf(frame->main(), QStringLiteral("btnExit")), exitCaption);
+        QCOMPARE(driver::caption(frame->main(), QStringLiteral("btnExit")), exitCaption);
         QVERIFY(boxes.calls.isEmpty());
         // Reading never rewrites the file.
         QCOMPARE(readSettings(m_folder.path()), content);
@@ -180,12 +168,12 @@ private slots:
 
         pressGo(*frame, QStringLiteral("Francais"));
         QCOMPARE(int(bytSprachNr), 3);
-        QCOMPARE(captionOf(window, QStringLiteral("lblTitel")),
+        QCOMPARE(driver::caption(window, QStringLiteral("lblTitel")),
                  QStringLiteral("vibrations transmises à l'ensemble du corps par les machines de terrassement - "
                                 "calcul de l'exposition journalière du conducteur aux vibrations"));
-        QCOMPARE(captionOf(window, QStringLiteral("fraEingabe_2")), QStringLiteral(" saisie 2 "));
-        QCOMPARE(captionOf(window, QStringLiteral("lblEinwirkungsdauer")), QStringLiteral("durée\nd'exp.\nen h"));
-        QCOMPARE(captionOf(window, QStringLiteral("btnReset")), QStringLiteral("réinitialiser"));
+        QCOMPARE(driver::caption(window, QStringLiteral("fraEingabe_2")), QStringLiteral(" saisie 2 "));
+        QCOMPARE(driver::caption(window, QStringLiteral("lblEinwirkungsdauer")), QStringLiteral("durée\nd'exp.\nen h"));
+        QCOMPARE(driver::caption(window, QStringLiteral("btnReset")), QStringLiteral("réinitialiser"));
         QVERIFY(!window->rowInUse(2));
         QCOMPARE(readSettings(m_folder.path()), QByteArray("SPRACHE=3\r\n"));
 
@@ -193,7 +181,7 @@ private slots:
         frame.reset();
         auto again = start(m_folder.path());
         QCOMPARE(again->main()->cboSprache()->currentText(), QStringLiteral("Francais"));
-        QCOMPARE(captionOf(again->main(), QStringLiteral("btnExit")), QStringLiteral("sortie"));
+        QCOMPARE(driver::caption(again->main(), QStringLiteral("btnExit")), QStringLiteral("sortie"));
     }
 
     void goWithNothingSelectedChangesNothing()
@@ -230,7 +218,7 @@ private slots:
         auto frame = start(folder.path());
         QCOMPARE(frame->main()->cboSprache()->currentText(), QStringLiteral("Deutsch"));
         pressGo(*frame, QStringLiteral("English"));
-        QCOMPARE(captionOf(frame->main(), QStringLiteral("btnExit")), QStringLiteral("exit"));
+        QCOMPARE(driver::caption(frame->main(), QStringLiteral("btnExit")), QStringLiteral("exit"));
         QVERIFY(boxes.calls.isEmpty());
         QVERIFY(QFileInfo(QDir(folder.path()).filePath(QStringLiteral("kv.inf"))).isDir());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{});
@@ -292,7 +280,7 @@ private slots:
         QCOMPARE(window->spracheText(), language);
         QStringList shown;
         for (const char* name : {"btnBerechnen", "optEingabe_G_1", "fraEingabe_1", "lblSumDauer", "lblFahrererfahrung"})
-            shown << captionOf(window, QLatin1String(name));
+            shown << driver::caption(window, QLatin1String(name));
         QCOMPARE(shown, captions);
         QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("cboFahrererfahrung"))), experience);
         QCOMPARE(driver::find<QComboBox>(window, QStringLiteral("cboFahrererfahrung"))->currentIndex(), -1);

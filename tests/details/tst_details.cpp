@@ -22,14 +22,6 @@ namespace {
 const QStringList kControls{"cboZustandUntergrund", "cboFestigkeitUntergrund", "txtBewegtesMaterial", "cboFahrstil",
                             "txtAnmerkung"};
 
-QStringList entries(const QComboBox* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->itemText(i);
-    return texts;
-}
-
 }  // namespace
 
 class DetailsTest : public QObject {
@@ -118,7 +110,7 @@ private slots:
         reopen();
         for (int row = 1; row <= frmDetails::kRows; ++row) {
             QVERIFY(!list(control, row)->isEditable());
-            QCOMPARE(entries(list(control, row)), texts);
+            QCOMPARE(driver::texts(list(control, row)), texts);
             QCOMPARE(list(control, row)->currentIndex(), -1);
             for (int code = 0; code < texts.size(); ++code)
                 QCOMPARE(list(control, row)->itemData(code).toInt(), code);
@@ -142,7 +134,7 @@ private slots:
         reopen();
         QCOMPARE(ground->currentText(), QStringLiteral("wellig"));
         QCOMPARE(ground->currentData().toInt(), 3);
-        QCOMPARE(entries(style), (QStringList{"", "slow", "norm.", "fast"}));
+        QCOMPARE(driver::texts(style), (QStringList{"", "slow", "norm.", "fast"}));
         QCOMPARE(style->currentIndex(), -1);
     }
 
@@ -305,7 +297,8 @@ private slots:
         ui::MsgBoxRecorder boxes;
         frmDetails window([](int) -> bool { base::raise(base::ErrTypeMismatch); });
         window.subFuellFestigkeitUntergrund(1, 6);
-        QCOMPARE(entries(window.cboFestigkeitUntergrund(1)), QStringList{""});  // done before the failure, so it stays
+        QCOMPARE(driver::texts(window.cboFestigkeitUntergrund(1)),
+                 QStringList{""});  // done before the failure, so it stays
         window.subFuellFahrstil(0, 1);
         window.subInitForm(0);
         window.Form_Activate();

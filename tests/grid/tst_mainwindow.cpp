@@ -78,14 +78,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         MainWindowFixture f;
-        QWidget* control = f.get(name);
-        QVERIFY(control);
-        QString shown;
-        if (auto* l = qobject_cast<QLabel*>(control))
-            shown = l->text();
-        else if (auto* b = qobject_cast<QAbstractButton*>(control))
-            shown = b->text();
-        QCOMPARE(shown, caption);
+        QCOMPARE(driver::caption(f.window.get(), name), caption);
     }
 
     void rowFramesAndExperienceList()

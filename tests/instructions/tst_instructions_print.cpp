@@ -90,13 +90,9 @@ class InstructionsPrintTest : public support::ProgramTest {
 
     frmAnleitung* openInstructions(const QString& language)
     {
-        QComboBox* list = main()->cboSprache();
-        list->setCurrentIndex(list->findText(language));
+        chooseLanguage(language);
         click(QStringLiteral("btnAnleitung"));
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* window = qobject_cast<frmAnleitung*>(widget); window && window->isVisible())
-                return window;
-        return nullptr;
+        return driver::shownWindows<frmAnleitung>().value(0);
     }
 
 private slots:

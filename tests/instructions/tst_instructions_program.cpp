@@ -19,32 +19,14 @@
 #include <QTextEdit>
 #include <memory>
 
-namespace {
-
-QList<frmAnleitung*> instructionWindows()
-{
-    QList<frmAnleitung*> windows;
-    for (QWidget* widget : QApplication::allWidgets())
-        if (auto* window = qobject_cast<frmAnleitung*>(widget); window && window->isVisible())
-            windows << window;
-    return windows;
-}
-
-}  // namespace
-
 class InstructionsProgramTest : public support::ProgramTest {
     Q_OBJECT
 
     frmAnleitung* clickInstructions()
     {
         click(QStringLiteral("btnAnleitung"));
-        const QList<frmAnleitung*> windows = instructionWindows();
+        const QList<frmAnleitung*> windows = driver::shownWindows<frmAnleitung>();
         return windows.size() == 1 ? windows.front() : nullptr;
-    }
-    void choose(const QString& language)
-    {
-        QComboBox* list = main()->cboSprache();
-        list->setCurrentIndex(list->findText(language));
     }
     static QString shown(const frmAnleitung* window) { return window->rtfAnleitung->toPlainText().trimmed(); }
 
@@ -52,11 +34,7 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        for (const char* language : {"Deutsch", "English", "Francais", "Italiano", "Espaniol"}) {
-            QFile file(inFolder(QStringLiteral("Readme_%1.rtf").arg(language)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray("{\\rtf1\\ansi {\\b Anleitung} ") + language + "\\par}");
-        }
+        writeInstructions();
         start();
     }
     void cleanup()
@@ -78,21 +56,21 @@ private slots:
         QTest::mouseClick(option, Qt::LeftButton);
         QVERIFY(option->isChecked());
         QVERIFY(control("btnBerechnenZeile_1")->isEnabled());
-        QCOMPARE(instructionWindows(), QList<frmAnleitung*>{window});
+        QCOMPARE(driver::shownWindows<frmAnleitung>(), QList<frmAnleitung*>{window});
     }
 
     void aSecondClickKeepsTheOneWindow()
     {
         frmAnleitung* first = clickInstructions();
         QVERIFY(first);
-        choose("English");
+        chooseLanguage("English");
         QCOMPARE(clickInstructions(), first);
         QCOMPARE(shown(first), "Anleitung Deutsch");
     }
 
     void followsTheSelectedListEntryBeforeGo()
     {
-        choose("English");
+        chooseLanguage("English");
         frmAnleitung* window = clickInstructions();
         QVERIFY(window);
         QCOMPARE(shown(window), "Anleitung English");
@@ -104,7 +82,7 @@ private slots:
     void aLanguageChangeShowsAtTheNextOpening()
     {
         QPointer<frmAnleitung> first = clickInstructions();
-        choose("Italiano");
+        chooseLanguage("Italiano");
         QTest::mouseClick(control<QPushButton>(QStringLiteral("btnSpracheGo")), Qt::LeftButton);
         QCOMPARE(first->windowTitle(), " Anleitung");  // an open window stays as it was
         QCOMPARE(shown(first), "Anleitung Deutsch");
@@ -123,7 +101,7 @@ private slots:
     void theMissingFileOfTheChosenLanguageIsReported()
     {
         QVERIFY(QFile::remove(inFolder("Readme_Espaniol.rtf")));
-        choose("Espaniol");
+        chooseLanguage("Espaniol");
         ui::MsgBoxRecorder boxes;
         frmAnleitung* window = clickInstructions();
         support::expectBox(boxes, "Error in Routine <Form_Load>", "File <Readme_Espaniol.rtf> not found.",
@@ -148,7 +126,7 @@ private slots:
             m_frame->close();
         driver::flushDeletes();
         QVERIFY(window.isNull());
-        QVERIFY(instructionWindows().isEmpty());
+        QVERIFY(driver::shownWindows<frmAnleitung>().isEmpty());
     }
 };
 

@@ -9,6 +9,7 @@
 #include "grid/frmMain.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>
@@ -30,6 +31,18 @@ protected:
     }
 
     QString inFolder(const QString& name) const { return QDir(m_folder->path()).filePath(name); }
+
+    // Puts an instruction file for each language into the program folder: the
+    // word "Anleitung" in bold and the language's name.
+    void writeInstructions() const
+    {
+        for (const char* language : {"Deutsch", "English", "Francais", "Italiano", "Espaniol"}) {
+            QFile file(inFolder(QStringLiteral("Readme_%1.rtf").arg(QLatin1String(language))));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("{\\rtf1\\ansi {\\b Anleitung} ") + language + "\\par}");
+        }
+    }
+
     frmMain* main() const { return m_frame->main(); }
 
     template <class T = QWidget>
@@ -50,11 +63,16 @@ protected:
     }
     void click(const char* base, int row) const { click(driver::rowName(base, row)); }
 
-    // Chooses the language in the list and presses "Go".
-    void switchLanguage(const QString& language) const
+    // Chooses the language in the list, as the instructions button reads it.
+    void chooseLanguage(const QString& language) const
     {
         QComboBox* list = main()->cboSprache();
         QVERIFY(driver::chooseIndex(list, list->findText(language)));
+    }
+    // Chooses the language in the list and presses "Go".
+    void switchLanguage(const QString& language) const
+    {
+        chooseLanguage(language);
         click(QStringLiteral("btnSpracheGo"));
     }
 };

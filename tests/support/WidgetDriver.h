@@ -6,9 +6,12 @@
 #include "ui/Lists.h"
 #include "ui/Widgets.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
@@ -34,6 +37,33 @@ T* find(const QWidget* root, const QString& name)
         standIn->setObjectName(name);
         return standIn;
     }
+}
+
+// The caption the control of that name shows: a label's or button's text, a
+// frame's title. A missing control, or one without a caption, fails the test.
+inline QString caption(const QWidget* root, const QString& name)
+{
+    QWidget* control = find(root, name);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(control))
+        return frame->title();
+    if (!QTest::currentTestFailed())  // a missing control has failed it already
+        QTest::qFail(qPrintable(QStringLiteral("%1 shows no caption").arg(name)), __FILE__, __LINE__);
+    return {};
+}
+
+// The shown windows of that kind, such as the open instructions windows.
+template <class Window>
+QList<Window*> shownWindows()
+{
+    QList<Window*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            windows << window;
+    return windows;
 }
 
 inline QString rowName(const char* base, int row)
