@@ -2,6 +2,7 @@
 // on the real frame window with a temporary program folder.
 #include "../support/MessageBoxes.h"
 #include "../support/OnScreen.h"
+#include "../support/ProgramTest.h"
 #include "../support/WidgetDriver.h"
 #include "app/frmMDI.h"
 #include "base/RuntimeError.h"
@@ -66,43 +67,25 @@ QStringList qtTexts(frmMain* window)
     return texts;
 }
 
-void pressGo(frmMDI& frame, const QString& language)
-{
-    QComboBox* list = frame.main()->cboSprache();
-    list->setCurrentIndex(list->findText(language));
-    QTest::mouseClick(driver::find<QPushButton>(frame.main(), QStringLiteral("btnSpracheGo")), Qt::LeftButton);
-}
-
 }  // namespace
 
-class StartupTest : public QObject {
+class StartupTest : public support::ProgramTest {
     Q_OBJECT
-
-    QTemporaryDir m_folder;
-
-    std::unique_ptr<frmMDI> start(const QString& folder)
-    {
-        auto frame = std::make_unique<frmMDI>(folder);
-        frame->show();
-        if (!QTest::qWaitForWindowExposed(frame.get()))
-            qWarning("frame window not exposed");
-        return frame;
-    }
 
 private slots:
     void init()
     {
         base::setRegional(base::Regional::english());
-        QFile::remove(QDir(m_folder.path()).filePath(QStringLiteral("kv.inf")));
+        m_folder = std::make_unique<QTemporaryDir>();
     }
 
     void firstStartIsGermanWithTodaysDate()
     {
         ui::MsgBoxRecorder boxes;
-        auto frame = start(m_folder.path());
-        QCOMPARE(frame->windowTitle(), QStringLiteral(" Zelvaro"));
-        QCOMPARE(frame->objectName(), QStringLiteral("frmMDI"));
-        frmMain* window = frame->main();
+        start();
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral(" Zelvaro"));
+        QCOMPARE(m_frame->objectName(), QStringLiteral("frmMDI"));
+        frmMain* window = main();
         QCOMPARE(window->cboSprache()->currentText(), QStringLiteral("Deutsch"));
         QCOMPARE(driver::texts(window->cboSprache()),
                  (QStringList{"Deutsch", "English", "Espaniol", "Francais", "Italiano"}));
@@ -115,14 +98,14 @@ private slots:
         QCOMPARE(window->details()->cboZustandUntergrund(1)->count(), 7);
         QVERIFY(!window->details()->isVisible());
         QVERIFY(boxes.calls.isEmpty());
-        QCOMPARE(readSettings(m_folder.path()), QByteArray("<none>"));
+        QCOMPARE(readSettings(m_folder->path()), QByteArray("<none>"));
     }
 
     void frameWindowCarriesTheProgramIcon()
     {
-        auto frame = start(m_folder.path());
-        QCOMPARE(frame->windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {128, 128}, {256, 256}}));
-        QVERIFY(!frame->windowIcon().pixmap(48).toImage().isNull());
+        start();
+        QCOMPARE(m_frame->windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {128, 128}, {256, 256}}));
+        QVERIFY(!m_frame->windowIcon().pixmap(48).toImage().isNull());
     }
 
     // clang-format off
@@ -149,24 +132,24 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, language);
         QFETCH(QString, exitCaption);
-        writeSettings(m_folder.path(), content);
+        writeSettings(m_folder->path(), content);
         ui::MsgBoxRecorder boxes;
-        auto frame = start(m_folder.path());
-        QCOMPARE(frame->main()->cboSprache()->currentText(), language);
-        QCOMPARE(driver::caption(frame->main(), QStringLiteral("btnExit")), exitCaption);
+        start();
+        QCOMPARE(main()->cboSprache()->currentText(), language);
+        QCOMPARE(driver::caption(main(), QStringLiteral("btnExit")), exitCaption);
         QVERIFY(boxes.calls.isEmpty());
         // Reading never rewrites the file.
-        QCOMPARE(readSettings(m_folder.path()), content);
+        QCOMPARE(readSettings(m_folder->path()), content);
     }
 
     void frenchGoRelabelsEmptiesAndRemembers()
     {
-        auto frame = start(m_folder.path());
-        frmMain* window = frame->main();
-        QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_E_2")), Qt::LeftButton);
+        start();
+        frmMain* window = main();
+        click(QStringLiteral("optEingabe_E_2"));
         QVERIFY(window->rowInUse(2));
 
-        pressGo(*frame, QStringLiteral("Francais"));
+        switchLanguage(QStringLiteral("Francais"));
         QCOMPARE(int(bytSprachNr), 3);
         QCOMPARE(driver::caption(window, QStringLiteral("lblTitel")),
                  QStringLiteral("vibrations transmises à l'ensemble du corps par les machines de terrassement - "
@@ -175,35 +158,34 @@ private slots:
         QCOMPARE(driver::caption(window, QStringLiteral("lblEinwirkungsdauer")), QStringLiteral("durée\nd'exp.\nen h"));
         QCOMPARE(driver::caption(window, QStringLiteral("btnReset")), QStringLiteral("réinitialiser"));
         QVERIFY(!window->rowInUse(2));
-        QCOMPARE(readSettings(m_folder.path()), QByteArray("SPRACHE=3\r\n"));
+        QCOMPARE(readSettings(m_folder->path()), QByteArray("SPRACHE=3\r\n"));
 
         // The choice survives a restart.
-        frame.reset();
-        auto again = start(m_folder.path());
-        QCOMPARE(again->main()->cboSprache()->currentText(), QStringLiteral("Francais"));
-        QCOMPARE(driver::caption(again->main(), QStringLiteral("btnExit")), QStringLiteral("sortie"));
+        start();
+        QCOMPARE(main()->cboSprache()->currentText(), QStringLiteral("Francais"));
+        QCOMPARE(driver::caption(main(), QStringLiteral("btnExit")), QStringLiteral("sortie"));
     }
 
     void goWithNothingSelectedChangesNothing()
     {
-        auto frame = start(m_folder.path());
-        frmMain* window = frame->main();
-        QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_G_1")), Qt::LeftButton);
+        start();
+        frmMain* window = main();
+        click(QStringLiteral("optEingabe_G_1"));
         window->cboSprache()->setCurrentIndex(-1);
         ui::MsgBoxRecorder boxes;
-        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnSpracheGo")), Qt::LeftButton);
+        click(QStringLiteral("btnSpracheGo"));
         support::expectRoutineError(boxes, QStringLiteral("btnSpracheGo_Click"), base::ErrInvalidIndex);
         QVERIFY(window->rowInUse(1));
         QCOMPARE(int(bytSprachNr), 1);
-        QCOMPARE(readSettings(m_folder.path()), QByteArray("<none>"));
+        QCOMPARE(readSettings(m_folder->path()), QByteArray("<none>"));
     }
 
     void wheelOverAListWithoutTheFocusScrollsTheWindow()
     {
-        auto frame = start(m_folder.path());
-        QScrollBar* bar = driver::find<QScrollArea>(frame.get(), QStringLiteral("mdiClient"))->verticalScrollBar();
+        start();
+        QScrollBar* bar = driver::find<QScrollArea>(m_frame.get(), QStringLiteral("mdiClient"))->verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
-        auto* list = driver::find<QComboBox>(frame->main(), QStringLiteral("cboFahrererfahrung"));
+        auto* list = driver::find<QComboBox>(main(), QStringLiteral("cboFahrererfahrung"));
         QVERIFY(!list->hasFocus());
         driver::wheel(list, true);
         QCOMPARE(list->currentIndex(), -1);
@@ -212,16 +194,15 @@ private slots:
 
     void unwritableFolderStillSwitchesLanguages()
     {
-        QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("kv.inf")));
+        QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("kv.inf")));
         ui::MsgBoxRecorder boxes;
-        auto frame = start(folder.path());
-        QCOMPARE(frame->main()->cboSprache()->currentText(), QStringLiteral("Deutsch"));
-        pressGo(*frame, QStringLiteral("English"));
-        QCOMPARE(driver::caption(frame->main(), QStringLiteral("btnExit")), QStringLiteral("exit"));
+        start();
+        QCOMPARE(main()->cboSprache()->currentText(), QStringLiteral("Deutsch"));
+        switchLanguage(QStringLiteral("English"));
+        QCOMPARE(driver::caption(main(), QStringLiteral("btnExit")), QStringLiteral("exit"));
         QVERIFY(boxes.calls.isEmpty());
-        QVERIFY(QFileInfo(QDir(folder.path()).filePath(QStringLiteral("kv.inf"))).isDir());
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{});
+        QVERIFY(QFileInfo(QDir(m_folder->path()).filePath(QStringLiteral("kv.inf"))).isDir());
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{});
     }
 
     void captionsAndListsInEveryLanguage_data()
@@ -271,11 +252,11 @@ private slots:
         QFETCH(QStringList, experience);
         QFETCH(QStringList, conditions);
         QFETCH(QStringList, qt);
-        auto frame = start(m_folder.path());
-        frmMain* window = frame->main();
+        start();
+        frmMain* window = main();
         // Qt's own texts start in the program's language and follow its switch.
         QCOMPARE(qtTexts(window), kGermanQtTexts);
-        pressGo(*frame, language);
+        switchLanguage(language);
         QCOMPARE(qtTexts(window), qt);
         QCOMPARE(window->spracheText(), language);
         QStringList shown;
@@ -284,7 +265,7 @@ private slots:
         QCOMPARE(shown, captions);
         QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("cboFahrererfahrung"))), experience);
         QCOMPARE(driver::find<QComboBox>(window, QStringLiteral("cboFahrererfahrung"))->currentIndex(), -1);
-        QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_G_4")), Qt::LeftButton);
+        click(QStringLiteral("optEingabe_G_4"));
         QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("Betriebsbedingung_G_4"))), conditions);
         QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("Einwirkungsdauer_G_4"))),
                  (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
@@ -292,28 +273,28 @@ private slots:
 
     void detailsWindowFollowsTheRows()
     {
-        auto frame = start(m_folder.path());
-        frmMain* window = frame->main();
+        start();
+        frmMain* window = main();
         frmDetails* details = window->details();
-        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnDetails")), Qt::LeftButton);
+        click(QStringLiteral("btnDetails"));
         QVERIFY(details->isVisible());
         QVERIFY(!details->cboZustandUntergrund(3)->isEnabled());
         QCOMPARE(ui::backColor(details->txtAnmerkung(3)), ui::buttonFace());
         QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
         QVERIFY(!details->isVisible());
 
-        QTest::mouseClick(driver::find<QRadioButton>(window, QStringLiteral("optEingabe_E_3")), Qt::LeftButton);
-        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnDetails")), Qt::LeftButton);
+        click(QStringLiteral("optEingabe_E_3"));
+        click(QStringLiteral("btnDetails"));
         QVERIFY(details->cboZustandUntergrund(3)->isEnabled());
         QCOMPARE(ui::backColor(details->txtAnmerkung(3)), ui::windowBackground());
         details->cboZustandUntergrund(3)->setCurrentIndex(details->cboZustandUntergrund(3)->findText("wellig"));
         QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
-        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnDetails")), Qt::LeftButton);
+        click(QStringLiteral("btnDetails"));
         QCOMPARE(details->cboZustandUntergrund(3)->currentText(), QStringLiteral("wellig"));
         QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
 
-        pressGo(*frame, QStringLiteral("English"));
-        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnDetails")), Qt::LeftButton);
+        switchLanguage(QStringLiteral("English"));
+        click(QStringLiteral("btnDetails"));
         QCOMPARE(details->windowTitle(), QStringLiteral(" details"));
         QCOMPARE(details->cboZustandUntergrund(3)->currentIndex(), -1);
         QCOMPARE(details->cboZustandUntergrund(3)->itemText(3), QStringLiteral("unlevel"));
@@ -323,13 +304,13 @@ private slots:
 
     void exitButtonEndsWithoutAsking()
     {
-        auto frame = start(m_folder.path());
-        QPointer<frmMain> window = frame->main();
+        start();
+        QPointer<frmMain> window = main();
         QPointer<frmDetails> details = window->details();
-        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnDetails")), Qt::LeftButton);
+        click(QStringLiteral("btnDetails"));
         ui::MsgBoxRecorder boxes;
-        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnExit")), Qt::LeftButton);
-        QVERIFY(!frame->isVisible());
+        click(QStringLiteral("btnExit"));
+        QVERIFY(!m_frame->isVisible());
         QVERIFY(!details);
         QTRY_VERIFY(!window);
         QVERIFY(boxes.calls.isEmpty());
@@ -337,12 +318,12 @@ private slots:
 
     void closingTheFrameUnloadsTheWindows()
     {
-        auto frame = start(m_folder.path());
-        QPointer<frmDetails> details = frame->main()->details();
+        start();
+        QPointer<frmDetails> details = main()->details();
         ui::MsgBoxRecorder boxes;
-        QVERIFY(frame->close());
+        QVERIFY(m_frame->close());
         QVERIFY(!details);
-        QVERIFY(!frame->main());
+        QVERIFY(!main());
         QVERIFY(boxes.calls.isEmpty());
     }
 };
