@@ -122,6 +122,13 @@ const Table& table()
                                  "pn",
                                  "listtable",
                                  "listoverridetable",
+                                 "list",  // list definitions, also where writers put them outside the tables
+                                 "listlevel",
+                                 "leveltext",
+                                 "levelnumbers",
+                                 "listname",
+                                 "listoverride",
+                                 "lfolevel",
                                  "header",
                                  "headerl",
                                  "headerr",

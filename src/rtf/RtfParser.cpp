@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace rtf {
 
@@ -45,7 +46,7 @@ void Parser::warn(Warning which, const QString& text)
 
 void Parser::run()
 {
-    while (!builder_.full()) {
+    while (!builder_.full() && !ended_) {
         Token token = tokenizer_.next();
         if (token.kind == Token::Kind::End)
             break;
@@ -61,11 +62,18 @@ void Parser::run()
         }
         if (fallbackPending_ > 0 && consumeFallback(token))
             continue;
+        const bool groupStart = std::exchange(groupStart_, false);
         switch (token.kind) {
         case Token::Kind::GroupOpen: openGroup(); break;
         case Token::Kind::GroupClose: closeGroup(); break;
         case Token::Kind::ControlWord: controlWord(token); break;
-        case Token::Kind::ControlSymbol: controlSymbol(token.symbol); break;
+        case Token::Kind::ControlSymbol:
+            // StarWriter writes \* amid a group's formats too, where it marks nothing.
+            if (token.symbol == '*')
+                state_.starred = groupStart;
+            else
+                controlSymbol(token.symbol);
+            break;
         case Token::Kind::Text: text(token.word); break;
         case Token::Kind::HexByte: {
             const char byte = static_cast<char>(token.byte);
@@ -118,6 +126,7 @@ void Parser::openGroup()
     }
     stack_.push_back(state_);
     state_.starred = false;
+    groupStart_ = true;
 }
 
 void Parser::closeGroup()
@@ -137,6 +146,7 @@ void Parser::closeGroup()
         finishPicture();
     state_ = stack_.back();
     stack_.pop_back();
+    ended_ = stack_.empty();
 }
 
 void Parser::controlWord(const Token& token)
@@ -289,10 +299,6 @@ void Parser::textControlWord(const ControlWord& entry, const Token& token)
 
 void Parser::controlSymbol(char symbol)
 {
-    if (symbol == '*') {
-        state_.starred = true;
-        return;
-    }
     switch (symbol) {
     case '\\':
     case '{':

@@ -50,6 +50,8 @@ private:
     GroupState state_;
     std::vector<GroupState> stack_;
     int overflowDepth_ = 0;    // groups opened beyond the depth limit, skipped whole
+    bool groupStart_ = false;  // no token since the latest '{': only here \* marks a destination
+    bool ended_ = false;       // the root group is closed: what follows is no part of the document
     int fallbackPending_ = 0;  // characters after \uN still to be skipped
     QByteArray bytes_;         // text bytes not yet decoded
     int ansiCodePage_ = 1252;

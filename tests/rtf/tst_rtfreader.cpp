@@ -82,6 +82,13 @@ void RtfReaderTest::text_data()
         "{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}{\\*\\generator Gen;}"
         "{\\*\\unknownthing hidden}{\\*\\bkmkstart b}{\\header head}{\\footnote note}Body",
         u"Body"_qs);
+    row("star amid a group marks nothing", "{\\i\\b Star\\i0\\b0\\*\\cs7  styled} text", u"Star styled text"_qs);
+    row("list definitions outside the list table",
+        "{\\list\\listtemplateid7{\\listlevel\\levelnfc23{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}}"
+        "{\\listname Dots;}\\listid7}{\\listoverride\\listid7{\\lfolevel\\listoverridestartat}\\ls1}Body",
+        u"Body"_qs);
+    QTest::newRow("a second document after the first") << QByteArray("{\\rtf1 first}{\\rtf1 second}") << u"first"_qs;
+    QTest::newRow("bytes after the document") << QByteArray("{\\rtf1 end}\r\n\0x}y", 16) << u"end"_qs;
     row("field shows its result", "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}} after", u"link after"_qs);
     row("unknown control words are ignored", "a\\foo b\\bar12 c\\zz-3 d", u"abcd"_qs);
     row("binary data is skipped", "a\\bin3 {}\\b", u"ab"_qs);
