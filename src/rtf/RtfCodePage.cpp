@@ -36,6 +36,14 @@ int codePageOfCharset(int charset)
     switch (charset) {
     case 2: return symbolCodePage;
     case 77: return 10000;
+    case 78: return 10001;
+    case 79: return 10003;
+    case 80: return 10008;
+    case 81: return 10002;
+    case 85: return 10006;
+    case 86: return 10081;
+    case 88: return 10029;
+    case 89: return 10007;
     case 128: return 932;
     case 129: return 949;
     case 134: return 936;
@@ -56,8 +64,20 @@ int codePageOfCharset(int charset)
 
 static QByteArray converterName(int codePage)
 {
-    if (codePage == 10000)
-        return "macintosh";
+    // The Mac pages as TextEdit and old Mac Word write them; the East Asian ones by their nearest
+    // standard encodings, which the platform has.
+    switch (codePage) {
+    case 10000: return "macintosh";
+    case 10001: return "Shift_JIS";
+    case 10002: return "Big5";
+    case 10003: return "EUC-KR";
+    case 10006: return "x-mac-greek";
+    case 10007: return "x-mac-cyrillic";
+    case 10008: return "GBK";
+    case 10029: return "x-mac-centraleurroman";
+    case 10081: return "x-mac-turkish";
+    default: break;
+    }
     if (codePage == 437 || codePage == 850)
         return "IBM" + QByteArray::number(codePage);
     if (codePage == 65001)

@@ -32,7 +32,8 @@ const Table& table()
             {"field", {Action::TextGroup}},
             {"shppict", {Action::TextGroup}},
             {"result", {Action::TextGroup}},
-            {"upr", {Action::TextGroup}},
+            {"upr", dest(Destination::AnsiAlternative)},
+            {"ud", {Action::UnicodeAlternative}},
 
             {"b", {Action::Bold}},
             {"i", {Action::Italic}},
@@ -167,7 +168,6 @@ const Table& table()
                                  "template",
                                  "listpicture",
                                  "pnseclvl",
-                                 "ud",
                                  "falt",
                                  "panose",
                                  "blipuid",

@@ -11,6 +11,7 @@ namespace rtf {
 enum class Action {
     Destination,   // value: a Destination
     TextGroup,     // a destination whose text is shown as written (\pntext, \fldrslt, ...)
+    UnicodeAlternative,  // \ud: shown in place of the \upr group around it
     Bold, Italic, Strike, Underline, UnderlineNone,
     FontSize, Font, Color, Highlight, Plain,
     ParagraphDefault, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter,

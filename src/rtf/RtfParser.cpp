@@ -155,13 +155,20 @@ void Parser::controlWord(const Token& token)
     const ControlWord* entry = findControlWord(token.word);
     if (state_.starred) {
         state_.starred = false;
-        if (!entry || (entry->action != Action::Destination && entry->action != Action::TextGroup)) {
+        if (!entry
+            || (entry->action != Action::Destination && entry->action != Action::TextGroup
+                && entry->action != Action::UnicodeAlternative)) {
             state_.destination = Destination::Skip;
             return;
         }
     }
     if (!entry)
         return;
+    if (entry->action == Action::UnicodeAlternative) {
+        const bool inUpr = state_.destination == Destination::AnsiAlternative;
+        state_.destination = inUpr ? Destination::Text : Destination::Skip;
+        return;
+    }
     if (entry->action == Action::Binary) {
         skipBinary(token);
         return;
@@ -233,7 +240,8 @@ void Parser::destinationControlWord(const ControlWord& entry, const Token& token
             picture_.setScaleY(token.hasParam ? token.param : 100);
         break;
     case Destination::Text:
-    case Destination::Skip: break;
+    case Destination::Skip:
+    case Destination::AnsiAlternative: break;
     }
 }
 
@@ -332,7 +340,8 @@ void Parser::text(QByteArrayView bytes)
         }
         break;
     case Destination::Picture: picture_.addHex(bytes, limits_.maxPictureBytes); break;
-    case Destination::Skip: break;
+    case Destination::Skip:
+    case Destination::AnsiAlternative: break;
     }
 }
 

@@ -5,7 +5,8 @@
 namespace rtf {
 
 // Where the text of a group goes.
-enum class Destination { Text, Skip, FontTable, ColorTable, Picture };
+// AnsiAlternative: the text of \upr, shown only through its \ud part.
+enum class Destination { Text, Skip, FontTable, ColorTable, Picture, AnsiAlternative };
 
 struct CharState {
     bool bold = false;

@@ -53,6 +53,17 @@ void RtfReaderTest::text_data()
     QTest::newRow("code page of the font's charset")
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset238 Arial CE;}}\\'e8{\\f1 \\'e8}}")
         << u"èč"_qs;
+    QTest::newRow("font of charset 0 follows ansicpg")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0 \\'cf\\'f0\\'e8}")
+        << u"При"_qs;
+    QTest::newRow("mac roman from ansicpg") << QByteArray("{\\rtf1\\mac\\ansicpg10000 \\'8a\\'9f\\'a5}") << u"äü•"_qs;
+    QTest::newRow("mac japanese from ansicpg")
+        << QByteArray("{\\rtf1\\mac\\ansicpg10001 \\'82\\'a0\\'8a\\'bf}") << u"あ漢"_qs;
+    QTest::newRow("mac fonts' charsets") << QByteArray(
+        "{\\rtf1\\ansi{\\fonttbl\\f0\\fcharset77 Helvetica;\\f1\\fcharset78 Osaka;}\\f0 \\'8a\\'a5\\f1 \\'82\\'a0}")
+                                         << u"ä•あ"_qs;
+    row("upr shows its unicode part", "{\\upr{\\b ansi}{\\*\\ud{\\b \\u27700?}}} after", u"水 after"_qs);
+    row("ud alone is no text", "{\\*\\ud lost}kept", u"kept"_qs);
     row("unicode with one fallback", "\\u228?\\u246?\\u252?\\u223?\\u8364?", u"äöüß€"_qs);
     row("unicode without fallback", "\\uc0\\u233\\u232\\u224\\u231\\u241", u"éèàçñ"_qs);
     row("unicode with two fallbacks", "\\uc2\\u8364\\'80\\'80 x\\u228 ae!", u"€ xä!"_qs);
