@@ -47,7 +47,9 @@ void FontTable::endEntry(int maxFonts)
 {
     if (number_ >= 0 && (fonts_.size() < maxFonts || fonts_.contains(number_))) {
         // Font names are plain ASCII in practice; Latin-1 keeps any stray byte visible.
-        fonts_.insert(number_, Font{QString::fromLatin1(name_).trimmed(), codePage_});
+        const QString name = QString::fromLatin1(name_).trimmed();
+        const bool symbolFont = codePage_ == symbolCodePage && name.compare(u"Symbol", Qt::CaseInsensitive) == 0;
+        fonts_.insert(number_, Font{name, symbolFont ? symbolFontCodePage : codePage_});
     }
     number_ = -1;
     codePage_ = 0;

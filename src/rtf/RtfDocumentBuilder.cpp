@@ -4,6 +4,7 @@
 #include "rtf/RtfState.h"
 
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextImageFormat>
 #include <QTextTable>
 #include <QUrl>
@@ -57,9 +58,27 @@ void DocumentBuilder::addText(const QString& text, const QTextCharFormat& format
     pending_ += kept;
 }
 
+namespace {
+
+// Left of the text edge the document makes room for this much; beyond it a paragraph moves right.
+constexpr double maxGutter = 96;  // an inch
+
+}  // namespace
+
 void DocumentBuilder::applyBlockFormat(const QTextBlockFormat& format)
 {
     QTextBlockFormat block = format;
+    // Word hangs a heading's number into the page margin (\li0\fi-432) and lets a paragraph start
+    // there (\li-360); the view has no such margin. The document's paragraphs and tables move right
+    // to make room at the end, so that they keep their places to each other; in a table there is
+    // no room to make, and the paragraph moves right itself.
+    const double overhang = -std::min(block.leftMargin(), block.leftMargin() + block.textIndent());
+    if (overhang > 0) {
+        const double room = table_ ? 0 : maxGutter;
+        if (overhang > room)
+            block.setLeftMargin(block.leftMargin() + overhang - room);
+        gutter_ = std::max(gutter_, std::min(overhang, room));
+    }
     if (breakBefore_) {
         block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         breakBefore_ = false;
@@ -214,6 +233,23 @@ void DocumentBuilder::finish(const QTextBlockFormat& format, bool inTable)
     flush();
     if (!table_ && !inTable)
         applyBlockFormat(format);
+    if (gutter_ > 0)
+        makeGutter();
+}
+
+void DocumentBuilder::makeGutter()
+{
+    for (auto it = document_.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (QTextFrame* frame = it.currentFrame()) {
+            QTextFrameFormat format = frame->frameFormat();
+            format.setLeftMargin(format.leftMargin() + gutter_);
+            frame->setFrameFormat(format);
+        } else {
+            QTextBlockFormat format = it.currentBlock().blockFormat();
+            format.setLeftMargin(format.leftMargin() + gutter_);
+            QTextCursor(it.currentBlock()).setBlockFormat(format);
+        }
+    }
 }
 
 }  // namespace rtf

@@ -49,6 +49,7 @@ private:
     void leaveTable();
     void startTable();
     void applyBlockFormat(const QTextBlockFormat& format);
+    void makeGutter();
 
     QTextDocument& document_;
     const Limits& limits_;
@@ -69,6 +70,7 @@ private:
     bool tableLimitReached_ = false;
     bool cellsMerged_ = false;
     int images_ = 0;
+    double gutter_ = 0;  // room left of the text edge that paragraphs reach into
 };
 
 }  // namespace rtf

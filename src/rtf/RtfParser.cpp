@@ -176,7 +176,10 @@ void Parser::controlWord(const Token& token)
     if (entry->action == Action::Unicode) {
         if (state_.destination == Destination::Text && token.hasParam) {
             const int code = token.param < 0 ? token.param + 65536 : token.param;
-            if (code > 0 && code <= 0xFFFF)
+            // Word writes Symbol glyphs as U+F0xx, the places Windows gives a symbol font's glyphs.
+            if (code >= 0xF020 && code <= 0xF0FF && codePage() == symbolFontCodePage)
+                emitText(QString(symbolFontCharacter(static_cast<unsigned char>(code - 0xF000))));
+            else if (code > 0 && code <= 0xFFFF)
                 emitText(QString(QChar(static_cast<char16_t>(code))));
         }
         fallbackPending_ = state_.unicodeSkip;
@@ -405,7 +408,7 @@ const QTextCharFormat& Parser::charFormat()
     format.setFontUnderline(chars.underline);
     format.setFontStrikeOut(chars.strike);
     format.setFontPointSize(chars.halfPoints / 2.0);
-    if (const Font* font = fonts_.find(fontIndex); font && !font->name.isEmpty())
+    if (const Font* font = textFont(fontIndex))
         format.setFontFamilies({font->name});
     if (const QColor color = colors_.at(chars.color); color.isValid())
         format.setForeground(color);
@@ -417,12 +420,24 @@ const QTextCharFormat& Parser::charFormat()
     return cachedFormat_;
 }
 
+// The font whose family a run is drawn in: the Symbol font's text is read as Unicode characters,
+// which the document's default font draws.
+const Font* Parser::textFont(int fontIndex) const
+{
+    const Font* font = fonts_.find(fontIndex);
+    if (font && font->codePage == symbolFontCodePage)
+        font = fonts_.find(defaultFont_);
+    if (!font || font->name.isEmpty() || font->codePage == symbolFontCodePage)
+        return nullptr;
+    return font;
+}
+
 QTextBlockFormat Parser::blockFormat() const
 {
     const ParaState& para = state_.para;
     QTextBlockFormat format;
     format.setAlignment(para.alignment);
-    format.setLeftMargin(twipsToPixels(std::max(0, para.leftTwips)));
+    format.setLeftMargin(twipsToPixels(para.leftTwips));  // the builder keeps it within the page
     format.setRightMargin(twipsToPixels(std::max(0, para.rightTwips)));
     format.setTextIndent(twipsToPixels(para.firstTwips));
     format.setTopMargin(twipsToPixels(std::max(0, para.beforeTwips)));

@@ -38,6 +38,7 @@ private:
     void flushBytes();
     int codePage() const;
     const QTextCharFormat& charFormat();
+    const Font* textFont(int fontIndex) const;
     QTextBlockFormat blockFormat() const;
     void warn(Warning which, const QString& text);
 

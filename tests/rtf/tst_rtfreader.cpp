@@ -84,6 +84,8 @@ void RtfReaderTest::text_data()
         u"1.\tOne\n2.\tTwo"_qs);
     row("symbol font bullet", "{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}Item",
         u"•\tItem"_qs);
+    row("symbol font glyphs as their characters",
+        "{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\f1 abg\\'a3\\'b1\\u-3913?\\u61623?}x", u"αβγ≤±••x"_qs);
 
     row("font and colour tables are no text",
         "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1 Times{\\*\\panose 0202}New Roman;}}"
@@ -116,7 +118,7 @@ void RtfReaderTest::text()
 
 namespace {
 
-const QByteArray tables = "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}"
+const QByteArray tables = "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}{\\f2\\fcharset2 Symbol;}}"
                           "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;\\red255\\green255\\blue0;}";
 
 }  // namespace
@@ -166,6 +168,9 @@ void RtfReaderTest::charFormat_data()
                                      << 10.5 << arial << none << none;
     QTest::newRow("font") << QByteArray("\\f1 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0 << times
                           << none << none;
+    QTest::newRow("symbol bullet in the text font")
+        << QByteArray("{\\listtext\\f2\\fs20\\'b7\\tab}TEXT") << u"•"_qs << false << false << false << false << 10.0
+        << arial << none << none;
     QTest::newRow("colour") << QByteArray("\\cf2 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0
                             << arial << blue << none;
     QTest::newRow("colour back to automatic") << QByteArray("\\cf1 x\\cf0 TEXT") << u"TEXT"_qs << false << false
@@ -235,6 +240,17 @@ void RtfReaderTest::blockFormat_data()
         << QByteArray("\\qr\\li150 x\\par PARA\\par") << int(Qt::AlignRight) << 10.0 << 0.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("format at the paragraph end counts")
         << QByteArray("PARA\\qc\\sa60\\par x") << int(Qt::AlignHCenter) << 0.0 << 0.0 << 0.0 << 0.0 << 4.0;
+    QTest::newRow("heading hanging left of the text")
+        << QByteArray("\\li0\\fi-432 PARA\\par\\pard x") << left << 28.8 << 0.0 << -28.8 << 0.0 << 0.0;
+    QTest::newRow("text beside a hanging heading")
+        << QByteArray("\\li0\\fi-432 x\\par\\pard PARA\\par") << left << 28.8 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("negative left indent")
+        << QByteArray("x\\par\\li-360 PARA\\par") << left << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("hanging beyond an inch")
+        << QByteArray("\\li0\\fi-2160 PARA\\par") << left << 144.0 << 0.0 << -144.0 << 0.0 << 0.0;
+    QTest::newRow("hanging in a table cell")
+        << QByteArray("\\trowd\\cellx3000\\pard\\intbl\\li0\\fi-300 PARA\\cell\\row\\pard x\\par") << left << 20.0
+        << 0.0 << -20.0 << 0.0 << 0.0;
     QTest::newRow("last paragraph without par")
         << QByteArray("x\\par\\qr\\ri300 PARA") << int(Qt::AlignRight) << 0.0 << 20.0 << 0.0 << 0.0 << 0.0;
 }
