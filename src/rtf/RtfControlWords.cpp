@@ -1,5 +1,7 @@
 #include "rtf/RtfControlWords.h"
 
+#include "rtf/RtfTableDefinition.h"
+
 #include <string_view>
 #include <unordered_map>
 
@@ -96,8 +98,31 @@ const Table& table()
             {"cellx", {Action::CellBoundary}},
             {"clcbpat", {Action::CellShading}},
             {"intbl", {Action::InTable}},
+            {"itap", {Action::TableLevel}},
             {"cell", {Action::Cell}},
             {"row", {Action::Row}},
+            {"nestcell", {Action::NestedCell}},
+            {"nestrow", {Action::NestedRow}},
+            {"nesttableprops", dest(Destination::NestedRowDefinition)},
+            {"clvertalt", {Action::CellAlignment, QTextCharFormat::AlignTop}},
+            {"clvertalc", {Action::CellAlignment, QTextCharFormat::AlignMiddle}},
+            {"clvertalb", {Action::CellAlignment, QTextCharFormat::AlignBottom}},
+            {"clbrdrt", {Action::CellBorder, Top}},
+            {"clbrdrl", {Action::CellBorder, Left}},
+            {"clbrdrb", {Action::CellBorder, Bottom}},
+            {"clbrdrr", {Action::CellBorder, Right}},
+            {"brdrw", {Action::BorderWidth}},
+            {"brdrcf", {Action::BorderColor}},
+            {"trrh", {Action::RowHeight}},
+            {"trgaph", {Action::RowGap}},
+            {"trpaddt", {Action::RowPadding, Top}},
+            {"trpaddl", {Action::RowPadding, Left}},
+            {"trpaddb", {Action::RowPadding, Bottom}},
+            {"trpaddr", {Action::RowPadding, Right}},
+            {"trpaddft", {Action::RowPaddingUnit, Top}},
+            {"trpaddfl", {Action::RowPaddingUnit, Left}},
+            {"trpaddfb", {Action::RowPaddingUnit, Bottom}},
+            {"trpaddfr", {Action::RowPaddingUnit, Right}},
 
             {"bin", {Action::Binary}},
             {"pngblip", {Action::PictureType, PicturePng}},
@@ -117,6 +142,30 @@ const Table& table()
             {"green", {Action::Green}},
             {"blue", {Action::Blue}},
         };
+        // Border kinds by what Qt can draw of them: the many double and wavy kinds as double and solid lines.
+        const auto border = [&t](QTextFrameFormat::BorderStyle style, std::initializer_list<const char*> names) {
+            for (const char* name : names)
+                t.emplace(name, ControlWord{Action::BorderStyle, style});
+        };
+        border(QTextFrameFormat::BorderStyle_Solid,
+               {"brdrs", "brdrth", "brdrsh", "brdrhair", "brdrwavy", "brdrwavydb", "brdrframe", "brdrdashsm"});
+        border(QTextFrameFormat::BorderStyle_Double,
+               {"brdrdb", "brdrtriple", "brdrtnthsg", "brdrthtnsg", "brdrtnthtnsg", "brdrtnthmg", "brdrthtnmg",
+                "brdrtnthtnmg", "brdrtnthlg", "brdrthtnlg", "brdrtnthtnlg"});
+        border(QTextFrameFormat::BorderStyle_Dotted, {"brdrdot"});
+        border(QTextFrameFormat::BorderStyle_Dashed, {"brdrdash"});
+        border(QTextFrameFormat::BorderStyle_DotDash, {"brdrdashd", "brdrdashdotstr"});
+        border(QTextFrameFormat::BorderStyle_DotDotDash, {"brdrdashdd"});
+        border(QTextFrameFormat::BorderStyle_Inset, {"brdrinset"});
+        border(QTextFrameFormat::BorderStyle_Outset, {"brdroutset"});
+        border(QTextFrameFormat::BorderStyle_Groove, {"brdrengrave"});
+        border(QTextFrameFormat::BorderStyle_Ridge, {"brdremboss"});
+        border(QTextFrameFormat::BorderStyle_None, {"brdrnone", "brdrnil", "brdrtbl"});
+        for (const char* name :
+             {"brdrt", "brdrb", "brdrl", "brdrr", "brdrbtw", "brdrbar", "box", "trbrdrt", "trbrdrl", "trbrdrb",
+              "trbrdrr", "trbrdrh", "trbrdrv", "chbrdr", "pgbrdrt", "pgbrdrb", "pgbrdrl", "pgbrdrr"})
+            t.emplace(name, ControlWord{Action::OtherBorder});
+
         // Destinations whose content is not part of the visible text.
         for (const char* name : {"stylesheet",
                                  "info",
@@ -171,7 +220,6 @@ const Table& table()
                                  "falt",
                                  "panose",
                                  "blipuid",
-                                 "nesttableprops",
                                  "nonesttables"})
             t.emplace(name, dest(Destination::Skip));
         return t;

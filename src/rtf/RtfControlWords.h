@@ -2,6 +2,8 @@
 
 #include "rtf/RtfState.h"
 
+#include <QTextFormat>
+
 #include <QByteArrayView>
 
 namespace rtf {
@@ -18,7 +20,13 @@ enum class Action {
     LineSpacing, LineMultiple, KeepNext,
     Paragraph, Page, Character,  // value: the Unicode character inserted
     UnicodeSkip, Unicode, AnsiCodePage, CodePage, DefaultFont, FontCharset,
-    RowDefaults, CellShading, CellBoundary, InTable, Cell, Row,
+    RowDefaults, CellShading, CellBoundary, InTable, TableLevel, Cell, Row, NestedCell, NestedRow,
+    CellAlignment,   // value: a QTextCharFormat::VerticalAlignment
+    CellBorder,      // value: the Side
+    OtherBorder,     // a border not drawn (rows', paragraphs'): the border words after it are ignored
+    BorderStyle,     // value: a QTextFrameFormat::BorderStyle
+    BorderWidth, BorderColor, RowHeight, RowGap,
+    RowPadding, RowPaddingUnit,  // value: the Side
     Binary, PictureType, PictureGoalWidth, PictureGoalHeight, PictureScaleX, PictureScaleY,
     Red, Green, Blue,
 };

@@ -6,7 +6,6 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextImageFormat>
-#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
@@ -40,7 +39,7 @@ void DocumentBuilder::flush()
     pending_.clear();
 }
 
-void DocumentBuilder::addText(const QString& text, const QTextCharFormat& format, bool inTable)
+void DocumentBuilder::addText(const QString& text, const QTextCharFormat& format, int level)
 {
     if (text.isEmpty() || full_)
         return;
@@ -50,7 +49,7 @@ void DocumentBuilder::addText(const QString& text, const QTextCharFormat& format
         full_ = true;
     if (kept.isEmpty())
         return;
-    place(inTable);
+    place(level);
     if (!pending_.isEmpty() && format != pendingFormat_)
         flush();
     if (pending_.isEmpty())
@@ -74,7 +73,7 @@ void DocumentBuilder::applyBlockFormat(const QTextBlockFormat& format)
     // no room to make, and the paragraph moves right itself.
     const double overhang = -std::min(block.leftMargin(), block.leftMargin() + block.textIndent());
     if (overhang > 0) {
-        const double room = table_ ? 0 : maxGutter;
+        const double room = tables_.empty() ? maxGutter : 0;
         if (overhang > room)
             block.setLeftMargin(block.leftMargin() + overhang - room);
         gutter_ = std::max(gutter_, std::min(overhang, room));
@@ -86,135 +85,30 @@ void DocumentBuilder::applyBlockFormat(const QTextBlockFormat& format)
     cursor_.setBlockFormat(block);
 }
 
-void DocumentBuilder::endParagraph(const QTextBlockFormat& format, bool inTable)
+void DocumentBuilder::endParagraph(const QTextBlockFormat& format, int level)
 {
     if (!reserve(1))
         return;
-    place(inTable);
+    place(level);
     flush();
     applyBlockFormat(format);
     cursor_.insertBlock();
 }
 
-void DocumentBuilder::pageBreak(const QTextBlockFormat& format, bool inTable)
+void DocumentBuilder::pageBreak(const QTextBlockFormat& format, int level)
 {
-    endParagraph(format, inTable);
-    if (!full_ && !table_)
+    endParagraph(format, level);
+    if (!full_ && tables_.empty())
         breakBefore_ = true;
 }
 
-void DocumentBuilder::endCell(const QTextBlockFormat& format)
-{
-    if (!reserve(1))
-        return;
-    place(true);
-    if (!table_)
-        return;  // the table limit was reached: the cells' text runs on as paragraphs
-    flush();
-    applyBlockFormat(format);
-    ++column_;
-}
-
-void DocumentBuilder::endRow()
-{
-    rowOpen_ = false;
-}
-
-void DocumentBuilder::place(bool inTable)
-{
-    if (inTable && !tableLimitReached_)
-        enterCell();
-    else if (table_)
-        leaveTable();
-}
-
-void DocumentBuilder::enterCell()
-{
-    // Every cell is a paragraph of the document, so cells count against the text limit too.
-    if (!table_) {
-        startTable();
-        if (!table_)
-            return;
-    } else if (!rowOpen_) {
-        if (row_ + 1 >= limits_.maxTableRows) {
-            tableLimitReached_ = true;
-            leaveTable();
-            return;
-        }
-        if (!reserve(table_->columns()))
-            return;
-        table_->appendRows(1);
-        ++row_;
-        column_ = 0;
-        rowOpen_ = true;
-    }
-    if (column_ >= table_->columns()) {
-        const int added = column_ + 1 - table_->columns();
-        if (column_ >= limits_.maxTableColumns)
-            cellsMerged_ = true;  // cells beyond the limit share the last column
-        else if (reserve(static_cast<qsizetype>(added) * table_->rows()))
-            table_->appendColumns(added);
-        column_ = table_->columns() - 1;
-    }
-    if (cursorRow_ != row_ || cursorColumn_ != column_) {
-        flush();
-        QTextTableCell cell = table_->cellAt(row_, column_);
-        if (column_ < cells_.size() && cells_[column_].shading.isValid()) {
-            QTextTableCellFormat format = cell.format().toTableCellFormat();
-            format.setBackground(cells_[column_].shading);
-            cell.setFormat(format);
-        }
-        cursor_ = cell.lastCursorPosition();
-        cursorRow_ = row_;
-        cursorColumn_ = column_;
-    }
-}
-
-void DocumentBuilder::startTable()
-{
-    flush();
-    const int columns = std::clamp(static_cast<int>(cells_.size()), 1, std::max(1, limits_.maxTableColumns));
-    if (!reserve(columns + 2))  // the cells and the table's frame
-        return;
-    QTextTableFormat format;
-    format.setBorder(1);
-    format.setBorderCollapse(true);
-    format.setCellSpacing(0);
-    format.setCellPadding(4);
-    QList<QTextLength> widths;
-    int left = 0;
-    for (int i = 0; i < columns && i < cells_.size(); ++i) {
-        const int width = cells_[i].rightTwips - left;
-        left = cells_[i].rightTwips;
-        widths.append(width > 0 ? QTextLength(QTextLength::FixedLength, twipsToPixels(width)) : QTextLength());
-    }
-    format.setColumnWidthConstraints(widths);
-    table_ = cursor_.insertTable(1, columns, format);
-    row_ = 0;
-    column_ = 0;
-    rowOpen_ = true;
-    cursorRow_ = -1;  // enterCell places the cursor and applies the cell's shading
-    cursorColumn_ = -1;
-}
-
-void DocumentBuilder::leaveTable()
-{
-    flush();
-    cursor_ = table_->lastCursorPosition();
-    cursor_.movePosition(QTextCursor::NextBlock);
-    table_ = nullptr;
-    rowOpen_ = false;
-    cursorRow_ = -1;
-    cursorColumn_ = -1;
-}
-
-bool DocumentBuilder::addImage(const QImage& image, QSizeF size, bool inTable)
+bool DocumentBuilder::addImage(const QImage& image, QSizeF size, int level)
 {
     if (images_ >= limits_.maxPictures)
         return false;
     if (!reserve(1))
         return true;
-    place(inTable);
+    place(level);
     flush();
     const QString name = QStringLiteral("rtf-image-%1").arg(images_++);
     document_.addResource(QTextDocument::ImageResource, QUrl(name), image);
@@ -228,10 +122,10 @@ bool DocumentBuilder::addImage(const QImage& image, QSizeF size, bool inTable)
     return true;
 }
 
-void DocumentBuilder::finish(const QTextBlockFormat& format, bool inTable)
+void DocumentBuilder::finish(const QTextBlockFormat& format, int level)
 {
     flush();
-    if (!table_ && !inTable)
+    if (tables_.empty() && level == 0)
         applyBlockFormat(format);
     if (gutter_ > 0)
         makeGutter();

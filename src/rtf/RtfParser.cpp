@@ -33,6 +33,7 @@ Parser::Parser(QTextDocument& document, const QByteArray& data, const Limits& li
     , tokenizer_(data)
     , builder_(document, limits)
 {
+    builder_.setRowDefinition(rowDefinition_.row());
 }
 
 void Parser::warn(Warning which, const QString& text)
@@ -92,7 +93,7 @@ void Parser::run()
         warn(TableCut, QStringLiteral("table larger than the limit simplified"));
     // The last paragraph may lack its \par: it keeps the format its text was written with.
     state_.para = lastPara_;
-    builder_.finish(blockFormat(), lastPara_.inTable);
+    builder_.finish(blockFormat(), lastPara_.tableLevel);
 }
 
 // Skips the fallback characters after \uN; true when the token was used up by that.
@@ -242,6 +243,7 @@ void Parser::destinationControlWord(const ControlWord& entry, const Token& token
         else if (entry.action == Action::PictureScaleY)
             picture_.setScaleY(token.hasParam ? token.param : 100);
         break;
+    case Destination::NestedRowDefinition: tableControlWord(entry, token); break;
     case Destination::Text:
     case Destination::Skip:
     case Destination::AnsiAlternative: break;
@@ -274,11 +276,11 @@ void Parser::textControlWord(const ControlWord& entry, const Token& token)
     case Action::LineMultiple: para.lineMultiple = switchedOn(token); break;
     case Action::KeepNext: para.keepNext = switchedOn(token); break;
     case Action::Paragraph:
-        builder_.endParagraph(blockFormat(), para.inTable);
+        builder_.endParagraph(blockFormat(), para.tableLevel);
         lastPara_ = para;
         break;
     case Action::Page:
-        builder_.pageBreak(blockFormat(), para.inTable);
+        builder_.pageBreak(blockFormat(), para.tableLevel);
         lastPara_ = para;
         break;
     case Action::Character: emitText(QString(QChar(static_cast<char16_t>(entry.value)))); break;
@@ -288,23 +290,29 @@ void Parser::textControlWord(const ControlWord& entry, const Token& token)
         break;
     case Action::CodePage: ansiCodePage_ = entry.value; break;
     case Action::DefaultFont: defaultFont_ = token.hasParam ? token.param : -1; break;
-    case Action::RowDefaults:
-        cells_.clear();
-        cellShading_ = 0;
-        builder_.setRowCells(cells_);
+    case Action::InTable: para.tableLevel = std::max(para.tableLevel, 1); break;
+    case Action::TableLevel:
+        para.tableLevel = token.hasParam ? std::clamp(token.param, 0, DocumentBuilder::maxTableLevel) : 1;
         break;
-    case Action::CellShading: cellShading_ = token.hasParam ? token.param : 0; break;
-    case Action::CellBoundary:
-        if (cells_.size() < limits_.maxTableColumns) {
-            cells_.append({twips(token), colors_.at(cellShading_)});
-            builder_.setRowCells(cells_);
-        }
-        cellShading_ = 0;
+    default: tableControlWord(entry, token); break;
+    }
+}
+
+void Parser::tableControlWord(const ControlWord& entry, const Token& token)
+{
+    // \cell and \row end the first level's cells and rows; the nested ones have words of their own.
+    const int nestedLevel = std::max(2, state_.para.tableLevel);
+    switch (entry.action) {
+    case Action::Cell: builder_.endCell(blockFormat(), 1); break;
+    case Action::Row: builder_.endRow(1, rowDefinition_.row()); break;
+    case Action::NestedCell: builder_.endCell(blockFormat(), nestedLevel); break;
+    case Action::NestedRow: builder_.endRow(nestedLevel, nestedRowDefinition_.row()); break;
+    default:
+        if (state_.destination == Destination::NestedRowDefinition)
+            nestedRowDefinition_.read(entry, token, colors_, limits_.maxTableColumns);
+        else
+            rowDefinition_.read(entry, token, colors_, limits_.maxTableColumns);
         break;
-    case Action::InTable: para.inTable = true; break;
-    case Action::Cell: builder_.endCell(blockFormat()); break;
-    case Action::Row: builder_.endRow(); break;
-    default: break;
     }
 }
 
@@ -344,7 +352,8 @@ void Parser::text(QByteArrayView bytes)
         break;
     case Destination::Picture: picture_.addHex(bytes, limits_.maxPictureBytes); break;
     case Destination::Skip:
-    case Destination::AnsiAlternative: break;
+    case Destination::AnsiAlternative:
+    case Destination::NestedRowDefinition: break;
     }
 }
 
@@ -366,14 +375,14 @@ void Parser::finishPicture()
     if (image.isNull())
         return;
     picturePixels_ += static_cast<qsizetype>(image.width()) * image.height();
-    if (!builder_.addImage(image, picture_.displaySize(image), state_.para.inTable))
+    if (!builder_.addImage(image, picture_.displaySize(image), state_.para.tableLevel))
         warn(PictureProblem, QStringLiteral("pictures beyond the limit skipped"));
 }
 
 void Parser::emitText(const QString& text)
 {
     flushBytes();
-    builder_.addText(text, charFormat(), state_.para.inTable);
+    builder_.addText(text, charFormat(), state_.para.tableLevel);
     lastPara_ = state_.para;
 }
 
@@ -392,7 +401,7 @@ void Parser::flushBytes()
     bytes_.clear();
     // Control characters other than the tab are no text in RTF.
     decoded.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
-    builder_.addText(decoded, charFormat(), state_.para.inTable);
+    builder_.addText(decoded, charFormat(), state_.para.tableLevel);
     lastPara_ = state_.para;
 }
 

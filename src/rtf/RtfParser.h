@@ -6,6 +6,7 @@
 #include "rtf/RtfDocumentBuilder.h"
 #include "rtf/RtfReader.h"
 #include "rtf/RtfState.h"
+#include "rtf/RtfTableDefinition.h"
 #include "rtf/RtfTokenizer.h"
 
 #include <vector>
@@ -29,6 +30,7 @@ private:
     void controlWord(const Token& token);
     void textControlWord(const ControlWord& entry, const Token& token);
     void destinationControlWord(const ControlWord& entry, const Token& token);
+    void tableControlWord(const ControlWord& entry, const Token& token);
     void startDestination(Destination destination);
     void controlSymbol(char symbol);
     void text(QByteArrayView bytes);
@@ -61,11 +63,11 @@ private:
     FontTable fonts_;
     ColorTable colors_;
     Picture picture_;
-    qsizetype pictureDepth_ = -1;  // stack depth of the open \pict group
-    qsizetype picturePixels_ = 0;  // decoded so far
-    QList<CellDefinition> cells_;  // of the row being defined
-    int cellShading_ = 0;
-    ParaState lastPara_;  // the paragraph format of the latest text
+    qsizetype pictureDepth_ = -1;              // stack depth of the open \pict group
+    qsizetype picturePixels_ = 0;              // decoded so far
+    RowDefinitionReader rowDefinition_;        // of the first level's tables
+    RowDefinitionReader nestedRowDefinition_;  // of the tables within them
+    ParaState lastPara_;                       // the paragraph format of the latest text
 
     CharState cachedChars_;
     int cachedFont_ = -2;

@@ -5,8 +5,9 @@
 namespace rtf {
 
 // Where the text of a group goes.
-// AnsiAlternative: the text of \upr, shown only through its \ud part.
-enum class Destination { Text, Skip, FontTable, ColorTable, Picture, AnsiAlternative };
+// AnsiAlternative: the text of \upr, shown only through its \ud part. NestedRowDefinition: the
+// definition of a nested table's row, which follows the row's cells.
+enum class Destination { Text, Skip, FontTable, ColorTable, Picture, AnsiAlternative, NestedRowDefinition };
 
 struct CharState {
     bool bold = false;
@@ -31,7 +32,7 @@ struct ParaState {
     int lineTwips = 0;          // \slN: 0 automatic, > 0 at least, < 0 exactly
     bool lineMultiple = false;  // \slmult1: \sl is a multiple of single spacing (240 = 1)
     bool keepNext = false;      // \keepn: on the page of the next paragraph
-    bool inTable = false;
+    int tableLevel = 0;         // \intbl, \itapN: 0 outside tables, 1 in a table, 2 in a table in a table ...
 
     bool operator==(const ParaState&) const = default;
 };

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 inline QByteArray imageHex(const QImage& image, const char* format)
 {
@@ -54,6 +56,31 @@ struct ReadSample {
         return found;
     }
 
+    // The document's tables as text: "[a|b/c|d]" for two rows of two cells; a table in a cell
+    // stands in it, and the paragraphs around the tables are kept, those without text left out.
+    QString tables() const { return describe(document.rootFrame()->begin()); }
+
     QTextDocument document;
     rtf::ReadReport report;
+
+private:
+    static QString describe(QTextFrame::iterator it)
+    {
+        QStringList parts;
+        for (; !it.atEnd(); ++it) {
+            if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) {
+                QStringList rows;
+                for (int r = 0; r < table->rows(); ++r) {
+                    QStringList cells;
+                    for (int c = 0; c < table->columns(); ++c)
+                        cells.append(describe(table->cellAt(r, c).begin()));
+                    rows.append(cells.join(u'|'));
+                }
+                parts.append(u'[' + rows.join(u'/') + u']');
+            } else if (!it.currentBlock().text().isEmpty()) {
+                parts.append(it.currentBlock().text());
+            }
+        }
+        return parts.join(u' ');
+    }
 };

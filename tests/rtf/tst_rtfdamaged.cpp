@@ -126,6 +126,11 @@ void RtfDamagedTest::tablesAndPicturesCountAgainstLimits_data()
             + "}" << 1000 << 0;
     QTest::newRow("wide rows") << "{\\rtf1\\pard\\intbl " + repeated("\\cell ", 60) + repeated("\\row\\cell ", 500)
             + "}" << 1000 << 0;
+    QTest::newRow("tables in cells") << "{\\rtf1 "
+            + repeated("\\pard\\intbl\\itap2 x\\nestcell\\nestrow\\pard\\intbl\\itap1\\cell\\row ", 500)
+            + "}" << 1000 << 0;
+    QTest::newRow("tables deep in cells")
+        << "{\\rtf1 " + repeated("\\pard\\intbl\\itap99 x\\nestcell\\nestrow\\itap3 y\\par ", 500) + "}" << 1000 << 0;
     QTest::newRow("picture count") << "{\\rtf1 " + png.repeated(100) + "}" << 1000 << 64;
     QTest::newRow("picture pixels") << "{\\rtf1 " + png.repeated(100) + "}" << 1000 << 5;
 }

@@ -1,6 +1,7 @@
 #include "RtfTestSupport.h"
 #include "rtf/TextFormats.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QImage>
 #include <QTest>
@@ -8,6 +9,8 @@
 #include <QTextFragment>
 #include <QTextImageFormat>
 #include <QTextTable>
+
+#include <functional>
 
 class RtfReaderTest : public QObject {
     Q_OBJECT
@@ -25,6 +28,12 @@ private slots:
     void keepWithNext();
     void pageBreakStartsNextParagraphOnNewPage();
     void tableOfThreeRowsAndTwoColumns();
+    void nestedTables_data();
+    void nestedTables();
+    void cellFormat_data();
+    void cellFormat();
+    void rowHeight_data();
+    void rowHeight();
     void picture_data();
     void picture();
     void readingAgainReplacesContent();
@@ -373,6 +382,170 @@ void RtfReaderTest::tableOfThreeRowsAndTwoColumns()
     QVERIFY(!sample.at(u"before"_qs).currentTable());
     QVERIFY(!sample.at(u"after"_qs).currentTable());
     QVERIFY(sample.at(u"after"_qs).position() > table->lastPosition());
+}
+
+void RtfReaderTest::nestedTables_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("expected");
+
+    // A cell holding a table as Word writes it: the inner row's definition follows its cells.
+    const QByteArray inner = "\\pard\\intbl\\itap2 x\\nestcell y\\nestcell"
+                             "{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}";
+    const QByteArray outerRow = "\\trowd\\cellx3000\\cellx6000";
+    QTest::newRow("table in a cell") << outerRow + "\\pard\\intbl A\\cell" + inner + "\\pard\\intbl\\itap1\\cell\\row"
+            + "\\pard after" << u"[A|[x|y]] after"_qs;
+    QTest::newRow("outer row defined after its cells")
+        << "\\pard\\intbl\\itap1 A\\cell" + inner + inner + "\\pard\\intbl\\itap1\\cell" + outerRow + "\\row"
+        << u"[A|[x|y/x|y]]"_qs;
+    QTest::newRow("tables in two rows") << outerRow + "\\pard\\intbl A\\cell" + inner
+            + "\\pard\\intbl\\itap1\\cell\\row" + "\\pard\\intbl B\\cell" + inner + "\\pard\\intbl\\itap1\\cell\\row"
+                                        << u"[A|[x|y]/B|[x|y]]"_qs;
+    QTest::newRow("text after a table in the cell")
+        << outerRow + "\\pard\\intbl" + inner + "\\pard\\intbl\\itap1 under\\cell B\\cell\\row"
+        << u"[[x|y] under|B]"_qs;
+    QTest::newRow("three levels") << QByteArray(
+        "\\pard\\intbl\\itap3 deep\\nestcell{\\*\\nesttableprops\\trowd\\cellx900\\nestrow}"
+        "\\pard\\intbl\\itap2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\nestrow}"
+        "\\pard\\intbl\\itap1\\cell\\row")
+                                  << u"[[[deep]]]"_qs;
+    QTest::newRow("nested table without its props")
+        << outerRow + "\\pard\\intbl\\itap2 x\\nestcell y\\nestcell\\nestrow" + "\\pard\\intbl\\itap1\\cell\\row"
+        << u"[[x|y]|]"_qs;
+    QTest::newRow("row defined after more cells than it names")
+        << QByteArray("\\pard\\intbl a\\cell b\\cell c\\cell\\trowd\\cellx1000\\row\\pard\\intbl 1\\cell 2\\cell "
+                      "3\\cell 4\\cell\\row")
+        << u"[a|b|c|/1|2|3|4]"_qs;
+    QTest::newRow("itap0 leaves the table")
+        << outerRow + "\\pard\\intbl a\\cell\\row\\pard\\itap0 text" << u"[a|] text"_qs;
+}
+
+void RtfReaderTest::nestedTables()
+{
+    QFETCH(QByteArray, body);
+    const ReadSample sample("{\\rtf1\\ansi " + body + "}");
+    QTEST(sample.tables(), "expected");
+    QVERIFY2(sample.report.complete, qPrintable(sample.report.warnings.join(", ")));
+    // Qt needs a width for every column, or none, when it adds columns.
+    const std::function<void(QTextFrame*)> checkWidths = [&checkWidths](QTextFrame* frame) {
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            const qsizetype widths = table->format().columnWidthConstraints().size();
+            QVERIFY2(widths == 0 || widths == table->columns(), qPrintable(QString::number(widths)));
+        }
+        for (QTextFrame* child : frame->childFrames())
+            checkWidths(child);
+    };
+    checkWidths(sample.document.rootFrame());
+}
+
+namespace {
+
+QString borderText(double width, QTextFrameFormat::BorderStyle style, const QBrush& brush)
+{
+    if (width == 0 || style == QTextFrameFormat::BorderStyle_None)
+        return u"-"_qs;
+    const char* names[] = {"none",       "dotted", "dashed", "solid", "double", "dotdash",
+                           "dotdotdash", "groove", "ridge",  "inset", "outset"};
+    return QStringLiteral("%1 %2 %3").arg(width).arg(QLatin1String(names[style]), brush.color().name());
+}
+
+}  // namespace
+
+void RtfReaderTest::cellFormat_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<QStringList>("borders");  // top, left, bottom, right: width in pixels, style, colour
+    QTest::addColumn<QList<double>>("padding");
+    QTest::addColumn<int>("alignment");
+
+    const QStringList none{u"-"_qs, u"-"_qs, u"-"_qs, u"-"_qs};
+    const QList<double> standard{0, 7.2, 0, 7.2};
+    const int top = QTextCharFormat::AlignTop;
+    QTest::newRow("no borders asked for") << QByteArray("\\trowd\\cellx2000") << none << standard << top;
+    QTest::newRow("borders of their own")
+        << QByteArray(
+               "\\trowd\\clbrdrt\\brdrs\\brdrw30\\brdrcf1\\clbrdrb\\brdrdb\\brdrw10\\clbrdrr\\brdrdot\\cellx2000")
+        << QStringList{u"2 solid #ff0000"_qs, u"-"_qs, u"3 double #000000"_qs, u"1 dotted #000000"_qs} << standard
+        << top;
+    QTest::newRow("border switched off") << QByteArray("\\trowd\\clbrdrl\\brdrs\\brdrnone\\clbrdrt\\brdrtbl\\cellx2000")
+                                         << none << standard << top;
+    QTest::newRow("row and paragraph borders are not the cell's")
+        << QByteArray("\\trowd\\clbrdrl\\brdrs\\trbrdrt\\brdrdb\\brdrw60\\cellx2000\\brdrb\\brdrdash")
+        << QStringList{u"-"_qs, u"1 solid #000000"_qs, u"-"_qs, u"-"_qs} << standard << top;
+    QTest::newRow("properties belong to the next cell")
+        << QByteArray("\\trowd\\cellx1000\\clbrdrl\\brdrs\\cellx2000") << none << standard << top;
+    QTest::newRow("padding and centred") << QByteArray(
+        "\\trowd\\trpaddl60\\trpaddt30\\trpaddfl3\\trpaddft3\\clvertalc\\cellx2000")
+                                         << none << QList<double>{2, 4, 0, 7.2} << int(QTextCharFormat::AlignMiddle);
+    QTest::newRow("gap as padding") << QByteArray("\\trowd\\trgaph150\\clvertalb\\cellx2000") << none
+                                    << QList<double>{0, 10, 0, 10} << int(QTextCharFormat::AlignBottom);
+    QTest::newRow("padding without unit") << QByteArray("\\trowd\\trpaddl60\\trpaddfl0\\trpaddr15\\cellx2000") << none
+                                          << QList<double>{0, 7.2, 0, 1} << top;
+}
+
+void RtfReaderTest::cellFormat()
+{
+    QFETCH(QByteArray, row);
+    const ReadSample sample("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}" + row
+                            + "\\pard\\intbl CELL\\cell\\pard\\intbl x\\cell\\row}");
+    QTextTable* table = sample.at(u"CELL"_qs).currentTable();
+    QVERIFY(table);
+    QCOMPARE(table->format().border(), 0.0);
+    const QTextTableCellFormat format = table->cellAt(0, 0).format().toTableCellFormat();
+    QTEST((QStringList{borderText(format.topBorder(), format.topBorderStyle(), format.topBorderBrush()),
+                       borderText(format.leftBorder(), format.leftBorderStyle(), format.leftBorderBrush()),
+                       borderText(format.bottomBorder(), format.bottomBorderStyle(), format.bottomBorderBrush()),
+                       borderText(format.rightBorder(), format.rightBorderStyle(), format.rightBorderBrush())}),
+          "borders");
+    QTEST((QList<double>{format.topPadding(), format.leftPadding(), format.bottomPadding(), format.rightPadding()}),
+          "padding");
+    QTEST(int(format.verticalAlignment()), "alignment");
+}
+
+void RtfReaderTest::rowHeight_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<double>("height");  // of the laid out row, in pixels; 0: as the text needs
+    QTest::addColumn<int>("alignment");
+
+    QTest::newRow("as the text needs") << QByteArray("\\trowd\\cellx3000") << 0.0 << int(QTextCharFormat::AlignTop);
+    QTest::newRow("at least") << QByteArray("\\trowd\\trrh1500\\cellx3000") << 100.0 << int(QTextCharFormat::AlignTop);
+    QTest::newRow("at least, centred") << QByteArray("\\trowd\\trrh1500\\clvertalc\\cellx3000") << 100.0
+                                       << int(QTextCharFormat::AlignMiddle);
+    QTest::newRow("exactly, at the bottom")
+        << QByteArray("\\trowd\\trrh-900\\clvertalb\\cellx3000") << 60.0 << int(QTextCharFormat::AlignBottom);
+    QTest::newRow("lower than the text") << QByteArray("\\trowd\\trrh60\\cellx3000") << 0.0
+                                         << int(QTextCharFormat::AlignTop);
+}
+
+void RtfReaderTest::rowHeight()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(double, height);
+    QFETCH(int, alignment);
+    const ReadSample sample("{\\rtf1\\ansi " + row + "\\pard\\intbl\\sb90\\sa60 CELL\\par\\fs32 two\\cell\\row}");
+    QTextTable* table = sample.at(u"CELL"_qs).currentTable();
+    QVERIFY(table);
+    QAbstractTextDocumentLayout* layout = sample.document.documentLayout();
+    // The table stands first, at the document's margin.
+    const double rowTop = sample.document.documentMargin();
+    const double rowHeight = layout->frameBoundingRect(table).height();
+    // The text with the space before its first paragraph and after its last, as word processors show it.
+    const QTextBlock first = sample.at(u"CELL"_qs).block();
+    const QTextBlock last = sample.at(u"two"_qs).block();
+    const QRectF text = layout->blockBoundingRect(first)
+                            .united(layout->blockBoundingRect(last))
+                            .adjusted(0, -first.blockFormat().topMargin(), 0, last.blockFormat().bottomMargin());
+    QVERIFY2(qAbs(rowHeight - std::max(height, text.height())) < 1.5,
+             qPrintable(QStringLiteral("row %1, text %2").arg(rowHeight).arg(text.height())));
+    const double above = text.top() - rowTop;
+    const double below = rowTop + rowHeight - text.bottom();
+    if (alignment == QTextCharFormat::AlignTop)
+        QVERIFY2(above < 1.5, qPrintable(QString::number(above)));
+    else if (alignment == QTextCharFormat::AlignBottom)
+        QVERIFY2(below < 1.5, qPrintable(QString::number(below)));
+    else
+        QVERIFY2(qAbs(above - below) < 1.5, qPrintable(QStringLiteral("%1 above, %2 below").arg(above).arg(below)));
 }
 
 void RtfReaderTest::picture_data()
