@@ -2,9 +2,8 @@
 
 #include "rtf/RtfState.h"
 
-#include <QTextFormat>
-
 #include <QByteArrayView>
+#include <QTextFormat>
 
 namespace rtf {
 

@@ -16,9 +16,9 @@ constexpr int maxBorderTwips = 300;
 // Paddings and row heights beyond this are damage (a page's height).
 constexpr int maxRowTwips = 31680;
 
-int parameter(const Token& token, int fallback = 0)
+int parameter(const Token& token)
 {
-    return token.hasParam ? token.param : fallback;
+    return token.hasParam ? token.param : 0;
 }
 
 }  // namespace
@@ -32,52 +32,52 @@ double RowDefinition::padding(Side side) const
     return 0;
 }
 
-bool RowDefinitionReader::read(const ControlWord& entry, const Token& token, const ColorTable& colors, int maxColumns)
+void RowDefinitionReader::read(const ControlWord& entry, const Token& token, const ColorTable& colors, int maxColumns)
 {
     switch (entry.action) {
     case Action::RowDefaults:
         row_ = RowDefinition();
         cell_ = CellDefinition();
         border_ = nullptr;
-        return true;
+        break;
     case Action::CellBoundary:
         cell_.rightTwips = std::clamp(parameter(token), -maxRowTwips, maxRowTwips);
         if (row_.cells.size() < maxColumns)
             row_.cells.append(cell_);
         cell_ = CellDefinition();
         border_ = nullptr;
-        return true;
-    case Action::CellShading: cell_.shading = colors.at(parameter(token)); return true;
-    case Action::CellAlignment: cell_.alignment = QTextCharFormat::VerticalAlignment(entry.value); return true;
+        break;
+    case Action::CellShading: cell_.shading = colors.at(parameter(token)); break;
+    case Action::CellAlignment: cell_.alignment = QTextCharFormat::VerticalAlignment(entry.value); break;
     case Action::CellBorder:
         border_ = &cell_.borders[static_cast<size_t>(entry.value)];
         *border_ = BorderLine();
-        return true;
-    case Action::OtherBorder: border_ = nullptr; return true;
+        break;
+    case Action::OtherBorder: border_ = nullptr; break;
     case Action::BorderStyle:
         if (border_)
             border_->style = QTextFrameFormat::BorderStyle(entry.value);
-        return true;
+        break;
     case Action::BorderWidth:
         // Thinner than a pixel would not show on the screen at all.
         if (border_)
             border_->width = std::max(1.0, twipsToPixels(std::clamp(parameter(token), 0, maxBorderTwips)));
-        return true;
+        break;
     case Action::BorderColor:
         if (border_)
             border_->color = colors.at(parameter(token));
-        return true;
-    case Action::RowHeight: row_.heightTwips = std::clamp(parameter(token), -maxRowTwips, maxRowTwips); return true;
-    case Action::RowGap: row_.gapTwips = std::clamp(parameter(token), 0, maxRowTwips); return true;
+        break;
+    case Action::RowHeight: row_.heightTwips = std::clamp(parameter(token), -maxRowTwips, maxRowTwips); break;
+    case Action::RowGap: row_.gapTwips = std::clamp(parameter(token), 0, maxRowTwips); break;
     case Action::RowPadding:
         row_.paddingTwips[static_cast<size_t>(entry.value)] = std::clamp(parameter(token), 0, maxRowTwips);
-        return true;
+        break;
     case Action::RowPaddingUnit:
         // Unit 0 says the padding is not given; 3, twips, is the only unit there is.
         if (parameter(token) == 0)
             row_.paddingTwips[static_cast<size_t>(entry.value)] = -1;
-        return true;
-    default: return false;
+        break;
+    default: break;
     }
 }
 

@@ -44,8 +44,8 @@ struct RowDefinition {
 // before its \cellx, and the \brdr... words describe the border named last.
 class RowDefinitionReader {
 public:
-    // False for a word that is no part of a row definition.
-    bool read(const ControlWord& entry, const Token& token, const ColorTable& colors, int maxColumns);
+    // Words that are no part of a row definition are let be.
+    void read(const ControlWord& entry, const Token& token, const ColorTable& colors, int maxColumns);
     const RowDefinition& row() const { return row_; }
 
 private:

@@ -30,34 +30,29 @@ QList<QTextLength> columnWidths(const QList<CellDefinition>& cells, int columns)
     return widths;
 }
 
+// The cell format's width, style and brush properties of a border, by side.
+struct BorderProperties {
+    int width;
+    int style;
+    int brush;
+};
+constexpr BorderProperties borderProperties[] = {
+    {QTextFormat::TableCellTopBorder, QTextFormat::TableCellTopBorderStyle, QTextFormat::TableCellTopBorderBrush},
+    {QTextFormat::TableCellLeftBorder, QTextFormat::TableCellLeftBorderStyle, QTextFormat::TableCellLeftBorderBrush},
+    {QTextFormat::TableCellBottomBorder, QTextFormat::TableCellBottomBorderStyle,
+     QTextFormat::TableCellBottomBorderBrush},
+    {QTextFormat::TableCellRightBorder, QTextFormat::TableCellRightBorderStyle, QTextFormat::TableCellRightBorderBrush},
+};
+
 void setBorder(QTextTableCellFormat& format, Side side, const BorderLine& line)
 {
     double width = line.style == QTextFrameFormat::BorderStyle_None ? 0 : line.width;
     if (line.style == QTextFrameFormat::BorderStyle_Double)
         width = std::max(width, 3.0);  // room for two lines and the gap between them
-    const QBrush brush(line.color.isValid() ? line.color : QColor(Qt::black));
-    switch (side) {
-    case Top:
-        format.setTopBorder(width);
-        format.setTopBorderStyle(line.style);
-        format.setTopBorderBrush(brush);
-        break;
-    case Left:
-        format.setLeftBorder(width);
-        format.setLeftBorderStyle(line.style);
-        format.setLeftBorderBrush(brush);
-        break;
-    case Bottom:
-        format.setBottomBorder(width);
-        format.setBottomBorderStyle(line.style);
-        format.setBottomBorderBrush(brush);
-        break;
-    case Right:
-        format.setRightBorder(width);
-        format.setRightBorderStyle(line.style);
-        format.setRightBorderBrush(brush);
-        break;
-    }
+    const BorderProperties& properties = borderProperties[side];
+    format.setProperty(properties.width, width);
+    format.setProperty(properties.style, line.style);
+    format.setProperty(properties.brush, QBrush(line.color.isValid() ? line.color : QColor(Qt::black)));
 }
 
 // A line of the usual text fonts is this many times their size high (DejaVu Sans 1.16, Liberation
