@@ -46,7 +46,7 @@ constexpr BorderProperties borderProperties[] = {
 
 void setBorder(QTextTableCellFormat& format, Side side, const BorderLine& line)
 {
-    double width = line.style == QTextFrameFormat::BorderStyle_None ? 0 : line.width;
+    double width = line.width;
     if (line.style == QTextFrameFormat::BorderStyle_Double)
         width = std::max(width, 3.0);  // room for two lines and the gap between them
     const BorderProperties& properties = borderProperties[side];
@@ -113,13 +113,18 @@ void makeRoom(QTextTableCellFormat& format, const QTextTableCell& cell, double r
 }
 
 // Qt lays a cell's text out without the space before its first paragraph and after its last;
-// word processors keep them, so they become padding.
-void keepOuterMargins(QTextTableCellFormat& format, const QTextTableCell& cell)
+// word processors keep them, so they count as padding.
+double spaceBefore(const QTextTableCell& cell)
 {
-    const QTextBlock first = cell.firstCursorPosition().block();
-    const QTextBlock last = cell.lastCursorPosition().block();
-    format.setTopPadding(format.topPadding() + first.blockFormat().topMargin());
-    format.setBottomPadding(format.bottomPadding() + last.blockFormat().bottomMargin());
+    const QTextBlock first = cell.begin().currentBlock();  // none when a table comes first
+    return first.isValid() ? first.blockFormat().topMargin() : 0;
+}
+
+double spaceAfter(const QTextTableCell& cell)
+{
+    QTextFrame::iterator last = cell.end();
+    --last;
+    return last.currentBlock().isValid() ? last.currentBlock().blockFormat().bottomMargin() : 0;
 }
 
 }  // namespace
@@ -146,19 +151,20 @@ void formatRow(QTextTable& table, int row, const RowDefinition& definition)
     for (int column = 0; column < table.columns(); ++column) {
         QTextTableCell cell = table.cellAt(row, column);
         QTextTableCellFormat format = cell.format().toTableCellFormat();
-        format.setTopPadding(definition.padding(Top));
+        format.setTopPadding(definition.padding(Top) + spaceBefore(cell));
         format.setLeftPadding(definition.padding(Left));
-        format.setBottomPadding(definition.padding(Bottom));
+        format.setBottomPadding(definition.padding(Bottom) + spaceAfter(cell));
         format.setRightPadding(definition.padding(Right));
         if (column < cells.size()) {
             const CellDefinition& defined = cells[column];
             if (defined.shading.isValid())
                 format.setBackground(defined.shading);
             format.setVerticalAlignment(defined.alignment);
-            for (const Side side : {Top, Left, Bottom, Right})
-                setBorder(format, side, defined.borders[side]);
+            for (const Side side : {Top, Left, Bottom, Right}) {
+                if (defined.borders[side].style != QTextFrameFormat::BorderStyle_None)
+                    setBorder(format, side, defined.borders[side]);  // else the table's: none
+            }
         }
-        keepOuterMargins(format, cell);
         // An exact height would cut the text off; Qt can only give at least the height.
         if (definition.heightTwips != 0)
             makeRoom(format, cell, twipsToPixels(std::abs(definition.heightTwips)));
