@@ -96,12 +96,8 @@ private slots:
     void overflowRaisesSix()
     {
         QFETCH(QList<CountedRow>, rows);
-        int error = 0;
-        try {
-            calculation::dayTotals(std::span<const CountedRow>(rows.constData(), rows.size()));
-        } catch (const base::RuntimeError& e) {
-            error = e.number();
-        }
+        const int error = support::errorNumber(
+            [&] { calculation::dayTotals(std::span<const CountedRow>(rows.constData(), rows.size())); });
         QCOMPARE(error, int(base::ErrOverflow));
     }
 };

@@ -22,16 +22,6 @@ Values lookup(int workCycle, int condition)
     return v;
 }
 
-int textEntryError(int (*entryOf)(int), int code)
-{
-    try {
-        entryOf(code);
-    } catch (const base::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 }  // namespace
 
 class CatalogueTest : public QObject {
@@ -151,10 +141,10 @@ private slots:
         QVERIFY(catalogue::typesOfFamily(11).isEmpty());
         QVERIFY(catalogue::workCyclesOfType(0).isEmpty());
         QVERIFY(catalogue::workCyclesOfType(21).isEmpty());
-        QCOMPARE(textEntryError(catalogue::familyTextEntry, 11), int(base::ErrSubscript));
-        QCOMPARE(textEntryError(catalogue::typeTextEntry, 0), int(base::ErrSubscript));
-        QCOMPARE(textEntryError(catalogue::workCycleTextEntry, 44), int(base::ErrSubscript));
-        QCOMPARE(textEntryError(catalogue::conditionTextEntry, 4), int(base::ErrSubscript));
+        QCOMPARE(support::errorNumber(catalogue::familyTextEntry, 11), int(base::ErrSubscript));
+        QCOMPARE(support::errorNumber(catalogue::typeTextEntry, 0), int(base::ErrSubscript));
+        QCOMPARE(support::errorNumber(catalogue::workCycleTextEntry, 44), int(base::ErrSubscript));
+        QCOMPARE(support::errorNumber(catalogue::conditionTextEntry, 4), int(base::ErrSubscript));
     }
 };
 

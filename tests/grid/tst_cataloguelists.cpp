@@ -1,3 +1,4 @@
+#include "../support/ReportedErrors.h"
 #include "../support/WidgetDriver.h"
 #include "base/RuntimeError.h"
 #include "catalogue/Catalogue.h"
@@ -104,34 +105,32 @@ private slots:
         QVERIFY(x1 != x2 || y1 != y2 || z1 != z2);
     }
 
-    void conditions_data()
+    // clang-format off
+    void conditionsAndDurations_data()
     {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("language");  // 0: the durations, the same in every language
         QTest::addColumn<QStringList>("texts");
-
-        QTest::newRow("German") << 1 << QStringList{"leicht", "norm.", "hart"};
-        QTest::newRow("English") << 2 << QStringList{"slightly", "norm.", "hard"};
+        QTest::addColumn<QList<int>>("codes");
+        QTest::newRow("conditions, German") << 1 << QStringList{"leicht", "norm.", "hart"} << QList<int>{1, 2, 3};
+        QTest::newRow("conditions, English") << 2 << QStringList{"slightly", "norm.", "hard"} << QList<int>{1, 2, 3};
+        QTest::newRow("durations") << 0 << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}
+                                   << QList<int>{1, 2, 3, 4, 5, 6, 7, 8};
     }
+    // clang-format on
 
-    void conditions()
+    void conditionsAndDurations()
     {
         QFETCH(int, language);
         QFETCH(QStringList, texts);
+        QFETCH(QList<int>, codes);
         QComboBox list;
         prepare(list, false);
-        catalogue_lists::fillConditions(&list, language);
+        if (language == 0)
+            catalogue_lists::fillDurations(&list);
+        else
+            catalogue_lists::fillConditions(&list, language);
         QCOMPARE(driver::texts(&list), texts);
-        QCOMPARE(driver::codes(&list), (QList<int>{1, 2, 3}));
-        QCOMPARE(ui::listIndex(&list), -1);
-    }
-
-    void durations()
-    {
-        QComboBox list;
-        prepare(list, false);
-        catalogue_lists::fillDurations(&list);
-        QCOMPARE(driver::texts(&list), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
-        QCOMPARE(driver::codes(&list), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(driver::codes(&list), codes);
         QCOMPARE(ui::listIndex(&list), -1);
     }
 
@@ -199,8 +198,7 @@ private slots:
         QFETCH(int, language);
         QComboBox list;
         prepare(list, false);
-        int error = 0;
-        try {
+        const int error = support::errorNumber([&] {
             if (routine == QLatin1String("families"))
                 catalogue_lists::fillFamilies(&list, language);
             else if (routine == QLatin1String("types"))
@@ -211,9 +209,7 @@ private slots:
                 catalogue_lists::fillConditions(&list, language);
             else
                 catalogue_lists::fillDriverExperience(&list, language);
-        } catch (const base::RuntimeError& e) {
-            error = e.number();
-        }
+        });
         QCOMPARE(error, int(base::ErrSubscript));
         // Cleared before the first text is read.
         QCOMPARE(list.count(), 0);

@@ -1,7 +1,8 @@
 #pragma once
 
 // The routines' run-time errors in the tests of the code without windows:
-// recorded as the guard reports them, and the check of one such report.
+// recorded as the guard reports them, the check of one such report, and the
+// number of the error a call raises.
 
 #include "base/ErrorGuard.h"
 
@@ -34,6 +35,18 @@ public:
 private:
     base::ErrorReporter m_previous;
 };
+
+// The number of the run-time error the call raises; 0 when it returns.
+template <class Call, class... Arguments>
+int errorNumber(Call&& call, Arguments&&... arguments)
+{
+    try {
+        std::invoke(std::forward<Call>(call), std::forward<Arguments>(arguments)...);
+    } catch (const base::RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
 
 // The one error reported is the routine's error of that number.
 inline void expectRoutineError(const ErrorReports& errors, const QString& routine, int number)

@@ -257,17 +257,15 @@ private slots:
         QFETCH(bool, current);
         subInitSprache(1);
         subInitSprache(2);
-        try {
+        const int error = support::errorNumber([&] {
             if (current) {
                 bytSprachNr = static_cast<quint8>(language);
                 modTexte::text(entry);
             } else {
                 Texte(language, entry);
             }
-            QFAIL("no error raised");
-        } catch (const base::RuntimeError& e) {
-            QCOMPARE(e.number(), 9);
-        }
+        });
+        QCOMPARE(error, 9);
     }
 };
 

@@ -1,4 +1,6 @@
 #include "../support/MessageBoxes.h"
+#include "../support/ReportedErrors.h"
+#include "../support/WidgetDriver.h"
 #include "base/ErrorGuard.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
@@ -8,8 +10,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDate>
-#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,10 +30,8 @@ private slots:
         ui::MsgBoxRecorder boxes;
         const int result = base::guarded(QStringLiteral("fktTest"), -7, []() -> int { base::raise(6); });
         QCOMPARE(result, -7);
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].title, QStringLiteral("Error in Routine <fktTest>"));
-        QCOMPARE(boxes.calls[0].text, QStringLiteral("6 => Overflow"));
-        QCOMPARE(boxes.calls[0].icon, ui::MsgIcon::Critical);
+        support::expectBox(boxes, QStringLiteral("Error in Routine <fktTest>"), QStringLiteral("6 => Overflow"),
+                           ui::MsgIcon::Critical);
     }
 
     void guardTitlesControlArrayHandlersWithIndex()
@@ -58,15 +56,9 @@ private slots:
         const QStringList texts{"Walzen", "Muldenfahrzeuge", "bagger", "Müllverdichter", "Lader", "Überführung", "Uhu"};
         for (int code = 1; code <= texts.size(); ++code)
             ui::setItemData(&list, ui::addItem(&list, texts[code - 1]), code);
-        QStringList shown;
-        QList<int> codes;
-        for (int i = 0; i < list.count(); ++i) {
-            shown << list.itemText(i);
-            codes << ui::itemData(&list, i);
-        }
-        QCOMPARE(shown,
+        QCOMPARE(driver::texts(&list),
                  (QStringList{"bagger", "Lader", "Muldenfahrzeuge", "Müllverdichter", "Überführung", "Uhu", "Walzen"}));
-        QCOMPARE(codes, (QList<int>{3, 5, 2, 4, 6, 7, 1}));
+        QCOMPARE(driver::codes(&list), (QList<int>{3, 5, 2, 4, 6, 7, 1}));
         QCOMPARE(ui::listIndex(&list), -1);
     }
 
@@ -82,12 +74,7 @@ private slots:
     {
         QComboBox list;
         ui::addItem(&list, QStringLiteral("x"));
-        try {
-            ui::selectedItemData(&list);
-            QFAIL("no error");
-        } catch (const base::RuntimeError& e) {
-            QCOMPARE(e.number(), 381);
-        }
+        QCOMPARE(support::errorNumber([&] { ui::selectedItemData(&list); }), 381);
         QVERIFY_THROWS_EXCEPTION(base::RuntimeError, ui::setItemData(&list, 1, 5));
         QVERIFY_THROWS_EXCEPTION(base::RuntimeError, ui::setListIndex(&list, 4));
         ui::setListIndex(&list, 0);
