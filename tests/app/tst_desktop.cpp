@@ -12,11 +12,8 @@
 #include "instructions/InstructionsWindow.h"
 #include "ui/MsgBox.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <memory>
 #include <optional>
 
@@ -118,11 +115,7 @@ private slots:
         start();
     }
 
-    void cleanup()
-    {
-        m_frame.reset();
-        driver::flushDeletes();
-    }
+    void cleanup() { end(); }
 
     // clang-format off
     void readableUnderADarkTheme_data()

@@ -18,12 +18,9 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -263,11 +260,11 @@ private slots:
         for (const char* name : {"btnBerechnen", "optEingabe_G_1", "fraEingabe_1", "lblSumDauer", "lblFahrererfahrung"})
             shown << driver::caption(window, QLatin1String(name));
         QCOMPARE(shown, captions);
-        QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("cboFahrererfahrung"))), experience);
-        QCOMPARE(driver::find<QComboBox>(window, QStringLiteral("cboFahrererfahrung"))->currentIndex(), -1);
+        QCOMPARE(driver::texts(control<QComboBox>(QStringLiteral("cboFahrererfahrung"))), experience);
+        QCOMPARE(control<QComboBox>(QStringLiteral("cboFahrererfahrung"))->currentIndex(), -1);
         click(QStringLiteral("optEingabe_G_4"));
-        QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("Betriebsbedingung_G_4"))), conditions);
-        QCOMPARE(driver::texts(driver::find<QComboBox>(window, QStringLiteral("Einwirkungsdauer_G_4"))),
+        QCOMPARE(driver::texts(control<QComboBox>(QStringLiteral("Betriebsbedingung_G_4"))), conditions);
+        QCOMPARE(driver::texts(control<QComboBox>(QStringLiteral("Einwirkungsdauer_G_4"))),
                  (QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}));
     }
 
@@ -302,28 +299,20 @@ private slots:
         QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
     }
 
-    void exitButtonEndsWithoutAsking()
+    void theEndUnloadsTheWindowsWithoutAsking_data() { programEnds(); }
+    void theEndUnloadsTheWindowsWithoutAsking()
     {
+        QFETCH(bool, exitButton);
         start();
         QPointer<frmMain> window = main();
         QPointer<frmDetails> details = window->details();
         click(QStringLiteral("btnDetails"));
         ui::MsgBoxRecorder boxes;
-        click(QStringLiteral("btnExit"));
+        endProgram(exitButton);
         QVERIFY(!m_frame->isVisible());
         QVERIFY(!details);
-        QTRY_VERIFY(!window);
-        QVERIFY(boxes.calls.isEmpty());
-    }
-
-    void closingTheFrameUnloadsTheWindows()
-    {
-        start();
-        QPointer<frmDetails> details = main()->details();
-        ui::MsgBoxRecorder boxes;
-        QVERIFY(m_frame->close());
-        QVERIFY(!details);
         QVERIFY(!main());
+        QTRY_VERIFY(!window);
         QVERIFY(boxes.calls.isEmpty());
     }
 };

@@ -6,7 +6,6 @@
 #include "ui/MsgBox.h"
 #include "ui/Widgets.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>

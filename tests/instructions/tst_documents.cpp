@@ -13,7 +13,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <QTextTable>
 #include <QTranslator>
 #include <algorithm>

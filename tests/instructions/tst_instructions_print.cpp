@@ -12,13 +12,10 @@
 #include "texts/modTexte.h"
 #include "ui/MsgBox.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -109,8 +106,7 @@ private slots:
     }
     void cleanup()
     {
-        m_frame.reset();
-        driver::flushDeletes();
+        end();
         QCOMPARE(strDruckDokument, QString());
     }
 
@@ -282,13 +278,13 @@ private slots:
         frmAnleitung* window = openInstructions(QStringLiteral("Deutsch"));
         QVERIFY(window);
         QFile::remove(queueOutput("Baustelle"));
-        cups(fault == "reject" ? "cupsreject" : "cupsdisable", {"Baustelle"});
+        setQueueFault(fault, "Baustelle", true);
         ui::MsgBoxRecorder boxes;
         QString pending;
         const bool closed = printOn(window->btnDrucken, QStringLiteral("Baustelle"),
                                     [&](frmDrucken*) { pending = strDruckDokument; });
         QString stillPending = strDruckDokument;
-        cups(fault == "reject" ? "cupsaccept" : "cupsenable", {"Baustelle"});
+        setQueueFault(fault, "Baustelle", false);
         QVERIFY(!closed);
         QCOMPARE(pending, QStringLiteral("Anleitung"));
         support::expectRoutineError(boxes, QStringLiteral("btnDrucken_Click"), printers::ErrPrinter);

@@ -9,8 +9,6 @@
 #include "ui/MsgBox.h"
 #include "ui/Widgets.h"
 
-#include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
@@ -37,11 +35,7 @@ private slots:
         writeInstructions();
         start();
     }
-    void cleanup()
-    {
-        m_frame.reset();
-        driver::flushDeletes();
-    }
+    void cleanup() { end(); }
 
     void opensBesideTheUsableMainWindow()
     {
@@ -83,7 +77,7 @@ private slots:
     {
         QPointer<frmAnleitung> first = clickInstructions();
         chooseLanguage("Italiano");
-        QTest::mouseClick(control<QPushButton>(QStringLiteral("btnSpracheGo")), Qt::LeftButton);
+        click(QStringLiteral("btnSpracheGo"));
         QCOMPARE(first->windowTitle(), " Anleitung");  // an open window stays as it was
         QCOMPARE(shown(first), "Anleitung Deutsch");
 
@@ -109,21 +103,13 @@ private slots:
         QVERIFY(window && window->rtfAnleitung->document()->isEmpty());
     }
 
-    void theEndOfTheProgramClosesIt_data()
-    {
-        QTest::addColumn<bool>("exitButton");
-        QTest::newRow("exit button") << true;
-        QTest::newRow("frame closed") << false;
-    }
+    void theEndOfTheProgramClosesIt_data() { programEnds(); }
     void theEndOfTheProgramClosesIt()
     {
         QFETCH(bool, exitButton);
         QPointer<frmAnleitung> window = clickInstructions();
         QVERIFY(window);
-        if (exitButton)
-            QTest::mouseClick(control<QPushButton>(QStringLiteral("btnExit")), Qt::LeftButton);
-        else
-            m_frame->close();
+        endProgram(exitButton);
         driver::flushDeletes();
         QVERIFY(window.isNull());
         QVERIFY(driver::shownWindows<frmAnleitung>().isEmpty());

@@ -9,12 +9,9 @@
 #include "ui/MsgBox.h"
 #include "ui/SaveDialog.h"
 
-#include <QGroupBox>
-#include <QListWidget>
-#include <QRegularExpression>
-#include <QTextBlock>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -33,13 +30,6 @@ void openReport()
 int position(const QString& name)
 {
     return int(printers::collection().deviceNames().indexOf(name));
-}
-
-void choose(frmDrucken* dialog, const QString& name)
-{
-    const QList<QListWidgetItem*> found = dialog->lstDrucker->findItems(name, Qt::MatchExactly);
-    if (!found.isEmpty())
-        dialog->lstDrucker->setCurrentItem(found.last());
 }
 
 }  // namespace
@@ -115,7 +105,7 @@ private slots:
         QFile::remove(queueOutput("Werkstatt"));
         bool closedAfterPrint = false;
         withDialog(openReport, [&](frmDrucken* dialog) {
-            choose(dialog, "Werkstatt");
+            choosePrinter(dialog, "Werkstatt");
             QTest::keyClick(dialog->lstDrucker, Qt::Key_Return);
             closedAfterPrint = !dialog->isVisible();
         });
@@ -246,23 +236,13 @@ private slots:
         bool stillOpen = false;
         QFile::remove(queueOutput("Baustelle"));
         withDialog(openReport, [&](frmDrucken* dialog) {
-            choose(dialog, "Baustelle");
-            if (fault == "reject")
-                cups("cupsreject", {"Baustelle"});
-            else if (fault == "stop")
-                cups("cupsdisable", {"Baustelle"});
-            else
-                cups(cupsScript(), {"stop", cupsDir()});
+            choosePrinter(dialog, "Baustelle");
+            setQueueFault(fault, "Baustelle", true);
             dialog->btnDrucken->click();
             stillOpen = dialog->isVisible();
             QCOMPARE(strDruckDokument, kReport);
         });
-        if (fault == "reject")
-            cups("cupsaccept", {"Baustelle"});
-        else if (fault == "stop")
-            cups("cupsenable", {"Baustelle"});
-        else
-            cups(cupsScript(), {"start", cupsDir()});
+        setQueueFault(fault, "Baustelle", false);
         QVERIFY(stillOpen);
         support::expectRoutineError(boxes, QStringLiteral("btnDrucken_Click"), printers::ErrPrinter);
         QVERIFY(!pointerBusy);
@@ -310,8 +290,7 @@ private slots:
         if (!message.isEmpty())
             QVERIFY(boxes.calls[0].text.startsWith(message));
         if (printed) {
-            QCOMPARE(pdfPages(dialogBox.answer), 1);
-            QVERIFY(pdfInfo(dialogBox.answer).contains("842 x 595"));
+            expectReportPage(dialogBox.answer);
             QVERIFY(pdfText(dialogBox.answer).contains("Tandemwalze 10 t"));
             QCOMPARE(archivalFaults(dialogBox.answer, {}), QString());
         }
@@ -342,7 +321,7 @@ private slots:
                 frmDrucken::showModal(nullptr, &view);
             },
             [](frmDrucken* dialog) {
-                choose(dialog, "Werkstatt");
+                choosePrinter(dialog, "Werkstatt");
                 dialog->btnDrucken->click();
             });
         const QString output = waitForOutput("Werkstatt");

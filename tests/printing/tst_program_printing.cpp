@@ -15,8 +15,6 @@
 #include "ui/MsgBox.h"
 #include "ui/SaveDialog.h"
 
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,11 +33,6 @@ QStringList lines(const QString& pdfText)
     for (const QString& line : pdfText.split(QLatin1Char('\n')))
         result << line.simplified();
     return result;
-}
-
-bool hasLineWith(const QStringList& page, const QString& part)
-{
-    return std::any_of(page.begin(), page.end(), [&](const QString& line) { return line.contains(part); });
 }
 
 qsizetype lineMatching(const QStringList& page, const QRegularExpression& pattern)
@@ -246,16 +239,6 @@ class ProgramPrintingTest : public ProgramTest {
         return QStringList{captions().title, fieldText("txtFirma"), fieldText("txtDatum")}.join(QStringLiteral(" - "));
     }
 
-    static void checkOnePage(const QString& path)
-    {
-        QCOMPARE(pdfPages(path), 1);
-        const QString info = pdfInfo(path);
-        QVERIFY2(info.contains(QStringLiteral("842 x 595")), qPrintable(info));
-        QVERIFY2(QFile(path).size() < 200 * 1024, qPrintable(QString::number(QFile(path).size())));
-        // Embedded Liberation Sans, the bold cut for the titles; nothing else.
-        QCOMPARE(pdfFonts(path), QStringList({"LiberationSans", "LiberationSans-Bold"}));
-    }
-
     // Every caption in the current language; none of the German ones that this language words otherwise.
     void checkCaptions(const QStringList& page) const
     {
@@ -267,7 +250,7 @@ class ProgramPrintingTest : public ProgramTest {
             QVERIFY2(printed.contains(word), qPrintable(word));
         // The one-line captions stand whole on their lines.
         for (const QString& caption : QStringList{shown.title} + shown.withColon)
-            QVERIFY2(hasLineWith(page, caption), qPrintable(caption));
+            QVERIFY2(!page.filter(caption).isEmpty(), qPrintable(caption));
         if (m_language == QLatin1String("Deutsch"))
             return;
         const Captions& german = kCaptions.find(QStringLiteral("Deutsch")).value();
@@ -341,7 +324,7 @@ class ProgramPrintingTest : public ProgramTest {
                                                  fieldText("txtPunkteGesY"), fieldText("txtA8Z"),
                                                  fieldText("txtPunkteGesZ")}
                                          .join(QLatin1Char(' '));
-        QVERIFY2(hasLineWith(page, QLatin1Char(' ') + intermediate + QLatin1Char(' ')), qPrintable(intermediate));
+        QVERIFY2(!page.filter(QLatin1Char(' ') + intermediate + QLatin1Char(' ')).isEmpty(), qPrintable(intermediate));
         for (const QString& total : {fieldText("txtPktMax"), fieldText("txtA8Max")}) {
             const QRegularExpression endsWith(QStringLiteral("= %1$").arg(QRegularExpression::escape(total)));
             QVERIFY2(lineMatching(page, endsWith) >= 0, qPrintable(total));
@@ -357,8 +340,7 @@ private slots:
 
     void cleanup()
     {
-        m_frame.reset();
-        driver::flushDeletes();
+        end();
         QCOMPARE(strDruckDokument, QString());
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
@@ -396,7 +378,7 @@ private slots:
         const QString output = waitForOutput(queue);
         QVERIFY(!output.isEmpty());
         QVERIFY(boxes.calls.isEmpty());
-        checkOnePage(output);
+        expectReportPage(output);
         QCOMPARE(archivalFaults(output, printedTitle()), QString());
         const QStringList page = lines(pdfText(output));
         checkCaptions(page);
@@ -416,10 +398,10 @@ private slots:
         QVERIFY(printOn(QStringLiteral("Werkstatt")));
         const QString output = waitForOutput(QStringLiteral("Werkstatt"));
         QVERIFY(!output.isEmpty());
-        checkOnePage(output);
+        expectReportPage(output);
         const QStringList page = lines(pdfText(output));
         checkCaptions(page);
-        QVERIFY(hasLineWith(page, QStringLiteral("Tiefbau Gruber GmbH")));
+        QVERIFY(!page.filter(QStringLiteral("Tiefbau Gruber GmbH")).isEmpty());
         for (int row = 1; row <= 5; ++row)
             QCOMPARE(frameWords(page, captions(), row), QStringList{captions().details});
         // Digits only in the date, the frame captions and the A(8) symbols.
@@ -457,7 +439,7 @@ private slots:
         QVERIFY(printOn(printers::pdfWriterName()));
         QCOMPARE(saveBox.calls.size(), 1);
         QVERIFY(QFile::exists(saveBox.answer));
-        checkOnePage(saveBox.answer);
+        expectReportPage(saveBox.answer);
         QCOMPARE(archivalFaults(saveBox.answer, printedTitle()), QString());
         const QStringList page = lines(pdfText(saveBox.answer));
         checkCaptions(page);
@@ -509,24 +491,14 @@ private slots:
         bool printedAfterwards = false;
         const bool shown = withPrintDialog([&](frmDrucken* dialog) {
             choosePrinter(dialog, printer);
-            if (fault == QLatin1String("stop"))
-                cups(QStringLiteral("cupsdisable"), {printer});
-            else if (fault == QLatin1String("reject"))
-                cups(QStringLiteral("cupsreject"), {printer});
-            else if (fault == QLatin1String("gone"))
-                cups(cupsScript(), {QStringLiteral("stop"), cupsDir()});
+            setQueueFault(fault, printer, true);
             QTest::mouseClick(dialog->btnDrucken, Qt::LeftButton);
             openAfterFault = dialog->isVisible();
             pending = strDruckDokument;
             nothingWritten = !QFile::exists(printer == printers::pdfWriterName() ? unwritable : queueOutput(printer));
 
-            if (fault == QLatin1String("stop"))
-                cups(QStringLiteral("cupsenable"), {printer});
-            else if (fault == QLatin1String("reject"))
-                cups(QStringLiteral("cupsaccept"), {printer});
-            else if (fault == QLatin1String("gone"))
-                cups(cupsScript(), {QStringLiteral("start"), cupsDir()});
-            else
+            setQueueFault(fault, printer, false);
+            if (fault == QLatin1String("path"))
                 saveBox.answer = folder.filePath(QStringLiteral("Bericht.pdf"));
             // The same dialog, the printer still chosen: the user tries again.
             if (dialog->lstDrucker->currentItem() && dialog->lstDrucker->currentItem()->text() == printer)
@@ -547,16 +519,11 @@ private slots:
         QVERIFY(printedAfterwards);
         const QString output = printer == printers::pdfWriterName() ? saveBox.answer : waitForOutput(printer);
         QVERIFY(!output.isEmpty());
-        checkOnePage(output);
+        expectReportPage(output);
         QVERIFY(pdfText(output).contains(QStringLiteral("Tiefbau Gruber GmbH")));
     }
 
-    void reportExistsOnlyWhilePrinting_data()
-    {
-        QTest::addColumn<bool>("exitButton");
-        QTest::newRow("exit button") << true;
-        QTest::newRow("frame closed") << false;
-    }
+    void reportExistsOnlyWhilePrinting_data() { programEnds(); }
 
     // The report page exists only while it prints, as a window of the print
     // dialog, which is the main window's; so the program's end, which unloads
@@ -583,10 +550,7 @@ private slots:
         page = new frmDruckAnsicht([] { return ReportData{}; }, new frmDrucken(main(), {}, nullptr));
         QPointer<frmDetails> details = main()->details();
         ui::MsgBoxRecorder boxes;
-        if (exitButton)
-            click(QStringLiteral("btnExit"));
-        else
-            QVERIFY(m_frame->close());
+        endProgram(exitButton);
         QVERIFY(details.isNull());
         QVERIFY(!m_frame->isVisible());
         driver::flushDeletes();

@@ -10,7 +10,6 @@
 #include "printers/Printers.h"
 #include "printing/frmDrucken.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -50,6 +49,18 @@ inline void cups(const QString& tool, const QStringList& arguments)
         qWarning("%s failed", qPrintable(tool));
 }
 
+// Puts the queue out of work as the fault says, or back to work: "stop" disables
+// it, "reject" makes it refuse jobs, "gone" stops the whole scheduler.
+inline void setQueueFault(const QString& fault, const QString& queue, bool on)
+{
+    if (fault == QLatin1String("stop"))
+        cups(on ? QStringLiteral("cupsdisable") : QStringLiteral("cupsenable"), {queue});
+    else if (fault == QLatin1String("reject"))
+        cups(on ? QStringLiteral("cupsreject") : QStringLiteral("cupsaccept"), {queue});
+    else if (fault == QLatin1String("gone"))
+        cups(cupsScript(), {on ? QStringLiteral("stop") : QStringLiteral("start"), cupsDir()});
+}
+
 // Waits until the queue has finished its jobs and written its output file.
 inline QString waitForOutput(const QString& queue)
 {
@@ -61,6 +72,17 @@ inline QString waitForOutput(const QString& queue)
         },
         20000);
     return done ? path : QString();
+}
+
+// The report as printed: one landscape A4 page, small, in embedded Liberation
+// Sans with the bold cut for the titles and nothing else.
+inline void expectReportPage(const QString& path)
+{
+    QCOMPARE(pdfPages(path), 1);
+    const QString info = pdfInfo(path);
+    QVERIFY2(info.contains(QStringLiteral("842 x 595")), qPrintable(info));
+    QVERIFY2(QFile(path).size() < 200 * 1024, qPrintable(QString::number(QFile(path).size())));
+    QCOMPARE(pdfFonts(path), QStringList({"LiberationSans", "LiberationSans-Bold"}));
 }
 
 // A printer collection in memory, for what a scheduler cannot be made to

@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -28,6 +27,28 @@ protected:
         m_frame = std::make_unique<frmMDI>(m_folder->path());
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+
+    // Ends the program and deletes what it deleted later, for a test's clean-up.
+    void end()
+    {
+        m_frame.reset();
+        driver::flushDeletes();
+    }
+
+    // The program's two ends as data rows: its exit button, or its frame window closed.
+    static void programEnds()
+    {
+        QTest::addColumn<bool>("exitButton");
+        QTest::newRow("exit button") << true;
+        QTest::newRow("frame closed") << false;
+    }
+    void endProgram(bool exitButton) const
+    {
+        if (exitButton)
+            click(QStringLiteral("btnExit"));
+        else
+            QVERIFY(m_frame->close());
     }
 
     QString inFolder(const QString& name) const { return QDir(m_folder->path()).filePath(name); }
