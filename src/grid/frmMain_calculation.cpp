@@ -40,19 +40,18 @@ void frmMain::subSetzeStatus(quint8 number, const QString& state)
     base::guard(QStringLiteral("subSetzeStatus"), [&] {
         ui::StatusMark* mark = row(number).lblStatus;
         using Mark = ui::StatusMark::Mark;
+        Mark shown = Mark::None;
         if (state == QLatin1String("OK")) {
-            mark->setFrameStyle(QFrame::NoFrame);
-            mark->setMark(Mark::Ticked);
+            shown = Mark::Ticked;
         } else if (state == QLatin1String("Error")) {
-            mark->setFrameStyle(QFrame::NoFrame);
-            mark->setMark(Mark::Empty);
-        } else if (state == QLatin1String("Normal")) {
-            mark->setFrameStyle(QFrame::NoFrame);
-            mark->setMark(Mark::None);
-        } else {
+            shown = Mark::Empty;
+        } else if (state != QLatin1String("Normal")) {
             ui::msgBox(QStringLiteral("Unbekannter Status"), ui::MsgIcon::Critical,
                        QStringLiteral("Wenden Sie sich bitte an Ihren System-Administrator"));
+            return;
         }
+        mark->setFrameStyle(QFrame::NoFrame);
+        mark->setMark(shown);
     });
 }
 
