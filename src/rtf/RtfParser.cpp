@@ -11,14 +11,7 @@ namespace rtf {
 
 namespace {
 
-// Bounds for measures so that damaged values cannot make the layout absurd (22 inches).
-constexpr int maxTwips = 31680;
 constexpr int maxUnicodeSkip = 16;
-
-int twips(const Token& token)
-{
-    return token.hasParam ? std::clamp(token.param, -maxTwips, maxTwips) : 0;
-}
 
 bool switchedOn(const Token& token)
 {

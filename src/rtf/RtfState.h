@@ -1,6 +1,10 @@
 #pragma once
 
+#include "rtf/RtfTokenizer.h"
+
 #include <Qt>
+
+#include <algorithm>
 
 namespace rtf {
 
@@ -54,6 +58,15 @@ namespace rtf {
 inline double twipsToPixels(int twips)
 {
     return twips / 15.0;
+}
+
+// Bound for measures so that damaged values cannot make the layout absurd (22 inches).
+constexpr int maxTwips = 31680;
+
+// A measure word's parameter in twips, within that bound; 0 without a parameter.
+inline int twips(const Token& token)
+{
+    return token.hasParam ? std::clamp(token.param, -maxTwips, maxTwips) : 0;
 }
 
 }  // namespace rtf

@@ -13,8 +13,6 @@ namespace {
 constexpr int standardGapTwips = 108;
 // Border widths beyond this are damage (Word allows 75 twips).
 constexpr int maxBorderTwips = 300;
-// Paddings and row heights beyond this are damage (a page's height).
-constexpr int maxRowTwips = 31680;
 
 int parameter(const Token& token)
 {
@@ -41,7 +39,7 @@ void RowDefinitionReader::read(const ControlWord& entry, const Token& token, con
         border_ = nullptr;
         break;
     case Action::CellBoundary:
-        cell_.rightTwips = std::clamp(parameter(token), -maxRowTwips, maxRowTwips);
+        cell_.rightTwips = twips(token);
         if (row_.cells.size() < maxColumns)
             row_.cells.append(cell_);
         cell_ = CellDefinition();
@@ -67,11 +65,9 @@ void RowDefinitionReader::read(const ControlWord& entry, const Token& token, con
         if (border_)
             border_->color = colors.at(parameter(token));
         break;
-    case Action::RowHeight: row_.heightTwips = std::clamp(parameter(token), -maxRowTwips, maxRowTwips); break;
-    case Action::RowGap: row_.gapTwips = std::clamp(parameter(token), 0, maxRowTwips); break;
-    case Action::RowPadding:
-        row_.paddingTwips[static_cast<size_t>(entry.value)] = std::clamp(parameter(token), 0, maxRowTwips);
-        break;
+    case Action::RowHeight: row_.heightTwips = twips(token); break;
+    case Action::RowGap: row_.gapTwips = std::max(0, twips(token)); break;
+    case Action::RowPadding: row_.paddingTwips[static_cast<size_t>(entry.value)] = std::max(0, twips(token)); break;
     case Action::RowPaddingUnit:
         // Unit 0 says the padding is not given; 3, twips, is the only unit there is.
         if (parameter(token) == 0)
