@@ -9,7 +9,7 @@ include(${MAP})
 
 # Which library owns each file.
 foreach(target IN LISTS targets)
-  if(type_${target} STREQUAL "STATIC_LIBRARY")
+  if(type_${target} MATCHES "_LIBRARY$")
     foreach(file IN LISTS files_${target})
       string(MAKE_C_IDENTIFIER "${file}" key)
       set(owner_${key} ${target})
@@ -72,8 +72,7 @@ foreach(target IN LISTS targets)
   endwhile()
   # A library's list says no more than that: every library of ours it names is included.
   foreach(library IN LISTS links_${target})
-    if(type_${target} STREQUAL "STATIC_LIBRARY" AND type_${library} STREQUAL "STATIC_LIBRARY"
-       AND NOT library IN_LIST used)
+    if(type_${target} MATCHES "_LIBRARY$" AND type_${library} MATCHES "_LIBRARY$" AND NOT library IN_LIST used)
       list(APPEND faults "${target} links ${library}, but includes none of its headers")
     endif()
   endforeach()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculation/Measures.h"
-#include "grid/ReportData.h"
+#include "report/ReportData.h"
 #include "grid/WorkRow.h"
 
 #include <QPointer>

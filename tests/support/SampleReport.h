@@ -3,7 +3,7 @@
 // A filled report as the main and details windows would give it: rows 1 and 3
 // counted (catalogue and own values), row 2 entered but not counted.
 
-#include "grid/ReportData.h"
+#include "report/ReportData.h"
 
 namespace sample {
 
