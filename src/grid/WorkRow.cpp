@@ -22,6 +22,8 @@ void CatalogueLine::emptyMachineFields()
     MaschinenFamilie->clear();
     MaschinenTyp->clear();
     Arbeitszyklus->clear();
+    typesBuiltFor = 0;
+    cyclesBuiltFor = 0;
 }
 
 std::array<QString, 3> CatalogueLine::machineTexts() const

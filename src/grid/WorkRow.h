@@ -43,6 +43,11 @@ struct CatalogueLine final : InputLine {
     QComboBox* MaschinenFamilie = nullptr;
     QComboBox* MaschinenTyp = nullptr;
     QComboBox* Arbeitszyklus = nullptr;
+    // The family the type list was built for and the type the work-cycle list was
+    // built for; 0 while a list is empty. Leaving a list rebuilds the one below only
+    // when its entry differs from these.
+    int typesBuiltFor = 0;
+    int cyclesBuiltFor = 0;
 
     std::array<QWidget*, 3> machineFields() const override;
     void emptyMachineFields() override;

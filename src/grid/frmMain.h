@@ -70,6 +70,10 @@ private:
     void subFuellMaschinenfamilie(quint8 row, quint8 language);
     void subFuellMaschinentyp(quint8 row, const QString& language, quint8 family);
     void subFuellArbeitszyklus(quint8 row, const QString& language, quint8 type);
+    // The cascade below a list: rebuilt only when the entry differs from the one the list below was built
+    // for. False, changing nothing, when the list has no entry selected.
+    bool cascadeFromFamily(int row);
+    bool cascadeFromType(int row);
     void MaschinenFamilie_G_Validate(int row);
     void MaschinenTyp_G_Validate(int row);
     void Arbeitszyklus_G_Validate(int row);

@@ -73,43 +73,68 @@ void frmMain::subFuellMaschinenfamilie(quint8 r, quint8 language)
 void frmMain::subFuellMaschinentyp(quint8 r, const QString& language, quint8 family)
 {
     base::guard(QStringLiteral("subFuellMaschinentyp"), [&] {
-        QComboBox* types = row(r).G.MaschinenTyp;
-        fillCascadeList(types, family, catalogue::kFamilies, "Unbekannte Maschinenfamilie",
-                        [&] { catalogue_lists::fillTypes(types, languageFromText(language), family); });
+        CatalogueLine& line = row(r).G;
+        line.typesBuiltFor = 0;
+        fillCascadeList(line.MaschinenTyp, family, catalogue::kFamilies, "Unbekannte Maschinenfamilie",
+                        [&] { catalogue_lists::fillTypes(line.MaschinenTyp, languageFromText(language), family); });
+        line.typesBuiltFor = family;
     });
 }
 
 void frmMain::subFuellArbeitszyklus(quint8 r, const QString& language, quint8 type)
 {
     base::guard(QStringLiteral("subFuellArbeitszyklus"), [&] {
-        QComboBox* cycles = row(r).G.Arbeitszyklus;
-        fillCascadeList(cycles, type, catalogue::kTypes, "Unbekannter Maschinentyp",
-                        [&] { catalogue_lists::fillWorkCycles(cycles, languageFromText(language), type); });
+        CatalogueLine& line = row(r).G;
+        line.cyclesBuiltFor = 0;
+        fillCascadeList(line.Arbeitszyklus, type, catalogue::kTypes, "Unbekannter Maschinentyp",
+                        [&] { catalogue_lists::fillWorkCycles(line.Arbeitszyklus, languageFromText(language), type); });
+        line.cyclesBuiltFor = type;
     });
+}
+
+bool frmMain::cascadeFromFamily(int r)
+{
+    CatalogueLine& line = row(r).G;
+    const std::optional<int> family = selectedCode(line.MaschinenFamilie);
+    if (!family)
+        return false;
+    // Leaving the list again on the same family keeps the type and work cycle chosen under it.
+    if (*family != line.typesBuiltFor) {
+        subFuellMaschinentyp(base::toByte(r), languageText(), base::toByte(*family));
+        line.Arbeitszyklus->clear();
+        line.cyclesBuiltFor = 0;
+    }
+    return true;
+}
+
+bool frmMain::cascadeFromType(int r)
+{
+    CatalogueLine& line = row(r).G;
+    const std::optional<int> type = selectedCode(line.MaschinenTyp);
+    if (!type)
+        return false;
+    if (*type != line.cyclesBuiltFor)
+        subFuellArbeitszyklus(base::toByte(r), languageText(), base::toByte(*type));
+    return true;
 }
 
 void frmMain::MaschinenFamilie_G_Validate(int r)
 {
     base::guard(QStringLiteral("MaschinenFamilie_G_Validate"), [&] {
-        const std::optional<int> family = selectedCode(row(r).G.MaschinenFamilie);
-        if (!family)
-            return;
-        subFuellMaschinentyp(base::toByte(r), languageText(), base::toByte(*family));
-        row(r).G.Arbeitszyklus->clear();
-        subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
-        subLoescheErgebnis();
+        if (cascadeFromFamily(r)) {
+            subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
+            subLoescheErgebnis();
+        }
     });
 }
 
 void frmMain::MaschinenTyp_G_Validate(int r)
 {
     base::guard(QStringLiteral("MaschinenTyp_G_Validate"), [&] {
-        const std::optional<int> type = selectedCode(row(r).G.MaschinenTyp);
-        if (!type)
-            return;
-        subFuellArbeitszyklus(base::toByte(r), languageText(), base::toByte(*type));
-        subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
-        subLoescheErgebnis();
+        if (cascadeFromType(r)) {
+            subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
+            subLoescheErgebnis();
+        }
     });
 }
 

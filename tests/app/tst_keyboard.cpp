@@ -69,12 +69,12 @@ class KeyboardTest : public support::ProgramTest {
     Q_OBJECT
 
     // Presses Tab until the named control has the focus.
-    bool tabTo(const QString& name) const
+    bool tabTo(const QString& name, bool backwards = false) const
     {
         for (int presses = 0; presses < 200 && focused(); ++presses) {
             if (focusedName() == name)
                 return true;
-            QTest::keyClick(focused(), Qt::Key_Tab);
+            QTest::keyClick(focused(), Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
         }
         return false;
     }
@@ -377,6 +377,60 @@ private slots:
         QCOMPARE(reach::poorlyNamedControls(again), QStringList());
         QCOMPARE(reach::spokenName(again->rtfAnleitung), again->windowTitle().trimmed());
         QVERIFY(reach::spokenName(again->rtfAnleitung) != names.first());
+    }
+
+    // Reviewing two finished rows with Tab or Shift+Tab passes every list of them:
+    // each keeps its entry, and the rows count again with the same result.
+    void reviewingRowsKeepsThem_data()
+    {
+        QTest::addColumn<bool>("backwards");
+        QTest::newRow("Tab") << false;
+        QTest::newRow("Shift+Tab") << true;
+    }
+    void reviewingRowsKeepsThem()
+    {
+        QFETCH(bool, backwards);
+        ui::MsgBoxRecorder boxes;
+        press(QStringLiteral("optEingabe_G_1"));
+        QVERIFY(pick(4));
+        pickIn(QStringLiteral("MaschinenTyp_G_1"), 13);
+        pickIn(QStringLiteral("Arbeitszyklus_G_1"), 28);
+        pickIn(QStringLiteral("Betriebsbedingung_G_1"), 2);
+        pickIn(QStringLiteral("Einwirkungsdauer_G_1"), 4);
+        QVERIFY(tabTo(QStringLiteral("optEingabe_G_2")));
+        QTest::keyClick(focused(), Qt::Key_Down);
+        QTest::keyClick(focused(), Qt::Key_Space);
+        pickIn(QStringLiteral("Einwirkungsdauer_E_2"), 3);
+        for (const char* axis : {"X", "Y", "Z"})
+            typeIn(QStringLiteral("Messwert%1_E_2").arg(QLatin1String(axis)), QStringLiteral("0.5"));
+        press(QStringLiteral("btnBerechnen"));
+        const auto entries = [this] {
+            QStringList shown;
+            for (QComboBox* list : main()->findChildren<QComboBox*>())
+                shown << list->objectName() + QLatin1Char('=') + list->currentText();
+            return shown;
+        };
+        const auto results = [this] {
+            QStringList shown;
+            for (const char* name : {"txtAnzSum", "txtDauerSum", "txtPunkteGesX", "txtA8Y", "txtPktMax", "txtA8Max"})
+                shown << control<QLineEdit>(QLatin1String(name))->text();
+            return shown;
+        };
+        const QStringList chosen = entries();
+        const QStringList day = results();
+        QCOMPARE(day.first(), QStringLiteral("2"));
+
+        const QString first = QStringLiteral("optEingabe_G_1");
+        const QString last = QStringLiteral("btnBerechnenZeile_2");
+        control(backwards ? last : first)->setFocus(Qt::TabFocusReason);
+        QVERIFY(tabTo(backwards ? first : last, backwards));
+        QCOMPARE(control<QLabel>(QStringLiteral("lblStatus_1"))->text(), QString());
+        QCOMPARE(control<QLineEdit>(QStringLiteral("txtAnzSum"))->text(), QString());
+        QCOMPARE(entries(), chosen);
+        press(QStringLiteral("btnBerechnen"));
+        QCOMPARE(results(), day);
+        QCOMPARE(control<QLabel>(QStringLiteral("lblStatus_1"))->text(), QStringLiteral("\u2611"));
+        QCOMPARE(boxes.calls.size(), 0);
     }
 
     void wholeDayWithTheKeyboardOnly()
