@@ -24,7 +24,7 @@ QString printReport(printers::Printers& printers, const QString& path)
 {
     ui::MsgBoxRecorder boxes;
     try {
-        frmDruckAnsicht page([] { return sample::filledReport(); });
+        frmDruckAnsicht page([] { return sample::filledReport(); }, 1);
         page.Form_Load();
         if (printers.printPage(page, {page.documentTitle(), {}}) != printers::PrintOutcome::Printed)
             return QStringLiteral("the save dialog was cancelled");
@@ -69,8 +69,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     base::setRegional(base::Regional::german());
-    bytSprachNr = 1;
-    modTexte::subInitSprache(bytSprachNr);
+    modTexte::subInitSprache(1);
     if (argc == 2 && argv[1][0] != '-') {
         ui::SaveDialogRecorder dialog;
         dialog.answer = QString::fromLocal8Bit(argv[1]);

@@ -52,12 +52,11 @@ void openWindow(benchmark::State& state)
     const QFileInfo largest = largestInstructions();
     const QString language = largest.completeBaseName().mid(QStringLiteral("Readme_").size());
     modTexte::subInitSprache(1);
-    bytSprachNr = 1;
     state.SetLabel(label(largest).toStdString());
     qsizetype characters = 0;
     for (auto _ : state) {
         auto window = std::make_unique<frmAnleitung>(
-            kFolder, [&] { return language; }, frmAnleitung::PrintDialog());
+            kFolder, 1, [&] { return language; }, frmAnleitung::PrintDialog());
         window->show();
         bench::runUntilIdle();
         characters = window->rtfAnleitung->document()->characterCount();

@@ -35,10 +35,11 @@ QString qtLanguageCode(quint8 number)
 
 }  // namespace
 
-Language::Language(frmMain* window, QString programFolder)
+Language::Language(frmMain* window, QString programFolder, quint8& bytSprachNr)
     : QObject(window)
     , m_window(window)
     , m_programFolder(std::move(programFolder))
+    , m_bytSprachNr(bytSprachNr)
 {
     connect(window->btnSpracheGo(), &QPushButton::clicked, this, [this] { btnSpracheGo_Click(); });
 }
@@ -56,8 +57,8 @@ void Language::subFuellSprache()
 void Language::btnSpracheGo_Click()
 {
     base::guard(QStringLiteral("btnSpracheGo_Click"), [&] {
-        bytSprachNr = base::toByte(ui::selectedItemData(m_window->cboSprache()));
-        subInit(bytSprachNr);
+        m_bytSprachNr = base::toByte(ui::selectedItemData(m_window->cboSprache()));
+        subInit(m_bytSprachNr);
         subSpeichereSprache();
     });
 }

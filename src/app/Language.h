@@ -10,7 +10,8 @@ class Language : public QObject {
     Q_OBJECT
 
 public:
-    Language(frmMain* window, QString programFolder);
+    // bytSprachNr is the frame window's current language, which the language button sets.
+    Language(frmMain* window, QString programFolder, quint8& bytSprachNr);
 
     void subFuellSprache();
     void btnSpracheGo_Click();
@@ -22,5 +23,6 @@ public:
 private:
     frmMain* m_window;
     QString m_programFolder;
+    quint8& m_bytSprachNr;
     bool m_readingSettings = false;
 };

@@ -8,7 +8,6 @@
 #include "grid/frmMain.h"
 #include "instructions/InstructionsWindow.h"
 #include "printing/frmDrucken.h"
-#include "texts/modTexte.h"
 #include "ui/Accessibility.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
@@ -55,15 +54,21 @@ void frmMDI::MDIForm_Load()
         m_main = new frmMain;
         area->setWidget(m_main);
         setCentralWidget(area);
-        m_language = new Language(m_main, m_programFolder);
+        m_main->setLanguage([this] { return m_bytSprachNr; });
+        m_language = new Language(m_main, m_programFolder, m_bytSprachNr);
         connect(m_main->btnExit(), &QPushButton::clicked, this, [this] { btnExit_Click(); });
         // The instructions follow the entry shown in the language list, applied or not.
         m_instructions = std::make_unique<InstructionsWindow>(
             m_programFolder, [this] { return m_main ? m_main->spracheText() : QString(); },
-            [](const QTextEdit* view) { frmDrucken::showModal(view ? view->window() : nullptr, view); }, this);
-        m_main->setInstructionsOpener([this] { m_instructions->show(); });
-        m_main->setPrintOpener(
-            [this] { frmDrucken::showModal(m_main, [this] { return m_main ? m_main->reportData() : ReportData{}; }); });
+            [this](const QTextEdit* view) {
+                frmDrucken::showModal(view ? view->window() : nullptr, m_bytSprachNr, view);
+            },
+            this);
+        m_main->setInstructionsOpener([this] { m_instructions->show(m_bytSprachNr); });
+        m_main->setPrintOpener([this] {
+            frmDrucken::showModal(m_main, m_bytSprachNr,
+                                  [this] { return m_main ? m_main->reportData() : ReportData{}; });
+        });
 
         const QSize wanted = m_main->size() + QSize(4, 4);
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
@@ -80,9 +85,9 @@ void frmMDI::Form_Load()
         m_language->subFuellSprache();
         if (!m_language->fktLeseSprache())
             ui::setListIndex(window->cboSprache(), 0);
-        bytSprachNr = base::toByte(ui::selectedItemData(window->cboSprache()));
+        m_bytSprachNr = base::toByte(ui::selectedItemData(window->cboSprache()));
         window->setDatum(base::regional().shortDate(QDate::currentDate()));
-        m_language->subInit(bytSprachNr);
+        m_language->subInit(m_bytSprachNr);
         window->subResetDaten();
         // Loaded with its lists filled, but not shown.
         window->details()->Form_Activate();

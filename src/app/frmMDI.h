@@ -17,6 +17,8 @@ public:
     ~frmMDI() override;
 
     frmMain* main() const { return m_main; }
+    // The interface language 1..5; the frame window hands it to the windows it opens.
+    quint8 bytSprachNr() const { return m_bytSprachNr; }
     Language* language() const { return m_language; }
     // The instructions window, opened by the main window's instructions button.
     InstructionsWindow* instructions() const { return m_instructions.get(); }
@@ -33,6 +35,7 @@ private:
     void unloadWindows();
 
     QString m_programFolder;
+    quint8 m_bytSprachNr = 1;
     frmMain* m_main = nullptr;
     Language* m_language = nullptr;
     std::unique_ptr<InstructionsWindow> m_instructions;

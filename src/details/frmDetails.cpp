@@ -56,9 +56,10 @@ void fillList(QComboBox* list, quint8 language, std::initializer_list<TextEntry>
 
 }  // namespace
 
-frmDetails::frmDetails(RowInUse rowInUse, QWidget* parent)
+frmDetails::frmDetails(RowInUse rowInUse, Language bytSprachNr, QWidget* parent)
     : QDialog(parent)
     , m_rowInUse(std::move(rowInUse))
+    , m_bytSprachNr(std::move(bytSprachNr))
 {
     setObjectName(QStringLiteral("frmDetails"));
     setFixedSize(ui::twips(11040), ui::twips(10200));
@@ -155,13 +156,14 @@ void frmDetails::Form_Activate()
 {
     const QScopedValueRollback activating(m_activating, true);
     base::guard(QStringLiteral("Form_Activate"), [this] {
-        subInitForm(bytSprachNr);
+        const quint8 language = m_bytSprachNr ? m_bytSprachNr() : 1;
+        subInitForm(language);
         for (int i = 1; i <= kRows; ++i)
             setRowInUse(row(i), m_rowInUse && m_rowInUse(i));
         for (quint8 i = 1; i <= kRows; ++i) {
-            subFuellZustandUntergrund(i, bytSprachNr);
-            subFuellFestigkeitUntergrund(i, bytSprachNr);
-            subFuellFahrstil(i, bytSprachNr);
+            subFuellZustandUntergrund(i, language);
+            subFuellFestigkeitUntergrund(i, language);
+            subFuellFahrstil(i, language);
         }
     });
 }

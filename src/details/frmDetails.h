@@ -25,7 +25,10 @@ public:
     // main window so that this window needs nothing of it.
     using RowInUse = std::function<bool(int row)>;
 
-    explicit frmDetails(RowInUse rowInUse, QWidget* parent = nullptr);
+    // The interface language 1..5, the main window's, asked for on every activation.
+    using Language = std::function<quint8()>;
+
+    frmDetails(RowInUse rowInUse, Language bytSprachNr, QWidget* parent = nullptr);
 
     QComboBox* cboZustandUntergrund(int row) const;
     QComboBox* cboFestigkeitUntergrund(int row) const;
@@ -88,6 +91,7 @@ private:
     bool m_leftForMessageBox = false;
 
     RowInUse m_rowInUse;
+    Language m_bytSprachNr;
     std::array<Row, kRows> m_rows;
     QLabel* m_lblZustandUntergrund = nullptr;
     QLabel* m_lblFestigkeitUntergrund = nullptr;

@@ -38,6 +38,8 @@ public:
     void subResetDaten();
     // The language shown in the language list (the instruction file is named after it).
     QString spracheText() const;
+    // The interface language 1..5, the frame window's, asked for whenever a text or list needs it.
+    void setLanguage(std::function<quint8()> bytSprachNr);
     // What the print and instructions buttons open.
     void setPrintOpener(std::function<void()> opener);
     void setInstructionsOpener(std::function<void()> opener);
@@ -58,6 +60,7 @@ public:
 private:
     WorkRow& row(int number);
     const WorkRow& row(int number) const;
+    quint8 bytSprachNr() const;
     // The hidden working fields of row 1..5; another row number raises 381.
     WorkingFields& workingFields(int row);
 
@@ -127,6 +130,7 @@ private:
     // null once Qt has deleted it, whoever did.
     QPointer<frmDetails> m_details;
     bool m_returningFocus = false;
+    std::function<quint8()> m_bytSprachNr;
     std::function<void()> m_printOpener;
     std::function<void()> m_instructionsOpener;
 

@@ -8,7 +8,8 @@
 frmDetails* frmMain::details()
 {
     if (!m_details)
-        m_details = new frmDetails([this](int number) { return rowInUse(number); }, this);
+        m_details = new frmDetails([this](int number) { return rowInUse(number); }, [this] { return bytSprachNr(); },
+                                   this);
     return m_details;
 }
 

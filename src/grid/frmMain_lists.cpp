@@ -5,7 +5,6 @@
 #include "base/Regional.h"
 #include "catalogue/Catalogue.h"
 #include "grid/CatalogueLists.h"
-#include "texts/modTexte.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
 
@@ -30,11 +29,6 @@ std::optional<int> selectedCode(const QComboBox* list)
 quint8 languageFromText(const QString& language)
 {
     return static_cast<quint8>(base::toInt16(base::regional().toDouble(language)));
-}
-
-QString languageText()
-{
-    return QString::number(bytSprachNr);
 }
 
 // The type and work-cycle fills: the list is emptied first; a code outside its
@@ -100,7 +94,7 @@ bool frmMain::cascadeFromFamily(int r)
         return false;
     // Leaving the list again on the same family keeps the type and work cycle chosen under it.
     if (*family != line.typesBuiltFor) {
-        subFuellMaschinentyp(base::toByte(r), languageText(), base::toByte(*family));
+        subFuellMaschinentyp(base::toByte(r), QString::number(bytSprachNr()), base::toByte(*family));
         line.Arbeitszyklus->clear();
         line.cyclesBuiltFor = 0;
     }
@@ -114,7 +108,7 @@ bool frmMain::cascadeFromType(int r)
     if (!type)
         return false;
     if (*type != line.cyclesBuiltFor)
-        subFuellArbeitszyklus(base::toByte(r), languageText(), base::toByte(*type));
+        subFuellArbeitszyklus(base::toByte(r), QString::number(bytSprachNr()), base::toByte(*type));
     return true;
 }
 

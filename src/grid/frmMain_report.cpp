@@ -3,7 +3,6 @@
 
 #include "base/ErrorGuard.h"
 #include "details/frmDetails.h"
-#include "texts/modTexte.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -66,6 +65,16 @@ void frmMain::setDatum(const QString& text)
     m_txtDatum->setText(text);
 }
 
+void frmMain::setLanguage(std::function<quint8()> bytSprachNr)
+{
+    m_bytSprachNr = std::move(bytSprachNr);
+}
+
+quint8 frmMain::bytSprachNr() const
+{
+    return m_bytSprachNr ? m_bytSprachNr() : 1;
+}
+
 void frmMain::setPrintOpener(std::function<void()> opener)
 {
     m_printOpener = std::move(opener);
@@ -79,7 +88,6 @@ void frmMain::setInstructionsOpener(std::function<void()> opener)
 void frmMain::btnDrucken_Click()
 {
     base::guard(QStringLiteral("btnDrucken_Click"), [&] {
-        strDruckDokument = QStringLiteral("frmDruckAnsicht");
         if (m_printOpener)
             m_printOpener();
     });

@@ -3,7 +3,6 @@
 
 #include "base/ErrorGuard.h"
 #include "base/Regional.h"
-#include "texts/modTexte.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -106,10 +105,10 @@ void frmMain::subZeilenEinAus(quint8 number, const QString& suffix, bool on, boo
         for (QWidget* field : line.fields())
             field->setEnabled(on);
         if (on) {
-            subFuellBetriebsbedingung(number, bytSprachNr, suffix);
+            subFuellBetriebsbedingung(number, bytSprachNr(), suffix);
             subFuellEinwirkungsdauer(number, suffix);
             if (catalogueLine)
-                subFuellMaschinenfamilie(number, bytSprachNr);
+                subFuellMaschinenfamilie(number, bytSprachNr());
         } else {
             clearOption(line.optEingabe);
             line.Betriebsbedingung->clear();

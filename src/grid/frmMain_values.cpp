@@ -58,8 +58,8 @@ void frmMain::Messwert_E_LostFocus(int r, Axis axis)
         }
         ui::beep();
         ui::setBackColor(field, ui::lightRed());
-        ui::msgBox(modTexte::text(modTexte::NurDezimalzahlenZwischen), ui::MsgIcon::Critical,
-                   modTexte::text(modTexte::FehlerhafteEingabe));
+        ui::msgBox(modTexte::Texte(bytSprachNr(), modTexte::NurDezimalzahlenZwischen), ui::MsgIcon::Critical,
+                   modTexte::Texte(bytSprachNr(), modTexte::FehlerhafteEingabe));
         // The focus is still on its way to the next control; send it back once it arrived.
         QPointer<QLineEdit> refused(field);
         QTimer::singleShot(0, field, [this, refused] {

@@ -14,7 +14,7 @@ InstructionsWindow::~InstructionsWindow()
     delete m_window.data();
 }
 
-void InstructionsWindow::show()
+void InstructionsWindow::show(quint8 language)
 {
     // A window on its way out after being closed counts as gone.
     if (m_window && m_window->isVisible()) {
@@ -25,7 +25,7 @@ void InstructionsWindow::show()
     }
     if (m_window)
         m_window->deleteLater();
-    m_window = new frmAnleitung(m_programFolder, m_languageText, m_printDialog, m_owner);
+    m_window = new frmAnleitung(m_programFolder, language, m_languageText, m_printDialog, m_owner);
     if (m_owner)
         m_window->move(m_owner->frameGeometry().center() - m_window->rect().center());
     m_window->show();

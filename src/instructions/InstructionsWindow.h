@@ -15,9 +15,9 @@ public:
     InstructionsWindow(const InstructionsWindow&) = delete;
     InstructionsWindow& operator=(const InstructionsWindow&) = delete;
 
-    // Loads and shows the window without waiting, or brings the loaded one to
-    // the front unchanged.
-    void show();
+    // Loads and shows the window without waiting, its captions in language 1..5,
+    // or brings the loaded one to the front unchanged.
+    void show(quint8 language);
     // Closes the window if it is loaded (program end).
     void unload();
     // The loaded window, or nullptr.

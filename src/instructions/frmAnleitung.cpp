@@ -39,9 +39,11 @@ constexpr int kSchliessenLeft = 6405;
 
 }  // namespace
 
-frmAnleitung::frmAnleitung(QString programFolder, LanguageText languageText, PrintDialog printDialog, QWidget* parent)
+frmAnleitung::frmAnleitung(QString programFolder, quint8 language, LanguageText languageText, PrintDialog printDialog,
+                           QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_programFolder(std::move(programFolder))
+    , m_bytSprachNr(language)
     , m_languageText(std::move(languageText))
     , m_printDialog(std::move(printDialog))
 {
@@ -115,7 +117,7 @@ QString frmAnleitung::filePath(const QString& folder, const QString& name)
 void frmAnleitung::Form_Load()
 {
     base::guard(QStringLiteral("Form_Load"), [this] {
-        subInitForm(bytSprachNr);
+        subInitForm(m_bytSprachNr);
         const QString name = fileName(m_languageText ? m_languageText() : QString());
         QFile file(filePath(m_programFolder, name));
         // Only a plain file: a pipe or device under that name would block the reading.
@@ -147,7 +149,6 @@ void frmAnleitung::subInitForm(quint8 language)
 void frmAnleitung::btnDrucken_Click()
 {
     base::guard(QStringLiteral("btnDrucken_Click"), [this] {
-        strDruckDokument = QStringLiteral("Anleitung");
         if (m_printDialog)
             m_printDialog(rtfAnleitung);
     });

@@ -20,8 +20,10 @@ public:
     // frame window, which knows the dialog.
     using PrintDialog = std::function<void(const QTextEdit* view)>;
 
-    // programFolder holds the instruction files. The window loads itself on creation.
-    frmAnleitung(QString programFolder, LanguageText languageText, PrintDialog printDialog, QWidget* parent = nullptr);
+    // programFolder holds the instruction files, language (1..5) gives the captions.
+    // The window loads itself on creation.
+    frmAnleitung(QString programFolder, quint8 language, LanguageText languageText, PrintDialog printDialog,
+                 QWidget* parent = nullptr);
 
     QTextEdit* rtfAnleitung = nullptr;
     QPushButton* btnDrucken = nullptr;
@@ -44,6 +46,7 @@ private:
     void placeControls();
 
     QString m_programFolder;
+    quint8 m_bytSprachNr;
     LanguageText m_languageText;
     PrintDialog m_printDialog;
     QLabel* shpHarvelt = nullptr;

@@ -33,7 +33,7 @@ void frmDruckAnsicht::Form_Load()
 {
     base::guard(QStringLiteral("Form_Load"), [&] {
         resize(ui::twips(kPageWidth), height());
-        subInitForm(bytSprachNr);
+        subInitForm(m_bytSprachNr);
         subFuellDruckAnsicht();
     });
 }

@@ -24,11 +24,11 @@ public:
     static constexpr int kRows = calculation::kRows;
     using Source = std::function<ReportData()>;
 
-    // source gives the main and details windows' texts at the moment of printing;
-    // the page is a window of owner, and goes with it.
-    explicit frmDruckAnsicht(Source source, QWidget* owner = nullptr);
+    // source gives the main and details windows' texts at the moment of printing,
+    // language (1..5) the captions; the page is a window of owner, and goes with it.
+    frmDruckAnsicht(Source source, quint8 language, QWidget* owner = nullptr);
 
-    // Width, captions in the current language, then the texts.
+    // Width, captions in the page's language, then the texts.
     void Form_Load();
     void subInitForm(quint8 language);
     void subFuellDruckAnsicht();
@@ -73,6 +73,7 @@ private:
     void fillRow(int number, const ReportRow& source);
 
     Source m_source;
+    quint8 m_bytSprachNr;
     std::array<Row, kRows> m_rows;
     report_drawing::Grounds m_grounds;
 

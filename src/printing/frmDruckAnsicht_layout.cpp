@@ -249,9 +249,10 @@ void frmDruckAnsicht::paintEvent(QPaintEvent*)
     report_drawing::drawControls(painter, *this, m_grounds);
 }
 
-frmDruckAnsicht::frmDruckAnsicht(Source source, QWidget* owner)
+frmDruckAnsicht::frmDruckAnsicht(Source source, quint8 language, QWidget* owner)
     : QWidget(owner, Qt::Window)
     , m_source(std::move(source))
+    , m_bytSprachNr(language)
 {
     setObjectName(QStringLiteral("frmDruckAnsicht"));
     setAttribute(Qt::WA_DontShowOnScreen);

@@ -21,9 +21,6 @@
 
 namespace {
 
-const QString kReport = QStringLiteral("frmDruckAnsicht");
-const QString kInstructions = QStringLiteral("Anleitung");
-
 // The busy pointer for as long as it lives; given back before any error
 // message, because the guard catches only after the stack has unwound.
 class BusyPointer {
@@ -45,8 +42,9 @@ private:
 
 }  // namespace
 
-frmDrucken::frmDrucken(QWidget* opener, frmDruckAnsicht::Source report, const QTextEdit* instructions)
+frmDrucken::frmDrucken(QWidget* opener, quint8 language, frmDruckAnsicht::Source report, const QTextEdit* instructions)
     : QDialog(opener)
+    , m_bytSprachNr(language)
     , m_report(std::move(report))
     , m_instructions(instructions)
 {
@@ -80,20 +78,20 @@ frmDrucken::frmDrucken(QWidget* opener, frmDruckAnsicht::Source report, const QT
     connect(btnSchliessen, &QPushButton::clicked, this, [this] { btnSchliessen_Click(); });
 }
 
-void frmDrucken::showModal(QWidget* opener, frmDruckAnsicht::Source report)
+void frmDrucken::showModal(QWidget* opener, quint8 language, frmDruckAnsicht::Source report)
 {
-    open(opener, std::move(report), nullptr);
+    open(opener, language, std::move(report), nullptr);
 }
 
-void frmDrucken::showModal(QWidget* opener, const QTextEdit* instructions)
+void frmDrucken::showModal(QWidget* opener, quint8 language, const QTextEdit* instructions)
 {
-    open(opener, {}, instructions);
+    open(opener, language, {}, instructions);
 }
 
-void frmDrucken::open(QWidget* opener, frmDruckAnsicht::Source report, const QTextEdit* instructions)
+void frmDrucken::open(QWidget* opener, quint8 language, frmDruckAnsicht::Source report, const QTextEdit* instructions)
 {
     // A window of its opener, so that it goes with it even while it is open.
-    const QPointer<frmDrucken> dialog = new frmDrucken(opener, std::move(report), instructions);
+    const QPointer<frmDrucken> dialog = new frmDrucken(opener, language, std::move(report), instructions);
     dialog->Form_Load();
     if (dialog && !dialog->unloaded())
         dialog->exec();
@@ -103,11 +101,11 @@ void frmDrucken::open(QWidget* opener, frmDruckAnsicht::Source report, const QTe
 void frmDrucken::Form_Load()
 {
     base::guard(QStringLiteral("Form_Load"), [&] {
-        if (strDruckDokument.isEmpty()) {
+        if (!m_report && !m_instructions) {
             done(QDialog::Rejected);
             return;
         }
-        subInitForm(bytSprachNr);
+        subInitForm(m_bytSprachNr);
         lstDrucker->clear();
         int preselected = 0;
         int counter = 0;
@@ -142,15 +140,15 @@ void frmDrucken::btnDrucken_Click()
     base::guard(QStringLiteral("btnDrucken_Click"), [&] {
         const QList<QListWidgetItem*> selected = lstDrucker->selectedItems();
         if (selected.isEmpty()) {
-            ui::msgBox(modTexte::text(modTexte::BitteDruckerAuswaehlen), ui::MsgIcon::Exclamation,
-                       modTexte::text(modTexte::Drucker) + QStringLiteral(" ?"));
+            ui::msgBox(modTexte::Texte(m_bytSprachNr, modTexte::BitteDruckerAuswaehlen), ui::MsgIcon::Exclamation,
+                       modTexte::Texte(m_bytSprachNr, modTexte::Drucker) + QStringLiteral(" ?"));
             return;
         }
         BusyPointer busy;
         printers::collection().setCurrent(lstDrucker->row(selected.first()));
-        if (strDruckDokument == kReport)
+        if (m_report)
             printed = printReport();
-        else if (strDruckDokument == kInstructions)
+        else if (m_instructions)
             printed = printInstructions();
         else
             printed = true;  // nothing to print, and nothing left to choose
@@ -165,23 +163,21 @@ bool frmDrucken::printReport()
     printers::Printers& printers = printers::collection();
     printers.setOrientation(printers::kLandscape);
     // The page exists only while it prints, as a window of this dialog.
-    const QPointer<frmDruckAnsicht> page = new frmDruckAnsicht(m_report, this);
+    const QPointer<frmDruckAnsicht> page = new frmDruckAnsicht(m_report, m_bytSprachNr, this);
     const auto unload = qScopeGuard([&] { delete page.data(); });
     page->Form_Load();
     return printers.printPage(*page, job(page->documentTitle())) == printers::PrintOutcome::Printed;
 }
 
-printers::PrintJob frmDrucken::job(const QString& title)
+printers::PrintJob frmDrucken::job(const QString& title) const
 {
-    return {title, modTexte::text(modTexte::Drucken)};
+    return {title, modTexte::Texte(m_bytSprachNr, modTexte::Drucken)};
 }
 
 bool frmDrucken::printInstructions()
 {
     printers::Printers& printers = printers::collection();
     printers.setOrientation(printers::kPortrait);
-    if (!m_instructions)
-        return true;
     const printers::PrintJob instructions = job(m_instructions->window()->windowTitle().trimmed());
     const QTextCursor cursor = m_instructions->textCursor();
     if (!cursor.hasSelection())
@@ -198,17 +194,9 @@ void frmDrucken::btnSchliessen_Click()
     base::guard(QStringLiteral("btnSchliessen_Click"), [&] { done(QDialog::Rejected); });
 }
 
-void frmDrucken::Form_Unload()
-{
-    strDruckDokument.clear();
-}
-
 void frmDrucken::done(int result)
 {
-    if (!m_unloaded) {
-        m_unloaded = true;
-        Form_Unload();
-    }
+    m_unloaded = true;
     QDialog::done(result);
 }
 

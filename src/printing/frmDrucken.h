@@ -11,36 +11,35 @@ class QPushButton;
 class QTextEdit;
 
 // The print dialog: lists the printers, makes the chosen one current and
-// prints the pending document named by strDruckDokument.
-//
-// Opening it: the opener sets strDruckDokument, then calls one of the two
-// showModal functions, which return when the dialog has closed (strDruckDokument
-// is then empty again):
-//   - the report: strDruckDokument = "frmDruckAnsicht";
-//     frmDrucken::showModal(this, [this] { return reportData(); });
-//   - the instructions: strDruckDokument = "Anleitung";
-//     frmDrucken::showModal(this, rtfAnleitung);
+// prints the document it was opened for, with its captions in the opener's
+// language (1..5). One of the two showModal functions opens it and returns
+// when it has closed:
+//   - the report: frmDrucken::showModal(this, language, [this] { return reportData(); });
+//   - the instructions: frmDrucken::showModal(this, language, rtfAnleitung);
 //     prints, in portrait, the part of the view's text the user has selected,
 //     or the whole document when nothing is selected. The view must stay
 //     alive while the dialog is open (it is modal, so it does).
+// Opened with neither (an empty report source, no view), it has nothing to print.
 class frmDrucken : public QDialog {
     Q_OBJECT
 
 public:
-    static void showModal(QWidget* opener, frmDruckAnsicht::Source report);
-    static void showModal(QWidget* opener, const QTextEdit* instructions);
+    static void showModal(QWidget* opener, quint8 language, frmDruckAnsicht::Source report);
+    static void showModal(QWidget* opener, quint8 language, const QTextEdit* instructions);
 
-    frmDrucken(QWidget* opener, frmDruckAnsicht::Source report, const QTextEdit* instructions);
+    frmDrucken(QWidget* opener, quint8 language, frmDruckAnsicht::Source report, const QTextEdit* instructions);
 
-    // Closes the dialog at once when nothing is pending.
+    // Closes the dialog at once when there is nothing to print.
     void Form_Load();
     void subInitForm(quint8 language);
     void btnDrucken_Click();
     void btnSchliessen_Click();
-    void Form_Unload();
 
     // True once the dialog has been unloaded (closed).
     bool unloaded() const { return m_unloaded; }
+
+    // What a test cannot see on the controls; defined below.
+    class TestSeam;
 
     QGroupBox* frmDrucker = nullptr;
     QListWidget* lstDrucker = nullptr;
@@ -55,13 +54,29 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    static void open(QWidget* opener, frmDruckAnsicht::Source report, const QTextEdit* instructions);
+    static void open(QWidget* opener, quint8 language, frmDruckAnsicht::Source report, const QTextEdit* instructions);
     bool printReport();
     bool printInstructions();
     // The PDF's title, and the file writer's save dialog captioned as this dialog's print button.
-    static printers::PrintJob job(const QString& title);
+    printers::PrintJob job(const QString& title) const;
 
+    quint8 m_bytSprachNr;
     frmDruckAnsicht::Source m_report;
     const QTextEdit* m_instructions = nullptr;
     bool m_unloaded = false;
+};
+
+// What the dialog prints, as it was opened: no control shows it.
+class frmDrucken::TestSeam {
+public:
+    explicit TestSeam(const frmDrucken& dialog)
+        : m_dialog(dialog)
+    {
+    }
+
+    bool printsReport() const { return bool(m_dialog.m_report); }
+    const QTextEdit* instructions() const { return m_dialog.m_instructions; }
+
+private:
+    const frmDrucken& m_dialog;
 };

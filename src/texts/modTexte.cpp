@@ -8,9 +8,6 @@
 #include "calculation/Measures.h"
 #include "texts/TextEntries.h"
 
-quint8 bytSprachNr = 1;
-QString strDruckDokument;
-
 namespace modTexte {
 
 namespace {
@@ -49,11 +46,6 @@ QString Texte(int language, int entry)
     if (language < 1 || language > kLanguages || entry < 1 || entry > kEntries)
         base::raise(base::ErrSubscript);
     return table[static_cast<std::size_t>(language - 1)][entry];
-}
-
-QString text(int entry)
-{
-    return Texte(bytSprachNr, entry);
 }
 
 QString caption(int language, int entry)

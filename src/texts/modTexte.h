@@ -3,15 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 
-// The current interface language, 1 German, 2 English, 3 French, 4 Italian,
-// 5 Spanish. Set at start-up and by the language button.
-extern quint8 bytSprachNr;
-
-// The document the print dialog is to print: "frmDruckAnsicht" (the report),
-// "Anleitung" (the instructions) or empty. Set by the opener, emptied when
-// the dialog closes.
-extern QString strDruckDokument;
-
 namespace modTexte {
 
 constexpr int kLanguages = 5;
@@ -21,12 +12,10 @@ constexpr int kEntries = 171;
 // outside 1..5 fills nothing.
 void subInitSprache(quint8 language);
 
-// Texte(language, entry); raises 9 (subscript out of range) when the language
-// is outside 1..5 or the entry outside 1..171.
+// Texte(language, entry), language 1 German, 2 English, 3 French, 4 Italian,
+// 5 Spanish; raises 9 (subscript out of range) when the language is outside
+// 1..5 or the entry outside 1..171.
 QString Texte(int language, int entry);
-
-// The entry in the current language bytSprachNr.
-QString text(int entry);
 
 // The entry as a caption shows it: the table breaks a multi-line text with
 // CR LF, a caption with LF alone.

@@ -27,6 +27,7 @@ class DetailsTest : public QObject {
     Q_OBJECT
 
     std::array<bool, frmDetails::kRows + 1> m_inUse{};
+    support::OpenersLanguage m_language;
     std::unique_ptr<frmDetails> m_window;
 
     template <class T = QWidget>
@@ -48,9 +49,10 @@ private slots:
 
     void init()
     {
-        support::useLanguage(1);
+        m_language.use(1);
         m_inUse.fill(false);
-        m_window = std::make_unique<frmDetails>([this](int row) { return m_inUse.at(row); });
+        m_window = std::make_unique<frmDetails>([this](int row) { return m_inUse.at(row); },
+                                                [this] { return m_language.number; });
     }
     void cleanup() { m_window.reset(); }
 
@@ -72,7 +74,7 @@ private slots:
             }
         }
         QCOMPARE(m_window->txtBewegtesMaterial(3)->text(), QStringLiteral("Kies"));
-        frmDetails withoutCallback({});
+        frmDetails withoutCallback({}, {});
         withoutCallback.Form_Activate();
         QVERIFY(!withoutCallback.cboFahrstil(1)->isEnabled());
     }
@@ -105,7 +107,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, control);
         QFETCH(QStringList, texts);
-        support::useLanguage(static_cast<quint8>(language));
+        m_language.use(static_cast<quint8>(language));
         reopen();
         for (int row = 1; row <= frmDetails::kRows; ++row) {
             QVERIFY(!list(control, row)->isEditable());
@@ -129,7 +131,7 @@ private slots:
         driver::wheel(style, true);  // a list without the focus lets the wheel pass
         QCOMPARE(style->currentIndex(), 0);
         QVERIFY(!style->hasFocus());
-        support::useLanguage(2);  // only lists without a selection follow the language
+        m_language.use(2);  // only lists without a selection follow the language
         reopen();
         QCOMPARE(ground->currentText(), QStringLiteral("wellig"));
         QCOMPARE(ground->currentData().toInt(), 3);
@@ -168,7 +170,7 @@ private slots:
         QTest::keyClick(list("cboFahrstil", 4), 's');
         QCOMPARE(list("cboFahrstil", 4)->currentIndex(), 3);
         QTest::keyClicks(m_window->txtAnmerkung(5), "nass");
-        support::useLanguage(static_cast<quint8>(language));
+        m_language.use(static_cast<quint8>(language));
         m_window->reload();
         QVERIFY(!m_window->isVisible());
         reopen();
@@ -294,7 +296,7 @@ private slots:
     void failuresAreReportedUnderTheRoutinesName()
     {
         ui::MsgBoxRecorder boxes;
-        frmDetails window([](int) -> bool { base::raise(base::ErrTypeMismatch); });
+        frmDetails window([](int) -> bool { base::raise(base::ErrTypeMismatch); }, {});
         window.subFuellFestigkeitUntergrund(1, 6);
         QCOMPARE(driver::texts(window.cboFestigkeitUntergrund(1)),
                  QStringList{""});  // done before the failure, so it stays

@@ -24,6 +24,7 @@ struct MainWindowFixture {
         base::setRegional(settings);
         support::useLanguage(language);
         window = std::make_unique<frmMain>();
+        window->setLanguage([language] { return language; });
         window->subInitForm(language);
         window->subResetDaten();
         window->show();

@@ -51,18 +51,14 @@ class AnleitungTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_languageText;
     std::unique_ptr<InstructionsWindow> m_instructions;
-    // What the print dialog was opened for, and the pending document at that moment.
+    support::OpenersLanguage m_language;
+    // What the print dialog was opened for.
     QList<const QTextEdit*> m_printedViews;
-    QStringList m_pendingDocuments;
 
     std::unique_ptr<InstructionsWindow> instructionsIn(const QString& folder)
     {
         return std::make_unique<InstructionsWindow>(
-            folder, [this] { return m_languageText; },
-            [this](const QTextEdit* view) {
-                m_printedViews << view;
-                m_pendingDocuments << strDruckDokument;
-            },
+            folder, [this] { return m_languageText; }, [this](const QTextEdit* view) { m_printedViews << view; },
             nullptr);
     }
 
@@ -74,7 +70,7 @@ class AnleitungTest : public QObject {
     }
     frmAnleitung* open()
     {
-        m_instructions->show();
+        m_instructions->show(m_language.number);
         QApplication::processEvents();
         return m_instructions->window();
     }
@@ -90,10 +86,9 @@ private slots:
         QVERIFY(m_folder->isValid());
         for (const QString& language : kLanguageNames)
             write("Readme_" + language + ".rtf", sample(language));
-        support::useLanguage(1);
+        m_language.use(1);
         m_languageText = "Deutsch";
         m_printedViews.clear();
-        m_pendingDocuments.clear();
         m_instructions = instructionsIn(m_folder->path());
     }
     void cleanup()
@@ -119,7 +114,7 @@ private slots:
     void loadsTheFileOfTheLanguageWithItsCaptions()
     {
         QFETCH(quint8, language);
-        support::useLanguage(language);
+        m_language.use(language);
         m_languageText = QTest::currentDataTag();
         ui::MsgBoxRecorder boxes;
         frmAnleitung* window = open();
@@ -138,7 +133,7 @@ private slots:
 
     void anErrorInTheCaptionsIsReportedAndTheFileStillLoads()
     {
-        bytSprachNr = 0;  // no language of the text table
+        m_language.number = 0;  // no language of the text table
         ui::MsgBoxRecorder boxes;
         frmAnleitung* window = open();
         support::expectRoutineError(boxes, QStringLiteral("subInitForm"), base::ErrSubscript);
@@ -241,7 +236,7 @@ private slots:
         first->rtfAnleitung->setTextCursor(selection);
         write("Readme_Deutsch.rtf", sample("Neu"));
         m_languageText = "English";
-        support::useLanguage(2);
+        m_language.use(2);
         first->setWindowState(Qt::WindowMinimized);
 
         QCOMPARE(open(), first);
@@ -272,7 +267,7 @@ private slots:
 
         // A language change in between takes effect at the next loading.
         write("Readme_Francais.rtf", sample("Francais, relu"));
-        support::useLanguage(3);
+        m_language.use(3);
         m_languageText = "Francais";
         frmAnleitung* second = open();
         QVERIFY(shown(second).startsWith("Anleitung Francais, relu"));
@@ -280,13 +275,11 @@ private slots:
         QCOMPARE(second->btnDrucken->text(), "imprimer");
     }
 
-    void printOpensTheDialogForTheViewWithTheInstructionsPending()
+    void printOpensTheDialogForTheView()
     {
-        strDruckDokument.clear();
         frmAnleitung* window = open();
         QTest::mouseClick(window->btnDrucken, Qt::LeftButton);
         QCOMPARE(m_printedViews, QList<const QTextEdit*>{window->rtfAnleitung});
-        QCOMPARE(m_pendingDocuments, QStringList{"Anleitung"});
         QVERIFY(window->isVisible());
         QVERIFY(shown(window).startsWith("Anleitung Deutsch"));
     }

@@ -19,12 +19,9 @@ using namespace support;
 
 namespace {
 
-const QString kReport = QStringLiteral("frmDruckAnsicht");
-
 void openReport()
 {
-    strDruckDokument = kReport;
-    frmDrucken::showModal(nullptr, [] { return sample::filledReport(); });
+    frmDrucken::showModal(nullptr, 1, [] { return sample::filledReport(); });
 }
 
 int position(const QString& name)
@@ -45,8 +42,6 @@ private slots:
         support::useLanguage(1);
     }
 
-    void cleanup() { QCOMPARE(strDruckDokument, QString()); }
-
     // Must run first: the program's current printer is still the default.
     void opensWithTheDefaultQueueSelected()
     {
@@ -62,7 +57,7 @@ private slots:
             QCOMPARE(dialog->frmDrucker->title(), QStringLiteral(" Drucker "));
             QCOMPARE(dialog->btnSchliessen->text(), QStringLiteral("Schließen"));
             QVERIFY(dialog->btnDrucken->isDefault());
-            QCOMPARE(strDruckDokument, kReport);
+            QVERIFY(frmDrucken::TestSeam(*dialog).printsReport());
             dialog->btnSchliessen->click();
         }));
         QCOMPARE(shown, QStringList({"Baustelle", "Buero", "Laser", "PDF", "Werkstatt", printers::pdfWriterName()}));
@@ -149,8 +144,9 @@ private slots:
         MemoryPrinters memory;
         memory.names = {"A"};
         printers::PrintersOverride use(memory);
-        strDruckDokument.clear();
-        QVERIFY(!withDialog([] { frmDrucken::showModal(nullptr, [] { return ReportData{}; }); }, [](frmDrucken*) {}));
+        QVERIFY(!withDialog([] { frmDrucken::showModal(nullptr, 1, frmDruckAnsicht::Source{}); }, [](frmDrucken*) {}));
+        QVERIFY(!withDialog([] { frmDrucken::showModal(nullptr, 1, static_cast<const QTextEdit*>(nullptr)); },
+                            [](frmDrucken*) {}));
         QVERIFY(memory.printedOn.isEmpty());
     }
 
@@ -206,12 +202,8 @@ private slots:
         withDialog(openReport, [](frmDrucken* dialog) { dialog->btnDrucken->click(); });
         QTextEdit view;
         view.setPlainText("Text");
-        withDialog(
-            [&] {
-                strDruckDokument = "Anleitung";
-                frmDrucken::showModal(nullptr, &view);
-            },
-            [](frmDrucken* dialog) { dialog->btnDrucken->click(); });
+        withDialog([&] { frmDrucken::showModal(nullptr, 1, &view); },
+                   [](frmDrucken* dialog) { dialog->btnDrucken->click(); });
         QCOMPARE(memory.orientations, QList<int>({printers::kLandscape, printers::kPortrait}));
     }
 
@@ -240,7 +232,7 @@ private slots:
             setQueueFault(fault, "Baustelle", true);
             dialog->btnDrucken->click();
             stillOpen = dialog->isVisible();
-            QCOMPARE(strDruckDokument, kReport);
+            QVERIFY(frmDrucken::TestSeam(*dialog).printsReport());
         });
         setQueueFault(fault, "Baustelle", false);
         QVERIFY(stillOpen);
@@ -315,15 +307,11 @@ private slots:
         cursor.select(QTextCursor::BlockUnderCursor);
         view.setTextCursor(cursor);
         QFile::remove(queueOutput("Werkstatt"));
-        withDialog(
-            [&] {
-                strDruckDokument = "Anleitung";
-                frmDrucken::showModal(nullptr, &view);
-            },
-            [](frmDrucken* dialog) {
-                choosePrinter(dialog, "Werkstatt");
-                dialog->btnDrucken->click();
-            });
+        withDialog([&] { frmDrucken::showModal(nullptr, 1, &view); },
+                   [](frmDrucken* dialog) {
+                       choosePrinter(dialog, "Werkstatt");
+                       dialog->btnDrucken->click();
+                   });
         const QString output = waitForOutput("Werkstatt");
         QVERIFY(!output.isEmpty());
         QVERIFY(pdfInfo(output).contains("595 x 842"));

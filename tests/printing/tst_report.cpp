@@ -35,8 +35,10 @@ class ReportTest : public QObject {
 
     static QString text(const QWidget& page, const QString& name) { return driver::caption(&page, name); }
 
+    support::OpenersLanguage m_language;
+
     // Loads the page from the data and prints it landscape on the printer of that name.
-    static bool printedOn(const QString& printer, const ReportData& data)
+    bool printedOn(const QString& printer, const ReportData& data) const
     {
         auto printers = printers::makeCupsPrinters();
         const int position = int(printers->deviceNames().indexOf(printer));
@@ -44,13 +46,13 @@ class ReportTest : public QObject {
             return false;
         printers->setCurrent(position);
         printers->setOrientation(printers::kLandscape);
-        frmDruckAnsicht page([&] { return data; });
+        frmDruckAnsicht page([&] { return data; }, m_language.number);
         page.Form_Load();
         return printers->printPage(page, {page.documentTitle(), {}}) == printers::PrintOutcome::Printed;
     }
 
     // The same through the PDF file writer, into that file.
-    static bool printedToFile(const ReportData& data, const QString& path)
+    bool printedToFile(const ReportData& data, const QString& path) const
     {
         ui::SaveDialogRecorder dialog;
         dialog.answer = path;
@@ -63,13 +65,13 @@ private slots:
     void init()
     {
         base::setRegional(base::Regional::german());
-        useLanguage(1);
+        m_language.use(1);
     }
 
     void copiesCountedRowsOnly()
     {
         ui::MsgBoxRecorder boxes;
-        frmDruckAnsicht page([] { return sample::filledReport(); });
+        frmDruckAnsicht page([] { return sample::filledReport(); }, m_language.number);
         page.Form_Load();
         QVERIFY(boxes.calls.isEmpty());
         QCOMPARE(page.width(), ui::twips(16600));
@@ -106,7 +108,7 @@ private slots:
         QFETCH(bool, counted);
         ReportData data = sample::filledReport();
         data.rows[0].txtAnzNr = flag;
-        frmDruckAnsicht page([&] { return data; });
+        frmDruckAnsicht page([&] { return data; }, m_language.number);
         page.Form_Load();
         QCOMPARE(text(page, "MaschinenFamilie_1").isEmpty(), !counted);
     }
@@ -118,7 +120,7 @@ private slots:
         ui::MsgBoxRecorder boxes;
         ReportData data = sample::filledReport();
         data.rows[2].txtAnzNr = QStringLiteral("x");
-        frmDruckAnsicht page([&] { return data; });
+        frmDruckAnsicht page([&] { return data; }, m_language.number);
         page.Form_Load();
         expectRoutineError(boxes, QStringLiteral("subFuellDruckAnsicht"), base::ErrTypeMismatch);
         QCOMPARE(text(page, "MaschinenFamilie_1"), QStringLiteral("Bagger"));
@@ -157,8 +159,8 @@ private slots:
         QFETCH(QString, firma);
         QFETCH(QString, points);
         QFETCH(QString, title);
-        useLanguage(quint8(language));
-        frmDruckAnsicht page([] { return sample::emptyReport(); });
+        m_language.use(quint8(language));
+        frmDruckAnsicht page([] { return sample::emptyReport(); }, m_language.number);
         page.Form_Load();
         QCOMPARE(text(page, "fraEingabe_3"), frame);
         QCOMPARE(text(page, "lblFirma"), firma);
@@ -175,11 +177,11 @@ private slots:
     void captionsFitTheirBoxes()
     {
         QFETCH(int, language);
-        useLanguage(quint8(language));
+        m_language.use(quint8(language));
         ReportData data = sample::filledReport();
         data.rows[0].optionCaption = modTexte::Texte(language, modTexte::Genormt);
         data.rows[2].optionCaption = modTexte::Texte(language, modTexte::Eigene);
-        frmDruckAnsicht page([&] { return data; });
+        frmDruckAnsicht page([&] { return data; }, m_language.number);
         page.Form_Load();
         QStringList cut;
         for (const QLabel* label : page.findChildren<QLabel*>()) {
@@ -213,7 +215,8 @@ private slots:
     {
         auto owner = std::make_unique<QWidget>();
         owner->show();
-        QPointer<frmDruckAnsicht> page = new frmDruckAnsicht([] { return sample::filledReport(); }, owner.get());
+        QPointer<frmDruckAnsicht> page = new frmDruckAnsicht([] { return sample::filledReport(); }, m_language.number,
+                                                             owner.get());
         page->Form_Load();
         QVERIFY(page->isWindow());
         QCOMPARE(page->parentWidget(), owner.get());
@@ -250,7 +253,7 @@ private slots:
         QFETCH(QString, heading);
         QFETCH(QString, title);
         QFETCH(QString, option);
-        useLanguage(quint8(language));
+        m_language.use(quint8(language));
         ReportData data = sample::filledReport();
         data.txtA8Max = a8;
         data.rows[0].optionCaption = option;
@@ -286,7 +289,7 @@ private slots:
         auto printers = printers::makeCupsPrinters();
         printers->setCurrent(int(printers->deviceNames().indexOf(kPostScriptQueue)));
         printers->setOrientation(report ? printers::kLandscape : printers::kPortrait);
-        frmDruckAnsicht page([] { return sample::filledReport(); });
+        frmDruckAnsicht page([] { return sample::filledReport(); }, m_language.number);
         page.Form_Load();
         QTextDocument plain(QStringLiteral("Baugrube Nord, Tiefbau Gruber GmbH"));
         const printers::PrintOutcome outcome = report ? printers->printPage(page, {page.documentTitle(), {}})
@@ -411,7 +414,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QString, finalResult);
-        useLanguage(quint8(language));
+        m_language.use(quint8(language));
         ReportData data = sample::filledReport();
         const QString wide(50, QChar(0x00C4));
         data.txtFirma = data.txtFahrer = wide;

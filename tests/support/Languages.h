@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's languages in tests: one made current as the language button
-// does it, and a data row for each.
+// The program's languages in tests: one's column of the text table filled as
+// the language button does it, and a data row for each.
 
 #include "texts/modTexte.h"
 
@@ -9,12 +9,22 @@
 
 namespace support {
 
-// Fills the text table's column and makes it the current language.
+// Fills the text table's column of the language.
 inline void useLanguage(quint8 language)
 {
-    bytSprachNr = language;
     modTexte::subInitSprache(language);
 }
+
+// The language an opener hands to the window it opens, as the frame window
+// does, with its column of the text table filled.
+struct OpenersLanguage {
+    quint8 number = 1;
+    void use(quint8 language)
+    {
+        useLanguage(language);
+        number = language;
+    }
+};
 
 // A data row "1" to "5" for each language, in the column "language".
 inline void everyLanguage()
