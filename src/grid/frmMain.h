@@ -120,6 +120,8 @@ private:
     void clearDetailsRow(int row);
     // Leaving a row list: the row's last check and the day result no longer hold.
     void markRowEdited(const QString& routine, int row);
+    // The row's mark and the day result emptied.
+    void rowEntryChanged(int row);
     std::array<QLineEdit*, 10> resultFields() const;
     // Keyboard and screen-reader access (frmMain_access.cpp).
     void setTabChain();

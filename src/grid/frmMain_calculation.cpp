@@ -70,6 +70,9 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
         const base::Regional& settings = base::regional();
         bool complete = true;
         if (r.G.optEingabe->isChecked()) {
+            // A list changed without a leave since: its cascade runs before anything is read.
+            cascadeFromFamily(number);
+            cascadeFromType(number);
             int workCycle = 0;
             quint8 condition = 0;
             double hours = 0;

@@ -115,20 +115,16 @@ bool frmMain::cascadeFromType(int r)
 void frmMain::MaschinenFamilie_G_Validate(int r)
 {
     base::guard(QStringLiteral("MaschinenFamilie_G_Validate"), [&] {
-        if (cascadeFromFamily(r)) {
-            subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
-            subLoescheErgebnis();
-        }
+        if (cascadeFromFamily(r))
+            rowEntryChanged(r);
     });
 }
 
 void frmMain::MaschinenTyp_G_Validate(int r)
 {
     base::guard(QStringLiteral("MaschinenTyp_G_Validate"), [&] {
-        if (cascadeFromType(r)) {
-            subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
-            subLoescheErgebnis();
-        }
+        if (cascadeFromType(r))
+            rowEntryChanged(r);
     });
 }
 
@@ -154,8 +150,11 @@ void frmMain::Einwirkungsdauer_E_Validate(int r)
 
 void frmMain::markRowEdited(const QString& routine, int r)
 {
-    base::guard(routine, [&] {
-        subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
-        subLoescheErgebnis();
-    });
+    base::guard(routine, [&] { rowEntryChanged(r); });
+}
+
+void frmMain::rowEntryChanged(int r)
+{
+    subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
+    subLoescheErgebnis();
 }

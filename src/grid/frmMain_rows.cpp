@@ -60,6 +60,11 @@ void frmMain::connectRow(WorkRow& r)
         if (checked)
             optEingabe_E_Click(i);
     });
+    // A new entry in a list that enters the calculation makes the row's last check and the
+    // day result stale at once, whatever made it and wherever the focus is.
+    for (QComboBox* list : {r.G.MaschinenFamilie, r.G.MaschinenTyp, r.G.Arbeitszyklus, r.G.Betriebsbedingung,
+                            r.G.Einwirkungsdauer, r.E.Einwirkungsdauer})
+        connect(list, &QComboBox::currentIndexChanged, this, [this, i] { rowEntryChanged(i); });
     ui::onFocusLeave(r.G.MaschinenFamilie, [this, i] { MaschinenFamilie_G_Validate(i); });
     ui::onFocusLeave(r.G.MaschinenTyp, [this, i] { MaschinenTyp_G_Validate(i); });
     ui::onFocusLeave(r.G.Arbeitszyklus, [this, i] { Arbeitszyklus_G_Validate(i); });

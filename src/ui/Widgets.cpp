@@ -36,12 +36,11 @@ public:
         : QObject(watched)
         , m_handler(std::move(handler))
     {
-        // A refused value can call the focus back while this list's pop-up is
-        // open; a pick made there then comes without the focus, and without
-        // the leave that would follow it.
+        // A pick made without the keyboard focus (the focus called away while the
+        // pop-up was open, or the window not active) has no leave to follow it.
         if (auto* list = qobject_cast<QComboBox*>(watched))
             connect(list, &QComboBox::activated, this, [this, list] {
-                if (!holdsFocus(list))
+                if (!list->hasFocus())
                     m_handler();
             });
     }

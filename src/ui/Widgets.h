@@ -46,7 +46,8 @@ QColor backColor(const QWidget* widget);
 // of the same window: not when its own popup opens, not when another window
 // takes the focus, not when the widget itself is being disabled or hidden.
 // A list also runs it at once when the user picks an entry without holding
-// the focus, as from a pop-up the focus was called away from.
+// the keyboard focus: from a pop-up the focus was called away from, or in a
+// window that is not active.
 void onFocusLeave(QWidget* widget, std::function<void()> handler);
 
 // The list takes neither the focus nor a new entry from the mouse wheel

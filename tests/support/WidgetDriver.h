@@ -136,17 +136,23 @@ inline void wheel(QComboBox* list, bool spontaneous = false)
     QApplication::processEvents();
 }
 
+// Clicks the entry at this position in the list's open pop-up window.
+inline void clickPopupEntry(QComboBox* list, int index)
+{
+    QAbstractItemView* view = list->view();
+    const int middle = view->visualRect(view->model()->index(index, 0)).center().y();
+    const QPoint entry = view->viewport()->mapTo(view->window(), QPoint(view->viewport()->width() / 2, middle));
+    QTest::mouseClick(view->window()->windowHandle(), Qt::LeftButton, {}, entry);
+    QApplication::processEvents();
+}
+
 // Opens the list's pop-up with a click and, once whatever that click set off
 // has run, clicks the entry at this position in the pop-up's window.
 inline void pickFromPopup(QComboBox* list, int index)
 {
     QTest::mouseClick(list, Qt::LeftButton);
     QApplication::processEvents();
-    QAbstractItemView* view = list->view();
-    const int middle = view->visualRect(view->model()->index(index, 0)).center().y();
-    const QPoint entry = view->viewport()->mapTo(view->window(), QPoint(view->viewport()->width() / 2, middle));
-    QTest::mouseClick(view->window()->windowHandle(), Qt::LeftButton, {}, entry);
-    QApplication::processEvents();
+    clickPopupEntry(list, index);
 }
 
 // Types into a text field as a user does, then leaves it.
