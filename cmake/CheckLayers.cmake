@@ -1,6 +1,7 @@
 # cmake -DMAP=<build>/layers/targets.cmake -P CheckLayers.cmake
-# Fails when a file of a target includes a header of a library the target does not link,
-# or when a library links a library of ours whose headers it never includes.
+# Fails when a library links a library that is not below it in the layers' order, when a
+# file of a target includes a header of a library the target does not link, or when a
+# library links a library of ours whose headers it never includes.
 # A header of a library ("grid/frmMain.h", or a file its folder or its list holds) needs
 # that library in the target's own link list; a header of no library (a test's helper
 # beside it) counts as the target's own, and its includes are checked in turn.
@@ -36,6 +37,19 @@ function(included_files file result)
 endfunction()
 
 set(faults "")
+
+# Every link of a library points down: CMake would link a cycle of static libraries
+# without a word.
+set(below "")
+foreach(library IN LISTS layers)
+  foreach(link IN LISTS links_${library})
+    if(link IN_LIST layers AND NOT link IN_LIST below)
+      list(APPEND faults "${library} links ${link}, which is not below it in ZELVARO_LIBRARIES")
+    endif()
+  endforeach()
+  list(APPEND below ${library})
+endforeach()
+
 foreach(target IN LISTS targets)
   set(pending ${files_${target}})
   set(seen "")
@@ -81,5 +95,5 @@ endforeach()
 if(faults)
   list(REMOVE_DUPLICATES faults)
   list(JOIN faults "\n  " shown)
-  message(FATAL_ERROR "Link lists that do not match the includes:\n  ${shown}")
+  message(FATAL_ERROR "Links that break the layers or do not match the includes:\n  ${shown}")
 endif()

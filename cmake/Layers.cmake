@@ -1,7 +1,10 @@
-# The layering is load-bearing: a target may include the headers of the libraries it
-# links and no others. zelvaro_check_layers() writes down, for every target, its files
-# and the libraries it links; the target "layers" (part of every build) then runs
-# CheckLayers.cmake over the sources, which fails on an include of a library not linked.
+# The layering is load-bearing: a library may link only the libraries below it in
+# ZELVARO_LIBRARIES, and a target may include the headers of the libraries it links and
+# no others. zelvaro_check_layers() writes down the libraries' order and, for every
+# target, its files and the libraries it links; the target "layers" then runs
+# CheckLayers.cmake over them, which fails on a link upwards or an include of a library
+# not linked. Every target of ours waits for it, so that any build runs the check, also
+# one of the program alone.
 
 function(zelvaro_collect_targets directory result)
   get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
@@ -50,10 +53,13 @@ function(zelvaro_check_layers)
     if(NOT links)
       set(links "")
     endif()
+    set(type_of_${target} ${type})
     string(APPEND map "set(type_${target} ${type})\nset(files_${target} \"${files}\")\nset(links_${target} \"${links}\")\n")
     list(APPEND checked ${target})
   endforeach()
-  string(APPEND map "set(targets \"${checked}\")\nset(project_dir \"${PROJECT_SOURCE_DIR}\")\n")
+  list(TRANSFORM ZELVARO_LIBRARIES PREPEND zelvaro_ OUTPUT_VARIABLE layers)
+  string(APPEND map "set(targets \"${checked}\")\nset(layers \"${layers}\")\n")
+  string(APPEND map "set(project_dir \"${PROJECT_SOURCE_DIR}\")\n")
   file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/layers/targets.cmake CONTENT "${map}")
 
   # Any source or header of the tree may change what a target includes.
@@ -70,4 +76,9 @@ function(zelvaro_check_layers)
     COMMENT "Checking that every target includes only the libraries it links"
     VERBATIM)
   add_custom_target(layers ALL DEPENDS ${CMAKE_BINARY_DIR}/layers/checked)
+  foreach(target IN LISTS checked)
+    if(NOT type_of_${target} STREQUAL "INTERFACE_LIBRARY")
+      add_dependencies(${target} layers)
+    endif()
+  endforeach()
 endfunction()
