@@ -22,8 +22,6 @@ void CatalogueLine::emptyMachineFields()
     MaschinenFamilie->clear();
     MaschinenTyp->clear();
     Arbeitszyklus->clear();
-    typesBuiltFor = 0;
-    cyclesBuiltFor = 0;
 }
 
 std::array<QString, 3> CatalogueLine::machineTexts() const
@@ -46,15 +44,6 @@ void OwnValuesLine::emptyMachineFields()
 std::array<QString, 3> OwnValuesLine::machineTexts() const
 {
     return {MaschinenFamilie->text(), MaschinenTyp->text(), Arbeitszyklus->text()};
-}
-
-void WorkingFields::neutralise()
-{
-    const QString zero = QStringLiteral("0");
-    txtAnzNr = zero;
-    Messwert = {zero, zero, zero};
-    Punkte = {zero, zero, zero};
-    txtDauer = zero;
 }
 
 InputLine& WorkRow::line(const QString& suffix)

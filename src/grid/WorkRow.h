@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/RowState.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -43,11 +45,6 @@ struct CatalogueLine final : InputLine {
     QComboBox* MaschinenFamilie = nullptr;
     QComboBox* MaschinenTyp = nullptr;
     QComboBox* Arbeitszyklus = nullptr;
-    // The family the type list was built for and the type the work-cycle list was
-    // built for; 0 while a list is empty. Leaving a list rebuilds the one below only
-    // when its entry differs from these.
-    int typesBuiltFor = 0;
-    int cyclesBuiltFor = 0;
 
     std::array<QWidget*, 3> machineFields() const override;
     void emptyMachineFields() override;
@@ -65,17 +62,6 @@ struct OwnValuesLine final : InputLine {
     std::array<QString, 3> machineTexts() const override;
 };
 
-// The hidden working fields of a row: what the day calculation reads, whichever
-// line it came from. Neutral content "0".
-struct WorkingFields {
-    std::array<QString, 3> Messwert;
-    std::array<QString, 3> Punkte;
-    QString txtDauer;
-    QString txtAnzNr;  // "1" when the row counted at the last calculation
-
-    void neutralise();
-};
-
 // One of the work-cycle rows: both lines, its mark, its buttons and its working fields.
 struct WorkRow {
     int number = 0;
@@ -85,7 +71,7 @@ struct WorkRow {
     ui::StatusMark* lblStatus = nullptr;
     QPushButton* btnResetZeile = nullptr;
     QPushButton* btnBerechnenZeile = nullptr;
-    WorkingFields working;
+    RowState state;
 
     // The line of suffix "G" or "E"; any other suffix raises 381 (invalid property array index).
     InputLine& line(const QString& suffix);

@@ -62,7 +62,7 @@ private:
     const WorkRow& row(int number) const;
     quint8 bytSprachNr() const;
     // The hidden working fields of row 1..5; another row number raises 381.
-    WorkingFields& workingFields(int row);
+    RowResult& workingFields(int row);
 
     void btnDetails_Click();
     void subFuellFahrererfahrung(quint8 language);
@@ -95,6 +95,7 @@ private:
 
     // Calculation (frmMain_calculation.cpp)
     void subSetzeStatus(quint8 row, const QString& state);
+    void setStatus(quint8 row, RowStatus status);
     void subLoescheErgebnis();
     bool subCheckAusfuellenOK(quint8 row);
     void subBerechnePunkte(quint8 row, const QString& suffix, double aX, double aY, double aZ, double hours);
@@ -116,6 +117,8 @@ private:
     void buildResults();
     void buildCommands();
     void connectRow(WorkRow& row);
+    // The row's typed state follows every edit of its controls.
+    void keepStateCurrent(WorkRow& row);
     void switchInputMode(const QString& routine, int row, const QString& on, const QString& off);
     void clearDetailsRow(int row);
     // Leaving a row list: the row's last check and the day result no longer hold.
@@ -198,7 +201,7 @@ public:
     {
     }
 
-    WorkingFields& workingFields(int row) { return m_window.workingFields(row); }
+    RowResult& workingFields(int row) { return m_window.workingFields(row); }
     void subSetzeStatus(quint8 row, const QString& state) { m_window.subSetzeStatus(row, state); }
     void subFuellFahrererfahrung(quint8 language) { m_window.subFuellFahrererfahrung(language); }
     void subFuellBetriebsbedingung(quint8 row, quint8 language, const QString& suffix)

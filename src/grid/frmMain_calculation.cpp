@@ -15,43 +15,32 @@
 #include <QRadioButton>
 #include <vector>
 
-namespace {
-
-bool isBlank(const QString& text)
-{
-    return text.trimmed().isEmpty();
-}
-
-bool isBlank(const QComboBox* list)
-{
-    return isBlank(list->currentText());
-}
-
-// Integer conversion of a field's text: not a number is a type mismatch.
-qint16 integerOf(const QString& text)
-{
-    return base::toInt16(base::regional().toDouble(text));
-}
-
-}  // namespace
-
 void frmMain::subSetzeStatus(quint8 number, const QString& state)
 {
     base::guard(QStringLiteral("subSetzeStatus"), [&] {
-        ui::StatusMark* mark = row(number).lblStatus;
-        using Mark = ui::StatusMark::Mark;
-        Mark shown = Mark::None;
         if (state == QLatin1String("OK")) {
-            shown = Mark::Ticked;
+            setStatus(number, RowStatus::Ok);
         } else if (state == QLatin1String("Error")) {
-            shown = Mark::Empty;
-        } else if (state != QLatin1String("Normal")) {
+            setStatus(number, RowStatus::Error);
+        } else if (state == QLatin1String("Normal")) {
+            setStatus(number, RowStatus::Normal);
+        } else {
             ui::msgBox(QStringLiteral("Unbekannter Status"), ui::MsgIcon::Critical,
                        QStringLiteral("Wenden Sie sich bitte an Ihren System-Administrator"));
-            return;
         }
-        mark->setFrameStyle(QFrame::NoFrame);
-        mark->setMark(shown);
+    });
+}
+
+void frmMain::setStatus(quint8 number, RowStatus status)
+{
+    base::guard(QStringLiteral("subSetzeStatus"), [&] {
+        WorkRow& r = row(number);
+        r.state.status = status;
+        using Mark = ui::StatusMark::Mark;
+        r.lblStatus->setFrameStyle(QFrame::NoFrame);
+        r.lblStatus->setMark(status == RowStatus::Ok          ? Mark::Ticked
+                                 : status == RowStatus::Error ? Mark::Empty
+                                                              : Mark::None);
     });
 }
 
@@ -67,71 +56,67 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
 {
     return base::guarded(QStringLiteral("subCheckAusfuellenOK"), false, [&] {
         WorkRow& r = row(number);
+        RowState& state = r.state;
         const base::Regional& settings = base::regional();
-        bool complete = true;
-        if (r.G.optEingabe->isChecked()) {
+        if (state.mode == InputMode::Catalogue) {
             // A list changed without a leave since: its cascade runs before anything is read.
             cascadeFromFamily(number);
             cascadeFromType(number);
+            const CatalogueChoice& chosen = state.catalogue;
+            // Every check is made, in this order; a missing entry does not stop the later ones.
+            bool complete = chosen.type != 0;
             int workCycle = 0;
             quint8 condition = 0;
-            double hours = 0;
-            if (isBlank(r.G.MaschinenTyp))
-                complete = false;
-            if (isBlank(r.G.Arbeitszyklus))
+            if (chosen.workCycle == 0)
                 complete = false;
             else
-                workCycle = base::toInt16(ui::selectedItemData(r.G.Arbeitszyklus));
-            if (isBlank(r.G.Betriebsbedingung))
+                workCycle = base::toInt16(chosen.workCycle);
+            if (chosen.condition == 0)
                 complete = false;
             else
-                condition = base::toByte(ui::selectedItemData(r.G.Betriebsbedingung));
-            if (isBlank(r.G.Einwirkungsdauer))
+                condition = base::toByte(chosen.condition);
+            if (chosen.hours == 0)
                 complete = false;
-            else
-                hours = ui::selectedItemData(r.G.Einwirkungsdauer);
             if (!complete) {
-                subSetzeStatus(number, QStringLiteral("Error"));
+                setStatus(number, RowStatus::Error);
                 return false;
             }
-            subSetzeStatus(number, QStringLiteral("OK"));
+            setStatus(number, RowStatus::Ok);
             double x = 0, y = 0, z = 0;
             if (catalogue::fktSchwingungswertOK(base::toByte(workCycle), condition, x, y, z)) {
                 r.G.Messwert[AxisX]->setText(settings.fixed2(x));
                 r.G.Messwert[AxisY]->setText(settings.fixed2(y));
                 r.G.Messwert[AxisZ]->setText(settings.fixed2(z));
-                r.working.Messwert = {settings.generalNumber(x), settings.generalNumber(y), settings.generalNumber(z)};
-                r.working.txtDauer = settings.generalNumber(hours);
-                subBerechnePunkte(number, QStringLiteral("G"), x, y, z, hours);
+                state.result.Messwert = {x, y, z};
+                state.result.hours = chosen.hours;
+                subBerechnePunkte(number, QStringLiteral("G"), x, y, z, chosen.hours);
             }
             return true;
         }
-        if (r.E.optEingabe->isChecked()) {
-            double hours = 0;
+        if (state.mode == InputMode::OwnValues) {
+            const OwnEntry& own = state.own;
+            bool complete = own.hours != 0;
             std::array<double, 3> values{};
-            if (isBlank(r.E.Einwirkungsdauer))
-                complete = false;
-            else
-                hours = ui::selectedItemData(r.E.Einwirkungsdauer);
-            for (int axis = 0; axis < 3; ++axis) {
-                const QString text = r.E.Messwert[axis]->text();
-                if (isBlank(text))
+            for (std::size_t axis = 0; axis < 3; ++axis) {
+                const TypedValue& value = own.Messwert[axis];
+                if (value.blank())
                     complete = false;
+                else if (!value.number)
+                    base::raise(base::ErrTypeMismatch);
                 else
-                    values[axis] = settings.toDouble(text);
+                    values[axis] = *value.number;
             }
             if (!complete) {
-                subSetzeStatus(number, QStringLiteral("Error"));
+                setStatus(number, RowStatus::Error);
                 return false;
             }
-            subSetzeStatus(number, QStringLiteral("OK"));
-            r.working.Messwert = {settings.generalNumber(values[AxisX]), settings.generalNumber(values[AxisY]),
-                                  settings.generalNumber(values[AxisZ])};
-            r.working.txtDauer = settings.generalNumber(hours);
-            subBerechnePunkte(number, QStringLiteral("E"), values[AxisX], values[AxisY], values[AxisZ], hours);
+            setStatus(number, RowStatus::Ok);
+            state.result.Messwert = values;
+            state.result.hours = own.hours;
+            subBerechnePunkte(number, QStringLiteral("E"), values[AxisX], values[AxisY], values[AxisZ], own.hours);
             return true;
         }
-        subSetzeStatus(number, QStringLiteral("Normal"));
+        setStatus(number, RowStatus::Normal);
         return false;
     });
 }
@@ -142,12 +127,12 @@ void frmMain::subBerechnePunkte(quint8 number, const QString& suffix, double aX,
         WorkRow& r = row(number);
         InputLine& line = r.line(suffix);
         const std::array<double, 3> values{aX, aY, aZ};
-        for (int axis = 0; axis < 3; ++axis) {
-            const std::optional<qint16> points = calculation::fktPunkteFormel(values[axis], hours);
-            line.Punkte[axis]->setText(points ? QString::number(*points) : QString());
+        std::array<std::optional<qint16>, 3> points;
+        for (std::size_t axis = 0; axis < 3; ++axis) {
+            points[axis] = calculation::fktPunkteFormel(values[axis], hours);
+            line.Punkte[axis]->setText(points[axis] ? QString::number(*points[axis]) : QString());
         }
-        for (int axis = 0; axis < 3; ++axis)
-            r.working.Punkte[axis] = line.Punkte[axis]->text();
+        r.state.result.Punkte = points;
     });
 }
 
@@ -155,10 +140,10 @@ void frmMain::btnBerechnenZeile_Click(int number)
 {
     base::guard(base::indexed(QStringLiteral("btnBerechnenZeile_Click"), number), [&] {
         subLoescheErgebnis();
-        WorkingFields& working = workingFields(number);
-        working.neutralise();
+        RowResult& result = workingFields(number);
+        result.neutralise();
         if (subCheckAusfuellenOK(base::toByte(number)))
-            working.txtAnzNr = QStringLiteral("1");
+            result.counted = true;
     });
 }
 
@@ -167,11 +152,11 @@ void frmMain::btnBerechnen_Click()
     base::guard(QStringLiteral("btnBerechnen_Click"), [&] {
         quint8 complete = 0;
         for (WorkRow& r : m_rows)
-            r.working.neutralise();
+            r.state.result.neutralise();
         for (WorkRow& r : m_rows) {
             if (subCheckAusfuellenOK(base::toByte(r.number))) {
                 ++complete;
-                r.working.txtAnzNr = QStringLiteral("1");
+                r.state.result.counted = true;
             }
         }
         if (complete > 0)
@@ -187,15 +172,18 @@ void frmMain::subErmittleSummen()
         const base::Regional& settings = base::regional();
         std::vector<calculation::CountedRow> counted;
         for (const WorkRow& r : m_rows) {
-            const WorkingFields& w = r.working;
-            if (settings.toDouble(w.txtAnzNr) != 1)
+            const RowResult& result = r.state.result;
+            if (!result.counted)
                 continue;
             calculation::CountedRow c;
-            for (std::size_t axis = 0; axis < 3; ++axis)
-                c.Punkte[axis] = integerOf(w.Punkte[axis]);
-            c.hours = settings.toDouble(w.txtDauer);
-            for (std::size_t axis = 0; axis < 3; ++axis)
-                c.Messwert[axis] = settings.toDouble(w.Messwert[axis]);
+            for (std::size_t axis = 0; axis < 3; ++axis) {
+                // The points of an axis that overflowed are missing: no number to add.
+                if (!result.Punkte[axis])
+                    base::raise(base::ErrTypeMismatch);
+                c.Punkte[axis] = *result.Punkte[axis];
+            }
+            c.hours = result.hours;
+            c.Messwert = result.Messwert;
             counted.push_back(c);
         }
         // Everything is computed before anything is written, so that a failure

@@ -215,7 +215,6 @@ void frmMain::buildRow(WorkRow& r)
 
     r.btnResetZeile = make<QPushButton>(frame, indexedName("btnResetZeile", i), 13965, 210, 960);
     r.btnBerechnenZeile = make<QPushButton>(frame, indexedName("btnBerechnenZeile", i), 13965, 540, 960);
-    r.working.neutralise();
 }
 
 void frmMain::buildResults()

@@ -9,22 +9,8 @@
 #include "ui/MsgBox.h"
 
 #include <QComboBox>
-#include <optional>
 
 namespace {
-
-// The code of the selected entry, or nothing when no entry is selected: the
-// validate events end silently then.
-std::optional<int> selectedCode(const QComboBox* list)
-{
-    try {
-        return ui::selectedItemData(list);
-    } catch (const base::RuntimeError& e) {
-        if (e.number() == base::ErrInvalidIndex)
-            return std::nullopt;
-        throw;
-    }
-}
 
 quint8 languageFromText(const QString& language)
 {
@@ -67,48 +53,48 @@ void frmMain::subFuellMaschinenfamilie(quint8 r, quint8 language)
 void frmMain::subFuellMaschinentyp(quint8 r, const QString& language, quint8 family)
 {
     base::guard(QStringLiteral("subFuellMaschinentyp"), [&] {
-        CatalogueLine& line = row(r).G;
-        line.typesBuiltFor = 0;
-        fillCascadeList(line.MaschinenTyp, family, catalogue::kFamilies, "Unbekannte Maschinenfamilie",
-                        [&] { catalogue_lists::fillTypes(line.MaschinenTyp, languageFromText(language), family); });
-        line.typesBuiltFor = family;
+        WorkRow& w = row(r);
+        w.state.catalogue.typesBuiltFor = 0;
+        fillCascadeList(w.G.MaschinenTyp, family, catalogue::kFamilies, "Unbekannte Maschinenfamilie",
+                        [&] { catalogue_lists::fillTypes(w.G.MaschinenTyp, languageFromText(language), family); });
+        w.state.catalogue.typesBuiltFor = family;
     });
 }
 
 void frmMain::subFuellArbeitszyklus(quint8 r, const QString& language, quint8 type)
 {
     base::guard(QStringLiteral("subFuellArbeitszyklus"), [&] {
-        CatalogueLine& line = row(r).G;
-        line.cyclesBuiltFor = 0;
-        fillCascadeList(line.Arbeitszyklus, type, catalogue::kTypes, "Unbekannter Maschinentyp",
-                        [&] { catalogue_lists::fillWorkCycles(line.Arbeitszyklus, languageFromText(language), type); });
-        line.cyclesBuiltFor = type;
+        WorkRow& w = row(r);
+        w.state.catalogue.cyclesBuiltFor = 0;
+        fillCascadeList(w.G.Arbeitszyklus, type, catalogue::kTypes, "Unbekannter Maschinentyp",
+                        [&] { catalogue_lists::fillWorkCycles(w.G.Arbeitszyklus, languageFromText(language), type); });
+        w.state.catalogue.cyclesBuiltFor = type;
     });
 }
 
 bool frmMain::cascadeFromFamily(int r)
 {
-    CatalogueLine& line = row(r).G;
-    const std::optional<int> family = selectedCode(line.MaschinenFamilie);
-    if (!family)
+    WorkRow& w = row(r);
+    CatalogueChoice& chosen = w.state.catalogue;
+    // Nothing selected: the validate event ends silently, changing nothing.
+    if (chosen.family == 0)
         return false;
     // Leaving the list again on the same family keeps the type and work cycle chosen under it.
-    if (*family != line.typesBuiltFor) {
-        subFuellMaschinentyp(base::toByte(r), QString::number(bytSprachNr()), base::toByte(*family));
-        line.Arbeitszyklus->clear();
-        line.cyclesBuiltFor = 0;
+    if (chosen.family != chosen.typesBuiltFor) {
+        subFuellMaschinentyp(base::toByte(r), QString::number(bytSprachNr()), base::toByte(chosen.family));
+        w.G.Arbeitszyklus->clear();
+        chosen.cyclesBuiltFor = 0;
     }
     return true;
 }
 
 bool frmMain::cascadeFromType(int r)
 {
-    CatalogueLine& line = row(r).G;
-    const std::optional<int> type = selectedCode(line.MaschinenTyp);
-    if (!type)
+    CatalogueChoice& chosen = row(r).state.catalogue;
+    if (chosen.type == 0)
         return false;
-    if (*type != line.cyclesBuiltFor)
-        subFuellArbeitszyklus(base::toByte(r), QString::number(bytSprachNr()), base::toByte(*type));
+    if (chosen.type != chosen.cyclesBuiltFor)
+        subFuellArbeitszyklus(base::toByte(r), QString::number(bytSprachNr()), base::toByte(chosen.type));
     return true;
 }
 
@@ -155,6 +141,6 @@ void frmMain::markRowEdited(const QString& routine, int r)
 
 void frmMain::rowEntryChanged(int r)
 {
-    subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
+    setStatus(static_cast<quint8>(r), RowStatus::Normal);
     subLoescheErgebnis();
 }

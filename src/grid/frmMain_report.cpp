@@ -19,7 +19,7 @@ ReportData frmMain::reportData() const
 
     for (const WorkRow& r : m_rows) {
         ReportRow& out = report.rows[static_cast<std::size_t>(r.number - 1)];
-        out.txtAnzNr = r.working.txtAnzNr;
+        out.txtAnzNr = r.state.result.counted ? QStringLiteral("1") : QStringLiteral("0");
         const InputLine& line = r.G.optEingabe->isChecked() ? static_cast<const InputLine&>(r.G) : r.E;
         out.optionCaption = line.optEingabe->text();
         const std::array<QString, 3> machine = line.machineTexts();

@@ -3,6 +3,7 @@
 
 #include "base/ErrorGuard.h"
 #include "base/Regional.h"
+#include "ui/Lists.h"
 #include "ui/Widgets.h"
 
 #include <QComboBox>
@@ -23,6 +24,22 @@ void clearOption(QRadioButton* option)
     option->blockSignals(blocked);
 }
 
+// The code of the selected entry, 0 when none is selected.
+int selectedCode(const QComboBox* list)
+{
+    return list->currentIndex() < 0 ? 0 : ui::itemData(list, list->currentIndex());
+}
+
+// A typed measured value: its number when the text is one under the regional settings.
+TypedValue typedValue(const QString& text)
+{
+    TypedValue value{text, std::nullopt};
+    const base::Regional& settings = base::regional();
+    if (settings.isNumeric(text))
+        base::guardSilently([&] { value.number = settings.toDouble(text); });
+    return value;
+}
+
 }  // namespace
 
 WorkRow& frmMain::row(int number)
@@ -37,16 +54,45 @@ const WorkRow& frmMain::row(int number) const
     return m_rows[static_cast<std::size_t>(number - 1)];
 }
 
-WorkingFields& frmMain::workingFields(int number)
+RowResult& frmMain::workingFields(int number)
 {
-    return row(number).working;
+    return row(number).state.result;
 }
 
 bool frmMain::rowInUse(int number) const
 {
-    const WorkRow& r = row(number);
-    const QColor off = ui::buttonFace();
-    return !(ui::backColor(r.G.Einwirkungsdauer) == off && ui::backColor(r.E.Einwirkungsdauer) == off);
+    return row(number).state.mode != InputMode::Off;
+}
+
+void frmMain::keepStateCurrent(WorkRow& r)
+{
+    RowState& state = r.state;
+    const std::array<std::pair<QComboBox*, int*>, 7> lists{{{r.G.MaschinenFamilie, &state.catalogue.family},
+                                                            {r.G.MaschinenTyp, &state.catalogue.type},
+                                                            {r.G.Arbeitszyklus, &state.catalogue.workCycle},
+                                                            {r.G.Betriebsbedingung, &state.catalogue.condition},
+                                                            {r.G.Einwirkungsdauer, &state.catalogue.hours},
+                                                            {r.E.Betriebsbedingung, &state.own.condition},
+                                                            {r.E.Einwirkungsdauer, &state.own.hours}}};
+    const int i = r.number;
+    for (const auto& [list, code] : lists) {
+        // The own-values condition only describes the row; every other list enters the calculation.
+        const bool entersCalculation = list != r.E.Betriebsbedingung;
+        connect(list, &QComboBox::currentIndexChanged, this, [this, i, list, code, entersCalculation] {
+            *code = selectedCode(list);
+            // A new entry makes the row's last check and the day result stale at once,
+            // whatever made it and wherever the focus is.
+            if (entersCalculation)
+                rowEntryChanged(i);
+        });
+    }
+    const std::array<QLineEdit*, 3> machine{r.E.MaschinenFamilie, r.E.MaschinenTyp, r.E.Arbeitszyklus};
+    for (std::size_t k = 0; k < 3; ++k)
+        connect(machine[k], &QLineEdit::textChanged, this,
+                [&state, k](const QString& text) { state.own.machine[k] = text; });
+    for (std::size_t axis = 0; axis < 3; ++axis)
+        connect(r.E.Messwert[axis], &QLineEdit::textChanged, this,
+                [&state, axis](const QString& text) { state.own.Messwert[axis] = typedValue(text); });
 }
 
 void frmMain::connectRow(WorkRow& r)
@@ -60,11 +106,7 @@ void frmMain::connectRow(WorkRow& r)
         if (checked)
             optEingabe_E_Click(i);
     });
-    // A new entry in a list that enters the calculation makes the row's last check and the
-    // day result stale at once, whatever made it and wherever the focus is.
-    for (QComboBox* list : {r.G.MaschinenFamilie, r.G.MaschinenTyp, r.G.Arbeitszyklus, r.G.Betriebsbedingung,
-                            r.G.Einwirkungsdauer, r.E.Einwirkungsdauer})
-        connect(list, &QComboBox::currentIndexChanged, this, [this, i] { rowEntryChanged(i); });
+    keepStateCurrent(r);
     ui::onFocusLeave(r.G.MaschinenFamilie, [this, i] { MaschinenFamilie_G_Validate(i); });
     ui::onFocusLeave(r.G.MaschinenTyp, [this, i] { MaschinenTyp_G_Validate(i); });
     ui::onFocusLeave(r.G.Arbeitszyklus, [this, i] { Arbeitszyklus_G_Validate(i); });
@@ -123,6 +165,8 @@ void frmMain::subZeilenEinAus(quint8 number, const QString& suffix, bool on, boo
                 line.Punkte[axis]->setText(QString());
             }
             line.emptyMachineFields();
+            if (catalogueLine)
+                r.state.catalogue.typesBuiltFor = r.state.catalogue.cyclesBuiltFor = 0;
         }
 
         const QColor off = ui::buttonFace();
@@ -137,9 +181,14 @@ void frmMain::subZeilenEinAus(quint8 number, const QString& suffix, bool on, boo
             ui::setBackColor(line.Messwert[axis], on ? (catalogueLine ? ui::lightGrey() : ui::lightYellow()) : off);
             ui::setBackColor(line.Punkte[axis], fixed);
         }
+        const InputMode mode = catalogueLine ? InputMode::Catalogue : InputMode::OwnValues;
+        if (on)
+            r.state.mode = mode;
+        else if (r.state.mode == mode)
+            r.state.mode = InputMode::Off;
         r.btnResetZeile->setEnabled(rowButtons);
         r.btnBerechnenZeile->setEnabled(rowButtons);
-        subSetzeStatus(number, QStringLiteral("Normal"));
-        r.working.neutralise();
+        setStatus(number, RowStatus::Normal);
+        r.state.result.neutralise();
     });
 }

@@ -35,8 +35,7 @@ void frmMain::Messwert_E_Change(int r, Axis axis)
 {
     base::guard(base::indexed(changeRoutine(axis), r), [&] {
         ui::setBackColor(row(r).E.Messwert[axis], ui::lightYellow());
-        subSetzeStatus(static_cast<quint8>(r), QStringLiteral("Normal"));
-        subLoescheErgebnis();
+        rowEntryChanged(r);
     });
 }
 

@@ -29,11 +29,11 @@ private slots:
         f.calculate();
         QCOMPARE(f.results(), expected);
         QCOMPARE(f.status(1), QStringLiteral("\u2611"));
-        const WorkingFields& r = f.seam().workingFields(1);
-        QCOMPARE(r.txtAnzNr, QStringLiteral("1"));
-        QCOMPARE(r.Messwert[AxisY], value(QStringLiteral("0.3")));
-        QCOMPARE(r.txtDauer, QStringLiteral("8"));
-        QCOMPARE(r.Punkte[AxisZ], QStringLiteral("16"));
+        const RowResult& r = f.seam().workingFields(1);
+        QVERIFY(r.counted);
+        QCOMPARE(r.Messwert[AxisY], 0.3);
+        QCOMPARE(r.hours, 8);
+        QCOMPARE(r.Punkte[AxisZ], std::optional<qint16>(16));
     }
 
     void twoRowsOnOneAxis()
@@ -72,8 +72,7 @@ private slots:
         QCOMPARE(f.result("txtAnzSum"), count);
         QCOMPARE(f.result("txtDauerSum"), hours);
         for (int row = 1; row <= 5; ++row)
-            QCOMPARE(f.seam().workingFields(row).txtAnzNr,
-                     rows.contains(row) ? QStringLiteral("1") : QStringLiteral("0"));
+            QCOMPARE(f.seam().workingFields(row).counted, rows.contains(row));
     }
 
     void noCompleteRowEmptiesTheResult()
@@ -87,8 +86,8 @@ private slots:
         f.calculate();
         QCOMPARE(f.results(), QStringList(10, QString()));
         QCOMPARE(f.status(1), QStringLiteral("\u2610"));
-        QCOMPARE(f.seam().workingFields(1).Messwert[AxisY], QStringLiteral("0"));
-        QCOMPARE(f.seam().workingFields(1).txtAnzNr, QStringLiteral("0"));
+        QCOMPARE(f.seam().workingFields(1).Messwert[AxisY], 0.0);
+        QVERIFY(!f.seam().workingFields(1).counted);
     }
 
     void completenessVerdicts()
@@ -112,7 +111,7 @@ private slots:
         QCOMPARE(f.status(1), QStringLiteral("\u2610"));
         QVERIFY(!f.get("lblStatus", 1)->isEnabled());
         QVERIFY(f.field("MesswertX_G", 1)->text().isEmpty());
-        QCOMPARE(f.seam().workingFields(1).Messwert[AxisX], QStringLiteral("0"));
+        QCOMPARE(f.seam().workingFields(1).Messwert[AxisX], 0.0);
         QCOMPARE(f.status(2), QStringLiteral("\u2610"));
         QCOMPARE(f.status(3), QStringLiteral("\u2611"));
         QCOMPARE(f.field("PunkteX_E", 3)->text(), QStringLiteral("0"));
@@ -125,8 +124,8 @@ private slots:
         QCOMPARE(f.status(1), QStringLiteral("\u2611"));
         QCOMPARE(f.field("MesswertX_G", 1)->text(), QStringLiteral("0.30"));
         QCOMPARE(f.field("MesswertY_G", 1)->text(), QStringLiteral("0.31"));
-        QCOMPARE(f.seam().workingFields(1).Messwert[AxisX], QStringLiteral("0.3"));
-        QCOMPARE(f.seam().workingFields(1).txtDauer, QStringLiteral("8"));
+        QCOMPARE(f.seam().workingFields(1).Messwert[AxisX], 0.3);
+        QCOMPARE(f.seam().workingFields(1).hours, 8);
         QCOMPARE(f.field("PunkteX_G", 1)->text(), QStringLiteral("36"));
     }
 
@@ -136,11 +135,11 @@ private slots:
         f.ownRow(1, QStringLiteral("0.5"), QStringLiteral("0"), QStringLiteral("0"), 8);
         f.ownRow(2, QStringLiteral("0.5"), QStringLiteral("0"), QStringLiteral("0"), 8);
         f.calculate();
-        f.seam().workingFields(2).txtAnzNr = QStringLiteral("0");
+        f.seam().workingFields(2).counted = false;
         QTest::mouseClick(f.get<QPushButton>("btnBerechnenZeile", 2), Qt::LeftButton);
         QCOMPARE(f.results(), QStringList(10, QString()));
-        QCOMPARE(f.seam().workingFields(2).txtAnzNr, QStringLiteral("1"));
-        QCOMPARE(f.seam().workingFields(1).txtAnzNr, QStringLiteral("1"));
+        QVERIFY(f.seam().workingFields(2).counted);
+        QVERIFY(f.seam().workingFields(1).counted);
         QCOMPARE(f.field("PunkteX_E", 2)->text(), QStringLiteral("100"));
     }
 
@@ -153,12 +152,12 @@ private slots:
         support::expectRoutineError(boxes, QStringLiteral("fktPunkteFormel"), base::ErrOverflow);
         QVERIFY(f.field("PunkteX_E", 1)->text().isEmpty());
         QCOMPARE(f.field("PunkteY_E", 1)->text(), QStringLiteral("100"));
-        QVERIFY(f.seam().workingFields(1).Punkte[AxisX].isEmpty());
+        QVERIFY(!f.seam().workingFields(1).Punkte[AxisX]);
 
-        WorkingFields& r = f.seam().workingFields(1);
-        r.txtAnzNr = QStringLiteral("1");
-        r.Messwert = {QStringLiteral("10"), QStringLiteral("0.5"), QStringLiteral("0")};
-        r.txtDauer = QStringLiteral("8");
+        RowResult& r = f.seam().workingFields(1);
+        r.counted = true;
+        r.Messwert = {10, 0.5, 0};
+        r.hours = 8;
         boxes.clear();
         f.seam().subErmittleSummen();
         support::expectRoutineError(boxes, QStringLiteral("subErmittleSummen"), base::ErrTypeMismatch);
@@ -219,7 +218,7 @@ private slots:
             QVERIFY(f.field("MesswertX_E", row)->text().isEmpty());
             QVERIFY(!f.get("btnBerechnenZeile", row)->isEnabled());
             QCOMPARE(f.status(row), QString());
-            QCOMPARE(f.seam().workingFields(row).txtAnzNr, QStringLiteral("0"));
+            QVERIFY(!f.seam().workingFields(row).counted);
             QVERIFY(f.window->details()->txtBewegtesMaterial(row)->text().isEmpty());
         }
         QCOMPARE(f.results(), QStringList(10, QString()));

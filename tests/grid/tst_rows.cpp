@@ -360,7 +360,7 @@ private slots:
         QVERIFY(!f.option("E", 2)->isChecked());
         QVERIFY(f.option("E", 2)->isEnabled());
         QVERIFY(f.results().join(QString()).isEmpty());
-        QCOMPARE(f.seam().workingFields(2).txtAnzNr, QStringLiteral("0"));
+        QVERIFY(!f.seam().workingFields(2).counted);
 
         QCOMPARE(f.field("MesswertX_E", 3)->text(), QStringLiteral("1"));
         QCOMPARE(f.field("PunkteX_E", 3)->text(), QStringLiteral("50"));
@@ -412,6 +412,18 @@ private slots:
                            ui::MsgIcon::Critical);
         QCOMPARE(ui::backColor(field), ui::lightRed());
         QTRY_VERIFY(field->hasFocus());
+
+        // Calculated while the refused text stands: a text that is no number is a type
+        // mismatch, a number leaves the row merely incomplete (X and Z are empty).
+        boxes.clear();
+        f.get<QPushButton>("btnBerechnenZeile", 3)->click();
+        if (base::regional().isNumeric(input)) {
+            QVERIFY(boxes.calls.isEmpty());
+            QCOMPARE(f.status(3), QStringLiteral("\u2610"));
+        } else {
+            support::expectRoutineError(boxes, QStringLiteral("subCheckAusfuellenOK"), base::ErrTypeMismatch);
+        }
+        QVERIFY(!f.seam().workingFields(3).counted);
 
         QTest::keyClick(field, Qt::Key_Backspace);
         QCOMPARE(ui::backColor(field), ui::lightYellow());
