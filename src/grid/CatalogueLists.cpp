@@ -1,6 +1,7 @@
 #include "grid/CatalogueLists.h"
 
 #include "catalogue/Catalogue.h"
+#include "grid/RowTexts.h"
 
 #include "texts/modTexte.h"
 #include "texts/TextEntries.h"
@@ -25,7 +26,7 @@ void fillFamilies(QComboBox* list, int language)
 {
     list->clear();
     for (int family = 1; family <= catalogue::kFamilies; ++family)
-        addCoded(list, modTexte::Texte(language, catalogue::familyTextEntry(family)), family);
+        addCoded(list, row_texts::familyText(language, family), family);
 }
 
 bool fillTypes(QComboBox* list, int language, int familyCode)
@@ -33,7 +34,7 @@ bool fillTypes(QComboBox* list, int language, int familyCode)
     list->clear();
     const QList<int> types = catalogue::typesOfFamily(familyCode);
     for (int type : types)
-        addCoded(list, modTexte::Texte(language, catalogue::typeTextEntry(type)), type);
+        addCoded(list, row_texts::typeText(language, type), type);
     return !types.isEmpty();
 }
 
@@ -42,7 +43,7 @@ bool fillWorkCycles(QComboBox* list, int language, int typeCode)
     list->clear();
     const QList<int> cycles = catalogue::workCyclesOfType(typeCode);
     for (int cycle : cycles)
-        addCoded(list, modTexte::Texte(language, catalogue::workCycleTextEntry(cycle)), cycle);
+        addCoded(list, row_texts::workCycleText(language, cycle), cycle);
     return !cycles.isEmpty();
 }
 
@@ -50,14 +51,14 @@ void fillConditions(QComboBox* list, int language)
 {
     list->clear();
     for (int condition = 1; condition <= catalogue::kConditions; ++condition)
-        addCoded(list, modTexte::Texte(language, catalogue::conditionTextEntry(condition)), condition);
+        addCoded(list, row_texts::conditionText(language, condition), condition);
 }
 
 void fillDurations(QComboBox* list)
 {
     list->clear();
     for (int hours = 1; hours <= 8; ++hours)
-        addCoded(list, QString::number(hours), hours);
+        addCoded(list, row_texts::hoursText(hours), hours);
 }
 
 void fillDriverExperience(QComboBox* list, int language)

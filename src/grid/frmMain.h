@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculation/DayTotals.h"
 #include "calculation/Measures.h"
 #include "report/ReportData.h"
 #include "grid/WorkRow.h"
@@ -126,11 +127,15 @@ private:
     // The row's mark and the day result emptied.
     void rowEntryChanged(int row);
     std::array<QLineEdit*, 10> resultFields() const;
+    // The day result's fields show m_day, or nothing.
+    void showDay();
     // Keyboard and screen-reader access (frmMain_access.cpp).
     void setTabChain();
     void setAccessibleNames(quint8 language);
 
     std::array<WorkRow, kRows> m_rows;
+    // The day result on screen; none while its fields are empty.
+    std::optional<calculation::DayTotals> m_day;
     // Like every window made on use: its Qt parent owns it, and a QPointer reads
     // null once Qt has deleted it, whoever did.
     QPointer<frmDetails> m_details;

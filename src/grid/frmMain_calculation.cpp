@@ -6,6 +6,7 @@
 #include "calculation/DayTotals.h"
 #include "calculation/Formulas.h"
 #include "catalogue/Catalogue.h"
+#include "grid/RowTexts.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
 #include "ui/StatusMark.h"
@@ -47,9 +48,17 @@ void frmMain::setStatus(quint8 number, RowStatus status)
 void frmMain::subLoescheErgebnis()
 {
     base::guard(QStringLiteral("subLoescheErgebnis"), [&] {
-        for (QLineEdit* field : resultFields())
-            field->setText(QString());
+        m_day.reset();
+        showDay();
     });
+}
+
+void frmMain::showDay()
+{
+    const std::array<QString, 10> texts = row_texts::dayTexts(m_day);
+    const std::array<QLineEdit*, 10> fields = resultFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i]->setText(texts[i]);
 }
 
 bool frmMain::subCheckAusfuellenOK(quint8 number)
@@ -57,7 +66,6 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
     return base::guarded(QStringLiteral("subCheckAusfuellenOK"), false, [&] {
         WorkRow& r = row(number);
         RowState& state = r.state;
-        const base::Regional& settings = base::regional();
         if (state.mode == InputMode::Catalogue) {
             // A list changed without a leave since: its cascade runs before anything is read.
             cascadeFromFamily(number);
@@ -84,9 +92,9 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
             setStatus(number, RowStatus::Ok);
             double x = 0, y = 0, z = 0;
             if (catalogue::fktSchwingungswertOK(base::toByte(workCycle), condition, x, y, z)) {
-                r.G.Messwert[AxisX]->setText(settings.fixed2(x));
-                r.G.Messwert[AxisY]->setText(settings.fixed2(y));
-                r.G.Messwert[AxisZ]->setText(settings.fixed2(z));
+                r.G.Messwert[AxisX]->setText(row_texts::catalogueValueText(x));
+                r.G.Messwert[AxisY]->setText(row_texts::catalogueValueText(y));
+                r.G.Messwert[AxisZ]->setText(row_texts::catalogueValueText(z));
                 state.result.Messwert = {x, y, z};
                 state.result.hours = chosen.hours;
                 subBerechnePunkte(number, QStringLiteral("G"), x, y, z, chosen.hours);
@@ -130,7 +138,7 @@ void frmMain::subBerechnePunkte(quint8 number, const QString& suffix, double aX,
         std::array<std::optional<qint16>, 3> points;
         for (std::size_t axis = 0; axis < 3; ++axis) {
             points[axis] = calculation::fktPunkteFormel(values[axis], hours);
-            line.Punkte[axis]->setText(points[axis] ? QString::number(*points[axis]) : QString());
+            line.Punkte[axis]->setText(row_texts::pointsText(points[axis]));
         }
         r.state.result.Punkte = points;
     });
@@ -169,7 +177,6 @@ void frmMain::btnBerechnen_Click()
 void frmMain::subErmittleSummen()
 {
     const bool done = base::guard(QStringLiteral("subErmittleSummen"), [&] {
-        const base::Regional& settings = base::regional();
         std::vector<calculation::CountedRow> counted;
         for (const WorkRow& r : m_rows) {
             const RowResult& result = r.state.result;
@@ -188,17 +195,8 @@ void frmMain::subErmittleSummen()
         }
         // Everything is computed before anything is written, so that a failure
         // never leaves part of an old or new result on screen.
-        const calculation::DayTotals day = calculation::dayTotals(counted);
-        m_txtAnzSum->setText(QString::number(day.AnzSum));
-        m_txtPunkteGesX->setText(QString::number(day.PunkteGes[AxisX]));
-        m_txtPunkteGesY->setText(QString::number(day.PunkteGes[AxisY]));
-        m_txtPunkteGesZ->setText(QString::number(day.PunkteGes[AxisZ]));
-        m_txtA8X->setText(settings.fixed2(day.A8[AxisX]));
-        m_txtA8Y->setText(settings.fixed2(day.A8[AxisY]));
-        m_txtA8Z->setText(settings.fixed2(day.A8[AxisZ]));
-        m_txtDauerSum->setText(settings.generalNumber(day.DauerSum));
-        m_txtPktMax->setText(QString::number(day.PktMax));
-        m_txtA8Max->setText(settings.fixed2(day.A8Max));
+        m_day = calculation::dayTotals(counted);
+        showDay();
     });
     if (!done)
         subLoescheErgebnis();

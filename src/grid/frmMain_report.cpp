@@ -3,6 +3,7 @@
 
 #include "base/ErrorGuard.h"
 #include "details/frmDetails.h"
+#include "grid/RowTexts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -19,19 +20,7 @@ ReportData frmMain::reportData() const
 
     for (const WorkRow& r : m_rows) {
         ReportRow& out = report.rows[static_cast<std::size_t>(r.number - 1)];
-        out.txtAnzNr = r.state.result.counted ? QStringLiteral("1") : QStringLiteral("0");
-        const InputLine& line = r.G.optEingabe->isChecked() ? static_cast<const InputLine&>(r.G) : r.E;
-        out.optionCaption = line.optEingabe->text();
-        const std::array<QString, 3> machine = line.machineTexts();
-        out.MaschinenFamilie = machine[0];
-        out.MaschinenTyp = machine[1];
-        out.Arbeitszyklus = machine[2];
-        out.Betriebsbedingung = line.Betriebsbedingung->currentText();
-        out.Einwirkungsdauer = line.Einwirkungsdauer->currentText();
-        for (std::size_t axis = 0; axis < 3; ++axis) {
-            out.Messwert[axis] = line.Messwert[axis]->text();
-            out.Punkte[axis] = line.Punkte[axis]->text();
-        }
+        out = row_texts::reportRow(r.state, bytSprachNr());
         // A details window that is not loaded shows nothing.
         if (m_details) {
             const frmDetails::RowTexts details = m_details->rowTexts(r.number);
@@ -43,15 +32,16 @@ ReportData frmMain::reportData() const
         }
     }
 
-    report.txtA8X = m_txtA8X->text();
-    report.txtA8Y = m_txtA8Y->text();
-    report.txtA8Z = m_txtA8Z->text();
-    report.txtPunkteGesX = m_txtPunkteGesX->text();
-    report.txtPunkteGesY = m_txtPunkteGesY->text();
-    report.txtPunkteGesZ = m_txtPunkteGesZ->text();
-    report.txtDauerSum = m_txtDauerSum->text();
-    report.txtA8Max = m_txtA8Max->text();
-    report.txtPktMax = m_txtPktMax->text();
+    const std::array<QString, 10> day = row_texts::dayTexts(m_day);
+    report.txtDauerSum = day[0];
+    report.txtA8X = day[1];
+    report.txtA8Y = day[2];
+    report.txtA8Z = day[3];
+    report.txtPunkteGesX = day[4];
+    report.txtPunkteGesY = day[5];
+    report.txtPunkteGesZ = day[6];
+    report.txtA8Max = day[8];
+    report.txtPktMax = day[9];
     return report;
 }
 

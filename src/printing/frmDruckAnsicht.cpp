@@ -121,7 +121,7 @@ void frmDruckAnsicht::subFuellDruckAnsicht()
         for (int i = 1; i <= kRows; ++i) {
             const ReportRow& source = snapshot.rows[std::size_t(i - 1)];
             // Only the rows the last calculation counted make up the totals.
-            if (base::regional().toDouble(source.txtAnzNr) != 1.0)
+            if (!source.counted)
                 continue;
             fillRow(i, source);
         }

@@ -11,8 +11,8 @@
 
 // One work-cycle row as the report needs it.
 struct ReportRow {
-    // The row's counted flag txtAnzNr as the last calculation wrote it ("1" or "0").
-    QString txtAnzNr;
+    // Whether the last calculation counted the row; only counted rows are printed.
+    bool counted = false;
     // Taken from the catalogue line when its option is selected, else from the own-values line.
     QString optionCaption;
     QString MaschinenFamilie;

@@ -204,9 +204,9 @@ class ProgramPrintingTest : public ProgramTest {
                         d.txtA8Y,      d.txtA8Z,   d.txtPunkteGesX, d.txtPunkteGesY,      d.txtPunkteGesZ,
                         d.txtDauerSum, d.txtA8Max, d.txtPktMax};
         for (const ReportRow& r : d.rows) {
-            all << r.txtAnzNr << r.optionCaption << r.MaschinenFamilie << r.MaschinenTyp << r.Arbeitszyklus
-                << r.Betriebsbedingung << r.Einwirkungsdauer << r.ZustandUntergrund << r.FestigkeitUntergrund
-                << r.BewegtesMaterial << r.Fahrstil << r.Anmerkung;
+            all << QString::number(r.counted) << r.optionCaption << r.MaschinenFamilie << r.MaschinenTyp
+                << r.Arbeitszyklus << r.Betriebsbedingung << r.Einwirkungsdauer << r.ZustandUntergrund
+                << r.FestigkeitUntergrund << r.BewegtesMaterial << r.Fahrstil << r.Anmerkung;
             for (std::size_t axis = 0; axis < 3; ++axis)
                 all << r.Messwert[axis] << r.Punkte[axis];
         }

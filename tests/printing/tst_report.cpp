@@ -91,44 +91,6 @@ private slots:
         QCOMPARE(text(page, "txtFahrererfahrung"), QStringLiteral("erfahren"));
     }
 
-    void countedFlag_data()
-    {
-        QTest::addColumn<QString>("flag");
-        QTest::addColumn<bool>("counted");
-        QTest::newRow("one") << "1" << true;
-        QTest::newRow("one with decimals") << "1,0" << true;
-        QTest::newRow("zero") << "0" << false;
-        QTest::newRow("two") << "2" << false;
-        QTest::newRow("almost one") << "0,999" << false;
-    }
-
-    void countedFlag()
-    {
-        QFETCH(QString, flag);
-        QFETCH(bool, counted);
-        ReportData data = sample::filledReport();
-        data.rows[0].txtAnzNr = flag;
-        frmDruckAnsicht page([&] { return data; }, m_language.number);
-        page.Form_Load();
-        QCOMPARE(text(page, "MaschinenFamilie_1").isEmpty(), !counted);
-    }
-
-    // A flag that is no number stops the filling with the routine's message;
-    // what was filled stays and the page is still there to print.
-    void unreadableFlagStopsTheFilling()
-    {
-        ui::MsgBoxRecorder boxes;
-        ReportData data = sample::filledReport();
-        data.rows[2].txtAnzNr = QStringLiteral("x");
-        frmDruckAnsicht page([&] { return data; }, m_language.number);
-        page.Form_Load();
-        expectRoutineError(boxes, QStringLiteral("subFuellDruckAnsicht"), base::ErrTypeMismatch);
-        QCOMPARE(text(page, "MaschinenFamilie_1"), QStringLiteral("Bagger"));
-        QCOMPARE(text(page, "MaschinenFamilie_3"), QString());
-        QCOMPARE(text(page, "txtA8Max"), QString());
-        QCOMPARE(text(page, "lblTitel"), kGermanTitle);
-    }
-
     // clang-format off
     void captions_data()
     {
@@ -419,7 +381,7 @@ private slots:
         const QString wide(50, QChar(0x00C4));
         data.txtFirma = data.txtFahrer = wide;
         for (ReportRow& row : data.rows) {
-            row.txtAnzNr = "1";
+            row.counted = true;
             row.MaschinenFamilie = row.MaschinenTyp = row.Arbeitszyklus = row.BewegtesMaterial = wide;
             row.Anmerkung = QString(255, QChar('W'));
         }

@@ -7,12 +7,12 @@
 
 namespace sample {
 
-// Before any calculation: every row's counted flag is "0", all texts empty.
+// Before any calculation: no row counted, all texts empty.
 inline ReportData emptyReport()
 {
     ReportData d;
     for (ReportRow& row : d.rows)
-        row.txtAnzNr = QStringLiteral("0");
+        row.counted = false;
     return d;
 }
 
@@ -25,7 +25,7 @@ inline ReportData filledReport()
     d.txtFahrererfahrung = QStringLiteral("erfahren");
 
     ReportRow& one = d.rows[0];
-    one.txtAnzNr = QStringLiteral("1");
+    one.counted = true;
     one.optionCaption = QStringLiteral("genormt");
     one.MaschinenFamilie = QStringLiteral("Bagger");
     one.MaschinenTyp = QStringLiteral("Hydraulikbagger auf Rädern");
@@ -41,13 +41,13 @@ inline ReportData filledReport()
     one.Anmerkung = QStringLiteral("Baugrube Nord");
 
     ReportRow& two = d.rows[1];
-    two.txtAnzNr = QStringLiteral("0");
+    two.counted = false;
     two.optionCaption = QStringLiteral("eigene");
     two.MaschinenFamilie = QStringLiteral("Radlader NICHT GEZAEHLT");
     two.Messwert = {QStringLiteral("0,9"), QString(), QString()};
 
     ReportRow& three = d.rows[2];
-    three.txtAnzNr = QStringLiteral("1");
+    three.counted = true;
     three.optionCaption = QStringLiteral("eigene");
     three.MaschinenFamilie = QStringLiteral("Walze");
     three.MaschinenTyp = QStringLiteral("Tandemwalze 10 t");
@@ -59,7 +59,7 @@ inline ReportData filledReport()
     three.Anmerkung = QStringLiteral("Zufahrt mit Schlaglöchern, langsam gefahren");
 
     for (std::size_t row = 3; row < 5; ++row)
-        d.rows[row].txtAnzNr = QStringLiteral("0");
+        d.rows[row].counted = false;
 
     d.txtA8X = QStringLiteral("0,42");
     d.txtA8Y = QStringLiteral("0,33");
