@@ -57,9 +57,9 @@ std::array<QString, 10> dayTexts(const std::optional<calculation::DayTotals>& da
         return {};
     const base::Regional& settings = base::regional();
     const calculation::DayTotals& d = *day;
-    return {settings.generalNumber(d.DauerSum), settings.fixed2(d.A8[0]),      settings.fixed2(d.A8[1]),
+    return {settings.generalNumber(d.DauerSum), settings.fixed2(d.A8[0]),        settings.fixed2(d.A8[1]),
             settings.fixed2(d.A8[2]),           QString::number(d.PunkteGes[0]), QString::number(d.PunkteGes[1]),
-            QString::number(d.PunkteGes[2]),    QString::number(d.AnzSum),     settings.fixed2(d.A8Max),
+            QString::number(d.PunkteGes[2]),    QString::number(d.AnzSum),       settings.fixed2(d.A8Max),
             QString::number(d.PktMax)};
 }
 

@@ -24,11 +24,6 @@ void CatalogueLine::emptyMachineFields()
     Arbeitszyklus->clear();
 }
 
-std::array<QString, 3> CatalogueLine::machineTexts() const
-{
-    return {MaschinenFamilie->currentText(), MaschinenTyp->currentText(), Arbeitszyklus->currentText()};
-}
-
 std::array<QWidget*, 3> OwnValuesLine::machineFields() const
 {
     return {MaschinenFamilie, MaschinenTyp, Arbeitszyklus};
@@ -41,21 +36,20 @@ void OwnValuesLine::emptyMachineFields()
     Arbeitszyklus->setText(QString());
 }
 
-std::array<QString, 3> OwnValuesLine::machineTexts() const
+InputLine& WorkRow::line(InputMode mode)
 {
-    return {MaschinenFamilie->text(), MaschinenTyp->text(), Arbeitszyklus->text()};
+    if (mode == InputMode::Catalogue)
+        return G;
+    if (mode == InputMode::OwnValues)
+        return E;
+    base::raise(base::ErrInvalidIndex);
 }
 
-InputLine& WorkRow::line(const QString& suffix)
-{
-    return const_cast<InputLine&>(std::as_const(*this).line(suffix));
-}
-
-const InputLine& WorkRow::line(const QString& suffix) const
+InputMode WorkRow::lineOf(const QString& suffix)
 {
     if (suffix == QLatin1String("G"))
-        return G;
+        return InputMode::Catalogue;
     if (suffix == QLatin1String("E"))
-        return E;
+        return InputMode::OwnValues;
     base::raise(base::ErrInvalidIndex);
 }

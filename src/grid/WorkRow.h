@@ -33,8 +33,6 @@ struct InputLine {
     virtual std::array<QWidget*, 3> machineFields() const = 0;
     // Empties them: a list loses its entries, a text field its text.
     virtual void emptyMachineFields() = 0;
-    // Their texts as shown: the selected entry of a list (empty when none), a field's text.
-    virtual std::array<QString, 3> machineTexts() const = 0;
 
     // The eleven fields in the order the line is switched.
     QList<QWidget*> fields() const;
@@ -48,7 +46,6 @@ struct CatalogueLine final : InputLine {
 
     std::array<QWidget*, 3> machineFields() const override;
     void emptyMachineFields() override;
-    std::array<QString, 3> machineTexts() const override;
 };
 
 // The own-values line: the machine is described in free text.
@@ -59,7 +56,6 @@ struct OwnValuesLine final : InputLine {
 
     std::array<QWidget*, 3> machineFields() const override;
     void emptyMachineFields() override;
-    std::array<QString, 3> machineTexts() const override;
 };
 
 // One of the work-cycle rows: both lines, its mark, its buttons and its working fields.
@@ -73,7 +69,9 @@ struct WorkRow {
     QPushButton* btnBerechnenZeile = nullptr;
     RowState state;
 
-    // The line of suffix "G" or "E"; any other suffix raises 381 (invalid property array index).
-    InputLine& line(const QString& suffix);
-    const InputLine& line(const QString& suffix) const;
+    // The line of an input mode; Off has none and raises 381 (invalid property array index).
+    InputLine& line(InputMode mode);
+    InputLine& line(const QString& suffix) { return line(lineOf(suffix)); }
+    // The input mode of the line with suffix "G" or "E"; any other suffix raises 381.
+    static InputMode lineOf(const QString& suffix);
 };

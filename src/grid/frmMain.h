@@ -89,6 +89,7 @@ private:
     void optEingabe_G_Click(int row);
     void optEingabe_E_Click(int row);
     void subZeilenEinAus(quint8 row, const QString& suffix, bool on, bool rowButtons);
+    void switchLine(quint8 row, InputMode mode, bool on, bool rowButtons);
 
     // Measured values (frmMain_values.cpp)
     void Messwert_E_Change(int row, Axis axis);
@@ -100,6 +101,7 @@ private:
     void subLoescheErgebnis();
     bool subCheckAusfuellenOK(quint8 row);
     void subBerechnePunkte(quint8 row, const QString& suffix, double aX, double aY, double aZ, double hours);
+    void berechnePunkte(quint8 row, InputMode mode, const std::array<double, 3>& values, double hours);
     void btnBerechnenZeile_Click(int row);
     void btnBerechnen_Click();
     void subErmittleSummen();
@@ -120,7 +122,7 @@ private:
     void connectRow(WorkRow& row);
     // The row's typed state follows every edit of its controls.
     void keepStateCurrent(WorkRow& row);
-    void switchInputMode(const QString& routine, int row, const QString& on, const QString& off);
+    void switchInputMode(const QString& routine, int row, InputMode on, InputMode off);
     void clearDetailsRow(int row);
     // Leaving a row list: the row's last check and the day result no longer hold.
     void markRowEdited(const QString& routine, int row);

@@ -97,7 +97,7 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
                 r.G.Messwert[AxisZ]->setText(row_texts::catalogueValueText(z));
                 state.result.Messwert = {x, y, z};
                 state.result.hours = chosen.hours;
-                subBerechnePunkte(number, QStringLiteral("G"), x, y, z, chosen.hours);
+                berechnePunkte(number, InputMode::Catalogue, {x, y, z}, chosen.hours);
             }
             return true;
         }
@@ -121,7 +121,7 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
             setStatus(number, RowStatus::Ok);
             state.result.Messwert = values;
             state.result.hours = own.hours;
-            subBerechnePunkte(number, QStringLiteral("E"), values[AxisX], values[AxisY], values[AxisZ], own.hours);
+            berechnePunkte(number, InputMode::OwnValues, values, own.hours);
             return true;
         }
         setStatus(number, RowStatus::Normal);
@@ -132,9 +132,15 @@ bool frmMain::subCheckAusfuellenOK(quint8 number)
 void frmMain::subBerechnePunkte(quint8 number, const QString& suffix, double aX, double aY, double aZ, double hours)
 {
     base::guard(QStringLiteral("subBerechnePunkte"), [&] {
+        berechnePunkte(number, WorkRow::lineOf(suffix), {aX, aY, aZ}, hours);
+    });
+}
+
+void frmMain::berechnePunkte(quint8 number, InputMode mode, const std::array<double, 3>& values, double hours)
+{
+    base::guard(QStringLiteral("subBerechnePunkte"), [&] {
         WorkRow& r = row(number);
-        InputLine& line = r.line(suffix);
-        const std::array<double, 3> values{aX, aY, aZ};
+        InputLine& line = r.line(mode);
         std::array<std::optional<qint16>, 3> points;
         for (std::size_t axis = 0; axis < 3; ++axis) {
             points[axis] = calculation::fktPunkteFormel(values[axis], hours);

@@ -14,8 +14,8 @@ void frmMain::subResetDaten()
 {
     base::guard(QStringLiteral("subResetDaten"), [&] {
         for (quint8 i = 1; i <= kRows; ++i) {
-            subZeilenEinAus(i, QStringLiteral("G"), false, false);
-            subZeilenEinAus(i, QStringLiteral("E"), false, false);
+            switchLine(i, InputMode::Catalogue, false, false);
+            switchLine(i, InputMode::OwnValues, false, false);
             clearDetailsRow(i);
         }
         subLoescheErgebnis();
@@ -27,8 +27,8 @@ void frmMain::btnResetZeile_Click(int number)
 {
     base::guard(base::indexed(QStringLiteral("btnResetZeile_Click"), number), [&] {
         const auto r = static_cast<quint8>(number);
-        subZeilenEinAus(r, QStringLiteral("G"), false, false);
-        subZeilenEinAus(r, QStringLiteral("E"), false, false);
+        switchLine(r, InputMode::Catalogue, false, false);
+        switchLine(r, InputMode::OwnValues, false, false);
         btnBerechnen_Click();
         clearDetailsRow(number);
     });

@@ -124,20 +124,20 @@ void frmMain::connectRow(WorkRow& r)
 
 void frmMain::optEingabe_G_Click(int r)
 {
-    switchInputMode(QStringLiteral("optEingabe_G_Click"), r, QStringLiteral("G"), QStringLiteral("E"));
+    switchInputMode(QStringLiteral("optEingabe_G_Click"), r, InputMode::Catalogue, InputMode::OwnValues);
 }
 
 void frmMain::optEingabe_E_Click(int r)
 {
-    switchInputMode(QStringLiteral("optEingabe_E_Click"), r, QStringLiteral("E"), QStringLiteral("G"));
+    switchInputMode(QStringLiteral("optEingabe_E_Click"), r, InputMode::OwnValues, InputMode::Catalogue);
 }
 
-void frmMain::switchInputMode(const QString& routine, int r, const QString& on, const QString& off)
+void frmMain::switchInputMode(const QString& routine, int r, InputMode on, InputMode off)
 {
     base::guard(base::indexed(routine, r), [&] {
         const auto number = static_cast<quint8>(r);
-        subZeilenEinAus(number, on, true, true);
-        subZeilenEinAus(number, off, false, true);
+        switchLine(number, on, true, true);
+        switchLine(number, off, false, true);
         row(r).line(on).machineFields()[0]->setFocus(Qt::OtherFocusReason);
         subLoescheErgebnis();
     });
@@ -145,10 +145,17 @@ void frmMain::switchInputMode(const QString& routine, int r, const QString& on, 
 
 void frmMain::subZeilenEinAus(quint8 number, const QString& suffix, bool on, bool rowButtons)
 {
+    base::guard(QStringLiteral("subZeilenEinAus"),
+                [&] { switchLine(number, WorkRow::lineOf(suffix), on, rowButtons); });
+}
+
+void frmMain::switchLine(quint8 number, InputMode mode, bool on, bool rowButtons)
+{
     base::guard(QStringLiteral("subZeilenEinAus"), [&] {
         WorkRow& r = row(number);
-        InputLine& line = r.line(suffix);
-        const bool catalogueLine = &line == &r.G;
+        InputLine& line = r.line(mode);
+        const QString& suffix = line.suffix;
+        const bool catalogueLine = mode == InputMode::Catalogue;
         for (QWidget* field : line.fields())
             field->setEnabled(on);
         if (on) {
@@ -181,7 +188,6 @@ void frmMain::subZeilenEinAus(quint8 number, const QString& suffix, bool on, boo
             ui::setBackColor(line.Messwert[axis], on ? (catalogueLine ? ui::lightGrey() : ui::lightYellow()) : off);
             ui::setBackColor(line.Punkte[axis], fixed);
         }
-        const InputMode mode = catalogueLine ? InputMode::Catalogue : InputMode::OwnValues;
         if (on)
             r.state.mode = mode;
         else if (r.state.mode == mode)
