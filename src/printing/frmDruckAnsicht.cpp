@@ -43,47 +43,47 @@ void frmDruckAnsicht::subInitForm(quint8 language)
     base::guard(QStringLiteral("subInitForm"), [&] {
         using namespace modTexte;
         auto t = [language](TextEntry entry) { return caption(language, entry); };
-        lblTitel->setText(t(Ganzkoerperschwingungen) + QStringLiteral(" - ")
-                          + t(BerechnungDerTaeglichenSchwingungsbelastung));
-        lblFirma->setText(t(Firma) + QStringLiteral(": "));
-        lblFahrer->setText(t(Fahrer) + QStringLiteral(": "));
-        lblFahrererfahrung->setText(t(Fahrerqualifizierung) + QStringLiteral(": "));
-        lblMesswertQuelle->setText(t(QuelleDerMesswerte));
-        lblMaschinenfamilie->setText(t(Maschinenfamilie));
-        lblMaschinentyp->setText(t(Maschinentyp));
-        lblArbeitszyklus->setText(t(Arbeitszyklus));
-        lblBetriebsbedingungen->setText(t(Betriebsbedingung));
-        lblEinwirkungsdauer->setText(t(EinwirkungszeitInH));
+        m_lblTitel->setText(t(Ganzkoerperschwingungen) + QStringLiteral(" - ")
+                            + t(BerechnungDerTaeglichenSchwingungsbelastung));
+        m_lblFirma->setText(t(Firma) + QStringLiteral(": "));
+        m_lblFahrer->setText(t(Fahrer) + QStringLiteral(": "));
+        m_lblFahrererfahrung->setText(t(Fahrerqualifizierung) + QStringLiteral(": "));
+        m_lblMesswertQuelle->setText(t(QuelleDerMesswerte));
+        m_lblMaschinenfamilie->setText(t(Maschinenfamilie));
+        m_lblMaschinentyp->setText(t(Maschinentyp));
+        m_lblArbeitszyklus->setText(t(Arbeitszyklus));
+        m_lblBetriebsbedingungen->setText(t(Betriebsbedingung));
+        m_lblEinwirkungsdauer->setText(t(EinwirkungszeitInH));
         const std::array<TextEntry, 3> axes{XAchse, YAchse, ZAchse};
         for (std::size_t axis = 0; axis < 3; ++axis) {
-            lblAchse[axis]->setText(t(axes[axis]));
-            lblPunkteAchse[axis]->setText(t(Punkte));
-            lblPunkteErgebnis[axis]->setText(t(Punkte));
+            m_lblAchse[axis]->setText(t(axes[axis]));
+            m_lblPunkteAchse[axis]->setText(t(Punkte));
+            m_lblPunkteErgebnis[axis]->setText(t(Punkte));
         }
-        lblDetailsTitel->setText(t(Details));
+        m_lblDetailsTitel->setText(t(Details));
         for (int i = 1; i <= kRows; ++i) {
             Row& r = m_rows[std::size_t(i - 1)];
             r.fraEingabe->setTitle(rowFrameCaption(language, i));
             r.lblDetails->setText(t(Details));
             r.optEingabe->setText(QString());
         }
-        lblZwischenergebnis->setText(t(Zwischenergebnis) + QLatin1Char(':'));
-        lblEndergebnis->setText(t(Endergebnis) + QLatin1Char(':'));
-        lblSummeAllerArbeitszyklen->setText(t(SummeAllerArbeitszyklen));
-        lblTaeglicheSchwingungsbelastung->setText(t(TaeglicheSchwingungsbelastung));
-        lblGesamtpunktezahl->setText(t(Gesamtpunktezahl));
-        lblSumDauer->setText(t(EinwirkungszeitSumme));
-        lblZustandUntergrund->setText(t(ZustandDesUntergrundes));
-        lblFestigkeitUntergrund->setText(t(FestigkeitDesUntergrundes));
-        lblBewegtesMaterial->setText(t(BewegtesMaterial));
-        lblFahrstil->setText(t(Fahrstil));
-        lblAnmerkungen->setText(t(Anmerkungen));
+        m_lblZwischenergebnis->setText(t(Zwischenergebnis) + QLatin1Char(':'));
+        m_lblEndergebnis->setText(t(Endergebnis) + QLatin1Char(':'));
+        m_lblSummeAllerArbeitszyklen->setText(t(SummeAllerArbeitszyklen));
+        m_lblTaeglicheSchwingungsbelastung->setText(t(TaeglicheSchwingungsbelastung));
+        m_lblGesamtpunktezahl->setText(t(Gesamtpunktezahl));
+        m_lblSumDauer->setText(t(EinwirkungszeitSumme));
+        m_lblZustandUntergrund->setText(t(ZustandDesUntergrundes));
+        m_lblFestigkeitUntergrund->setText(t(FestigkeitDesUntergrundes));
+        m_lblBewegtesMaterial->setText(t(BewegtesMaterial));
+        m_lblFahrstil->setText(t(Fahrstil));
+        m_lblAnmerkungen->setText(t(Anmerkungen));
     });
 }
 
 QString frmDruckAnsicht::documentTitle() const
 {
-    QStringList parts{lblTitel->text(), txtFirma->text(), txtDatum->text()};
+    QStringList parts{m_lblTitel->text(), m_txtFirma->text(), m_txtDatum->text()};
     parts.removeAll(QString());
     return parts.join(QStringLiteral(" - "));
 }
@@ -114,10 +114,10 @@ void frmDruckAnsicht::subFuellDruckAnsicht()
 {
     base::guard(QStringLiteral("subFuellDruckAnsicht"), [&] {
         const ReportData snapshot = m_source ? m_source() : ReportData{};
-        txtDatum->setText(snapshot.txtDatum);
-        txtFirma->setText(snapshot.txtFirma);
-        txtFahrer->setText(snapshot.txtFahrer);
-        txtFahrererfahrung->setText(snapshot.txtFahrererfahrung);
+        m_txtDatum->setText(snapshot.txtDatum);
+        m_txtFirma->setText(snapshot.txtFirma);
+        m_txtFahrer->setText(snapshot.txtFahrer);
+        m_txtFahrererfahrung->setText(snapshot.txtFahrererfahrung);
         for (int i = 1; i <= kRows; ++i) {
             const ReportRow& source = snapshot.rows[std::size_t(i - 1)];
             // Only the rows the last calculation counted make up the totals.
@@ -125,14 +125,14 @@ void frmDruckAnsicht::subFuellDruckAnsicht()
                 continue;
             fillRow(i, source);
         }
-        txtA8X->setText(snapshot.txtA8X);
-        txtA8Y->setText(snapshot.txtA8Y);
-        txtA8Z->setText(snapshot.txtA8Z);
-        txtPunkteGesX->setText(snapshot.txtPunkteGesX);
-        txtPunkteGesY->setText(snapshot.txtPunkteGesY);
-        txtPunkteGesZ->setText(snapshot.txtPunkteGesZ);
-        txtDauerSum->setText(snapshot.txtDauerSum);
-        txtA8Max->setText(snapshot.txtA8Max);
-        txtPktMax->setText(snapshot.txtPktMax);
+        m_txtA8X->setText(snapshot.txtA8X);
+        m_txtA8Y->setText(snapshot.txtA8Y);
+        m_txtA8Z->setText(snapshot.txtA8Z);
+        m_txtPunkteGesX->setText(snapshot.txtPunkteGesX);
+        m_txtPunkteGesY->setText(snapshot.txtPunkteGesY);
+        m_txtPunkteGesZ->setText(snapshot.txtPunkteGesZ);
+        m_txtDauerSum->setText(snapshot.txtDauerSum);
+        m_txtA8Max->setText(snapshot.txtA8Max);
+        m_txtPktMax->setText(snapshot.txtPktMax);
     });
 }

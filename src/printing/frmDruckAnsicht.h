@@ -30,12 +30,14 @@ public:
 
     // Width, captions in the page's language, then the texts.
     void Form_Load();
-    void subInitForm(quint8 language);
-    void subFuellDruckAnsicht();
 
     // What a PDF of the page is called: the title, the company and the date as printed.
     QString documentTitle() const;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
     struct Row {
         QGroupBox* fraEingabe = nullptr;
         QRadioButton* optEingabe = nullptr;
@@ -54,10 +56,9 @@ public:
         QLabel* txtAnmerkung = nullptr;
     };
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    void subInitForm(quint8 language);
+    void subFuellDruckAnsicht();
 
-private:
     // The designed page, in twips.
     static constexpr int kPageWidth = 16600;
     static constexpr int kPageHeight = 10770;
@@ -77,43 +78,43 @@ private:
     std::array<Row, kRows> m_rows;
     report_drawing::Grounds m_grounds;
 
-    QLabel* txtDatum = nullptr;
-    QLabel* txtFirma = nullptr;
-    QLabel* txtFahrer = nullptr;
-    QLabel* txtFahrererfahrung = nullptr;
-    QLabel* txtA8X = nullptr;
-    QLabel* txtA8Y = nullptr;
-    QLabel* txtA8Z = nullptr;
-    QLabel* txtPunkteGesX = nullptr;
-    QLabel* txtPunkteGesY = nullptr;
-    QLabel* txtPunkteGesZ = nullptr;
-    QLabel* txtDauerSum = nullptr;
-    QLabel* txtA8Max = nullptr;
-    QLabel* txtPktMax = nullptr;
+    QLabel* m_txtDatum = nullptr;
+    QLabel* m_txtFirma = nullptr;
+    QLabel* m_txtFahrer = nullptr;
+    QLabel* m_txtFahrererfahrung = nullptr;
+    QLabel* m_txtA8X = nullptr;
+    QLabel* m_txtA8Y = nullptr;
+    QLabel* m_txtA8Z = nullptr;
+    QLabel* m_txtPunkteGesX = nullptr;
+    QLabel* m_txtPunkteGesY = nullptr;
+    QLabel* m_txtPunkteGesZ = nullptr;
+    QLabel* m_txtDauerSum = nullptr;
+    QLabel* m_txtA8Max = nullptr;
+    QLabel* m_txtPktMax = nullptr;
 
-    QLabel* lblTitel = nullptr;
-    QLabel* lblFirma = nullptr;
-    QLabel* lblFahrer = nullptr;
-    QLabel* lblFahrererfahrung = nullptr;
-    QLabel* lblMesswertQuelle = nullptr;
-    QLabel* lblMaschinenfamilie = nullptr;
-    QLabel* lblMaschinentyp = nullptr;
-    QLabel* lblArbeitszyklus = nullptr;
-    QLabel* lblBetriebsbedingungen = nullptr;
-    QLabel* lblEinwirkungsdauer = nullptr;
-    std::array<QLabel*, 3> lblAchse{};
-    std::array<QLabel*, 3> lblPunkteAchse{};
-    std::array<QLabel*, 3> lblPunkteErgebnis{};
-    QLabel* lblDetailsTitel = nullptr;
-    QLabel* lblZustandUntergrund = nullptr;
-    QLabel* lblFestigkeitUntergrund = nullptr;
-    QLabel* lblBewegtesMaterial = nullptr;
-    QLabel* lblFahrstil = nullptr;
-    QLabel* lblAnmerkungen = nullptr;
-    QLabel* lblZwischenergebnis = nullptr;
-    QLabel* lblEndergebnis = nullptr;
-    QLabel* lblSummeAllerArbeitszyklen = nullptr;
-    QLabel* lblTaeglicheSchwingungsbelastung = nullptr;
-    QLabel* lblGesamtpunktezahl = nullptr;
-    QLabel* lblSumDauer = nullptr;
+    QLabel* m_lblTitel = nullptr;
+    QLabel* m_lblFirma = nullptr;
+    QLabel* m_lblFahrer = nullptr;
+    QLabel* m_lblFahrererfahrung = nullptr;
+    QLabel* m_lblMesswertQuelle = nullptr;
+    QLabel* m_lblMaschinenfamilie = nullptr;
+    QLabel* m_lblMaschinentyp = nullptr;
+    QLabel* m_lblArbeitszyklus = nullptr;
+    QLabel* m_lblBetriebsbedingungen = nullptr;
+    QLabel* m_lblEinwirkungsdauer = nullptr;
+    std::array<QLabel*, 3> m_lblAchse{};
+    std::array<QLabel*, 3> m_lblPunkteAchse{};
+    std::array<QLabel*, 3> m_lblPunkteErgebnis{};
+    QLabel* m_lblDetailsTitel = nullptr;
+    QLabel* m_lblZustandUntergrund = nullptr;
+    QLabel* m_lblFestigkeitUntergrund = nullptr;
+    QLabel* m_lblBewegtesMaterial = nullptr;
+    QLabel* m_lblFahrstil = nullptr;
+    QLabel* m_lblAnmerkungen = nullptr;
+    QLabel* m_lblZwischenergebnis = nullptr;
+    QLabel* m_lblEndergebnis = nullptr;
+    QLabel* m_lblSummeAllerArbeitszyklen = nullptr;
+    QLabel* m_lblTaeglicheSchwingungsbelastung = nullptr;
+    QLabel* m_lblGesamtpunktezahl = nullptr;
+    QLabel* m_lblSumDauer = nullptr;
 };

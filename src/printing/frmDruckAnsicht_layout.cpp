@@ -65,56 +65,56 @@ QLabel* frmDruckAnsicht::field(const QString& name, int left, int top, int width
 
 void frmDruckAnsicht::buildHeader()
 {
-    txtDatum = field(QStringLiteral("txtDatum"), 420, 735, 1170, 330);
+    m_txtDatum = field(QStringLiteral("txtDatum"), 420, 735, 1170, 330);
     auto* logo = new ReportLogo(this);
     logo->setObjectName(QStringLiteral("Image2"));
     ui::placeTwips(logo, 12390, 630, 2925, 435);
 
-    lblTitel = label(QStringLiteral("lblTitel"), 420, 1320, 15270, 315);
-    QFont bold = lblTitel->font();
+    m_lblTitel = label(QStringLiteral("lblTitel"), 420, 1320, 15270, 315);
+    QFont bold = m_lblTitel->font();
     bold.setBold(true);
     bold.setPointSize(10);
-    lblTitel->setFont(bold);
-    lblTitel->setAlignment(Qt::AlignCenter);
-    m_grounds.insert(lblTitel, ui::lightGrey());
+    m_lblTitel->setFont(bold);
+    m_lblTitel->setAlignment(Qt::AlignCenter);
+    m_grounds.insert(m_lblTitel, ui::lightGrey());
 
-    lblFirma = label(QStringLiteral("lblFirma"), 525, 1995, 855, 225);
-    txtFirma = field(QStringLiteral("txtFirma"), 1470, 1890, 2955, 315);
-    lblFahrer = label(QStringLiteral("lblFahrer"), 4830, 1995, 1695, 225);
-    txtFahrer = field(QStringLiteral("txtFahrer"), 6615, 1890, 2790, 315);
-    lblFahrererfahrung = label(QStringLiteral("lblFahrererfahrung"), 9555, 1995, 2970, 225);
-    txtFahrererfahrung = field(QStringLiteral("txtFahrererfahrung"), 12600, 1890, 2745, 315);
-    onFieldLine(lblFirma, txtFirma);
-    onFieldLine(lblFahrer, txtFahrer);
-    onFieldLine(lblFahrererfahrung, txtFahrererfahrung);
+    m_lblFirma = label(QStringLiteral("lblFirma"), 525, 1995, 855, 225);
+    m_txtFirma = field(QStringLiteral("txtFirma"), 1470, 1890, 2955, 315);
+    m_lblFahrer = label(QStringLiteral("lblFahrer"), 4830, 1995, 1695, 225);
+    m_txtFahrer = field(QStringLiteral("txtFahrer"), 6615, 1890, 2790, 315);
+    m_lblFahrererfahrung = label(QStringLiteral("lblFahrererfahrung"), 9555, 1995, 2970, 225);
+    m_txtFahrererfahrung = field(QStringLiteral("txtFahrererfahrung"), 12600, 1890, 2745, 315);
+    onFieldLine(m_lblFirma, m_txtFirma);
+    onFieldLine(m_lblFahrer, m_txtFahrer);
+    onFieldLine(m_lblFahrererfahrung, m_txtFahrererfahrung);
 }
 
 void frmDruckAnsicht::buildHeadings()
 {
-    lblMesswertQuelle = label(QStringLiteral("lblMesswertQuelle"), 630, 2520, 1170, 645);
-    lblMaschinenfamilie = label(QStringLiteral("lblMaschinenfamilie"), 1785, 2730, 2115, 225);
-    lblMaschinentyp = label(QStringLiteral("lblMaschinentyp"), 3990, 2730, 2850, 225);
-    lblArbeitszyklus = label(QStringLiteral("lblArbeitszyklus"), 6930, 2730, 1905, 225);
-    lblBetriebsbedingungen = label(QStringLiteral("lblBetriebsbedingungen"), 8925, 2625, 960, 435);
-    lblEinwirkungsdauer = label(QStringLiteral("lblEinwirkungsdauer"), 9870, 2520, 750, 645);
+    m_lblMesswertQuelle = label(QStringLiteral("lblMesswertQuelle"), 630, 2520, 1170, 645);
+    m_lblMaschinenfamilie = label(QStringLiteral("lblMaschinenfamilie"), 1785, 2730, 2115, 225);
+    m_lblMaschinentyp = label(QStringLiteral("lblMaschinentyp"), 3990, 2730, 2850, 225);
+    m_lblArbeitszyklus = label(QStringLiteral("lblArbeitszyklus"), 6930, 2730, 1905, 225);
+    m_lblBetriebsbedingungen = label(QStringLiteral("lblBetriebsbedingungen"), 8925, 2625, 960, 435);
+    m_lblEinwirkungsdauer = label(QStringLiteral("lblEinwirkungsdauer"), 9870, 2520, 750, 645);
     const std::array<QString, 3> axisNames{QStringLiteral("lblXAchse"), QStringLiteral("lblYAchse"),
                                            QStringLiteral("lblZAchse")};
     for (int axis = 0; axis < 3; ++axis) {
         const int left = 10710 + 735 * axis;
-        lblAchse[std::size_t(axis)] = label(axisNames[std::size_t(axis)], left, 2625, 750, 330);
+        m_lblAchse[std::size_t(axis)] = label(axisNames[std::size_t(axis)], left, 2625, 750, 330);
         QLabel* unit = label(QStringLiteral("lblEinheitAchse_%1").arg(axis), left, 2835, 750, 225);
         unit->setText(QStringLiteral("m/s²"));
     }
 
-    lblDetailsTitel = label(QStringLiteral("lblDetailsTitel"), 630, 3360, 855, 225);
-    lblZustandUntergrund = label(QStringLiteral("lblZustandUntergrund"), 1785, 3360, 2115, 225);
-    lblFestigkeitUntergrund = label(QStringLiteral("lblFestigkeitUntergrund"), 3990, 3360, 2850, 225);
-    lblBewegtesMaterial = label(QStringLiteral("lblBewegtesMaterial"), 6930, 3360, 1905, 225);
-    lblFahrstil = label(QStringLiteral("lblFahrstil"), 8925, 3360, 1590, 225);
+    m_lblDetailsTitel = label(QStringLiteral("lblDetailsTitel"), 630, 3360, 855, 225);
+    m_lblZustandUntergrund = label(QStringLiteral("lblZustandUntergrund"), 1785, 3360, 2115, 225);
+    m_lblFestigkeitUntergrund = label(QStringLiteral("lblFestigkeitUntergrund"), 3990, 3360, 2850, 225);
+    m_lblBewegtesMaterial = label(QStringLiteral("lblBewegtesMaterial"), 6930, 3360, 1905, 225);
+    m_lblFahrstil = label(QStringLiteral("lblFahrstil"), 8925, 3360, 1590, 225);
     for (int axis = 0; axis < 3; ++axis)
-        lblPunkteAchse[std::size_t(axis)] = label(QStringLiteral("lblPunkteAchse_%1").arg(axis), 10815 + 735 * axis,
-                                                  3360, 435, 225);
-    lblAnmerkungen = label(QStringLiteral("lblAnmerkungen"), 13230, 3360, 1890, 225);
+        m_lblPunkteAchse[std::size_t(axis)] = label(QStringLiteral("lblPunkteAchse_%1").arg(axis), 10815 + 735 * axis,
+                                                    3360, 435, 225);
+    m_lblAnmerkungen = label(QStringLiteral("lblAnmerkungen"), 13230, 3360, 1890, 225);
 }
 
 void frmDruckAnsicht::buildRow(int number)
@@ -180,18 +180,18 @@ void frmDruckAnsicht::buildResults()
         return widget;
     };
 
-    lblZwischenergebnis = yellow(label(QStringLiteral("lblZwischenergebnis"), 630, 9450, 1905, 330));
-    QFont bold = lblZwischenergebnis->font();
+    m_lblZwischenergebnis = yellow(label(QStringLiteral("lblZwischenergebnis"), 630, 9450, 1905, 330));
+    QFont bold = m_lblZwischenergebnis->font();
     bold.setBold(true);
-    lblZwischenergebnis->setFont(bold);
-    lblSumDauer = yellow(label(QStringLiteral("lblSumDauer"), 2520, 9555, 1275, 435));
-    txtDauerSum = resultField(QStringLiteral("txtDauerSum"), 2940, 10080, 435, 315);
-    lblSummeAllerArbeitszyklen = yellow(label(QStringLiteral("lblSummeAllerArbeitszyklen"), 735, 9975, 1905, 435));
-    lblSummeAllerArbeitszyklen->setWordWrap(true);
+    m_lblZwischenergebnis->setFont(bold);
+    m_lblSumDauer = yellow(label(QStringLiteral("lblSumDauer"), 2520, 9555, 1275, 435));
+    m_txtDauerSum = resultField(QStringLiteral("txtDauerSum"), 2940, 10080, 435, 315);
+    m_lblSummeAllerArbeitszyklen = yellow(label(QStringLiteral("lblSummeAllerArbeitszyklen"), 735, 9975, 1905, 435));
+    m_lblSummeAllerArbeitszyklen->setWordWrap(true);
 
     const std::array<QString, 3> axes{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")};
-    std::array<QLabel**, 3> a8{&txtA8X, &txtA8Y, &txtA8Z};
-    std::array<QLabel**, 3> totals{&txtPunkteGesX, &txtPunkteGesY, &txtPunkteGesZ};
+    std::array<QLabel**, 3> a8{&m_txtA8X, &m_txtA8Y, &m_txtA8Z};
+    std::array<QLabel**, 3> totals{&m_txtPunkteGesX, &m_txtPunkteGesY, &m_txtPunkteGesZ};
     for (std::size_t axis = 0; axis < 3; ++axis) {
         const int step = 1365 * int(axis);
         const QString upper = axes[axis].toUpper();
@@ -199,27 +199,27 @@ void frmDruckAnsicht::buildResults()
                4095 + step, 9555, 720);
         QLabel* unit = yellow(label(QStringLiteral("lblEinheitA8_%1").arg(axis), 3780 + step, 9870, 540, 225));
         unit->setText(QStringLiteral("m/s²"));
-        lblPunkteErgebnis[axis] = yellow(
+        m_lblPunkteErgebnis[axis] = yellow(
             label(QStringLiteral("lblPunkteErgebnis_%1").arg(axis), 4410 + step, 9870, 540, 225));
         *a8[axis] = resultField(QStringLiteral("txtA8") + upper, 3780 + step, 10080, 540, 315);
         *totals[axis] = resultField(QStringLiteral("txtPunkteGes") + upper, 4410 + step, 10080, 540, 315);
     }
 
-    lblEndergebnis = yellow(label(QStringLiteral("lblEndergebnis"), 8190, 9450, 5160, 330));
-    lblEndergebnis->setFont(bold);
-    lblGesamtpunktezahl = yellow(label(QStringLiteral("lblGesamtpunktezahl"), 8190, 9765, 4530, 225));
+    m_lblEndergebnis = yellow(label(QStringLiteral("lblEndergebnis"), 8190, 9450, 5160, 330));
+    m_lblEndergebnis->setFont(bold);
+    m_lblGesamtpunktezahl = yellow(label(QStringLiteral("lblGesamtpunktezahl"), 8190, 9765, 4530, 225));
     QLabel* pSymbol = symbol(QStringLiteral("lblPSymbol"), QStringLiteral("P<sub>E,total</sub>"), 13005, 9765, 720);
     QLabel* pEquals = symbol(QStringLiteral("lblGleichPkt"), QStringLiteral("="), 13755, 9765, 240);
-    txtPktMax = resultField(QStringLiteral("txtPktMax"), 14070, 9660, 1065, 330);
-    lblTaeglicheSchwingungsbelastung = yellow(
+    m_txtPktMax = resultField(QStringLiteral("txtPktMax"), 14070, 9660, 1065, 330);
+    m_lblTaeglicheSchwingungsbelastung = yellow(
         label(QStringLiteral("lblTaeglicheSchwingungsbelastung"), 8190, 10185, 4635, 225));
     QLabel* a8Symbol = symbol(QStringLiteral("lblA8MaxSymbol"), QStringLiteral("A<sub>(8)</sub>"), 13260, 10185, 480);
     QLabel* a8Equals = symbol(QStringLiteral("lblGleichA8"), QStringLiteral("="), 13755, 10185, 240);
-    txtA8Max = resultField(QStringLiteral("txtA8Max"), 14070, 10080, 1065, 330);
-    for (QLabel* caption : {lblGesamtpunktezahl, pSymbol, pEquals})
-        onFieldLine(caption, txtPktMax);
-    for (QLabel* caption : {lblTaeglicheSchwingungsbelastung, a8Symbol, a8Equals})
-        onFieldLine(caption, txtA8Max);
+    m_txtA8Max = resultField(QStringLiteral("txtA8Max"), 14070, 10080, 1065, 330);
+    for (QLabel* caption : {m_lblGesamtpunktezahl, pSymbol, pEquals})
+        onFieldLine(caption, m_txtPktMax);
+    for (QLabel* caption : {m_lblTaeglicheSchwingungsbelastung, a8Symbol, a8Equals})
+        onFieldLine(caption, m_txtA8Max);
 }
 
 void frmDruckAnsicht::paintEvent(QPaintEvent*)
