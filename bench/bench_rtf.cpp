@@ -59,7 +59,7 @@ void openWindow(benchmark::State& state)
             kFolder, 1, [&] { return language; }, frmAnleitung::PrintDialog());
         window->show();
         bench::runUntilIdle();
-        characters = window->rtfAnleitung->document()->characterCount();
+        characters = window->findChild<QTextEdit*>(QStringLiteral("rtfAnleitung"))->document()->characterCount();
         state.PauseTiming();
         window.reset();
         bench::runUntilIdle();

@@ -57,48 +57,48 @@ frmAnleitung::frmAnleitung(QString programFolder, quint8 language, LanguageText 
     setPalette(background);
 
     // Decoration: a white band with the program's name, and a title bar under it.
-    shpHarvelt = new QLabel(QStringLiteral("Zelvaro  "), this);
-    shpHarvelt->setObjectName(QStringLiteral("shpHarvelt"));
-    shpHarvelt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    shpHarvelt->setAutoFillBackground(true);
-    QPalette white = shpHarvelt->palette();
+    m_shpHarvelt = new QLabel(QStringLiteral("Zelvaro  "), this);
+    m_shpHarvelt->setObjectName(QStringLiteral("shpHarvelt"));
+    m_shpHarvelt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_shpHarvelt->setAutoFillBackground(true);
+    QPalette white = m_shpHarvelt->palette();
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, QColor(0, 51, 128));
-    shpHarvelt->setPalette(white);
-    QFont wordmark = shpHarvelt->font();
+    m_shpHarvelt->setPalette(white);
+    QFont wordmark = m_shpHarvelt->font();
     wordmark.setBold(true);
     wordmark.setPointSize(16);
-    shpHarvelt->setFont(wordmark);
+    m_shpHarvelt->setFont(wordmark);
 
-    lblTitel = new QLabel(this);
-    lblTitel->setObjectName(QStringLiteral("lblTitel"));
-    lblTitel->setAutoFillBackground(true);
-    QPalette band = lblTitel->palette();
+    m_lblTitel = new QLabel(this);
+    m_lblTitel->setObjectName(QStringLiteral("lblTitel"));
+    m_lblTitel->setAutoFillBackground(true);
+    QPalette band = m_lblTitel->palette();
     band.setColor(QPalette::Window, QColor(0, 51, 128));
-    lblTitel->setPalette(band);
+    m_lblTitel->setPalette(band);
 
-    rtfAnleitung = new QTextEdit(this);
-    rtfAnleitung->setObjectName(QStringLiteral("rtfAnleitung"));
-    rtfAnleitung->setReadOnly(true);
+    m_rtfAnleitung = new QTextEdit(this);
+    m_rtfAnleitung->setObjectName(QStringLiteral("rtfAnleitung"));
+    m_rtfAnleitung->setReadOnly(true);
     // Selectable with mouse and keyboard, so that one part can be chosen for printing.
-    rtfAnleitung->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    rtfAnleitung->setFocusPolicy(Qt::StrongFocus);
+    m_rtfAnleitung->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_rtfAnleitung->setFocusPolicy(Qt::StrongFocus);
     // Tabs are counted from where a line starts; a list item's first line starts a quarter
     // inch left of its hanging indent, so this tab width puts its text on that indent.
-    rtfAnleitung->setTabStopDistance(ui::twips(kDefaultTab));
+    m_rtfAnleitung->setTabStopDistance(ui::twips(kDefaultTab));
 
-    btnDrucken = new QPushButton(this);
-    btnDrucken->setObjectName(QStringLiteral("btnDrucken"));
-    btnDrucken->setAutoDefault(false);
-    connect(btnDrucken, &QPushButton::clicked, this, &frmAnleitung::btnDrucken_Click);
+    m_btnDrucken = new QPushButton(this);
+    m_btnDrucken->setObjectName(QStringLiteral("btnDrucken"));
+    m_btnDrucken->setAutoDefault(false);
+    connect(m_btnDrucken, &QPushButton::clicked, this, &frmAnleitung::btnDrucken_Click);
 
-    btnSchliessen = new QPushButton(this);
-    btnSchliessen->setObjectName(QStringLiteral("btnSchliessen"));
-    btnSchliessen->setAutoDefault(false);
-    connect(btnSchliessen, &QPushButton::clicked, this, &frmAnleitung::btnSchliessen_Click);
+    m_btnSchliessen = new QPushButton(this);
+    m_btnSchliessen->setObjectName(QStringLiteral("btnSchliessen"));
+    m_btnSchliessen->setAutoDefault(false);
+    connect(m_btnSchliessen, &QPushButton::clicked, this, &frmAnleitung::btnSchliessen_Click);
     // The cancel button: Escape anywhere in the window.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, btnSchliessen, &QPushButton::click);
+    connect(escape, &QShortcut::activated, m_btnSchliessen, &QPushButton::click);
 
     placeControls();
     Form_Load();
@@ -126,12 +126,12 @@ void frmAnleitung::Form_Load()
         if (!opened || file.error() != QFileDevice::NoError) {
             ui::msgBox(QStringLiteral("File <") + name + QStringLiteral("> not found."), ui::MsgIcon::Critical,
                        base::errorTitle(QStringLiteral("Form_Load")));
-            rtfAnleitung->clear();
+            m_rtfAnleitung->clear();
             return;
         }
-        rtf::readInto(*rtfAnleitung->document(), content);
+        rtf::readInto(*m_rtfAnleitung->document(), content);
         // Open at the beginning, whatever the reading left the cursor at.
-        rtfAnleitung->moveCursor(QTextCursor::Start);
+        m_rtfAnleitung->moveCursor(QTextCursor::Start);
     });
 }
 
@@ -140,9 +140,9 @@ void frmAnleitung::subInitForm(quint8 language)
     base::guard(QStringLiteral("subInitForm"), [this, language] {
         setWindowTitle(QLatin1Char(' ') + modTexte::Texte(language, modTexte::Anleitung));
         setAccessibleName(modTexte::Texte(language, modTexte::Anleitung));
-        rtfAnleitung->setAccessibleName(modTexte::Texte(language, modTexte::Anleitung));
-        btnDrucken->setText(modTexte::Texte(language, modTexte::Drucken));
-        btnSchliessen->setText(modTexte::Texte(language, modTexte::Schliessen));
+        m_rtfAnleitung->setAccessibleName(modTexte::Texte(language, modTexte::Anleitung));
+        m_btnDrucken->setText(modTexte::Texte(language, modTexte::Drucken));
+        m_btnSchliessen->setText(modTexte::Texte(language, modTexte::Schliessen));
     });
 }
 
@@ -150,7 +150,7 @@ void frmAnleitung::btnDrucken_Click()
 {
     base::guard(QStringLiteral("btnDrucken_Click"), [this] {
         if (m_printDialog)
-            m_printDialog(rtfAnleitung);
+            m_printDialog(m_rtfAnleitung);
     });
 }
 
@@ -171,10 +171,10 @@ void frmAnleitung::placeControls()
     using ui::twips;
     const int buttonTop = height() - twips(kButtonBottom + kButtonHeight);
     const int shift = (width() - twips(kWidth)) / 2;
-    shpHarvelt->setGeometry(0, 0, width(), twips(kBandHeight));
-    lblTitel->setGeometry(0, twips(kTitleTop), width(), twips(kTitleHeight));
-    rtfAnleitung->setGeometry(twips(kMargin), twips(kViewTop), width() - 2 * twips(kMargin),
-                              buttonTop - twips(kButtonGap) - twips(kViewTop));
-    btnDrucken->setGeometry(twips(kDruckenLeft) + shift, buttonTop, twips(kButtonWidth), twips(kButtonHeight));
-    btnSchliessen->setGeometry(twips(kSchliessenLeft) + shift, buttonTop, twips(kButtonWidth), twips(kButtonHeight));
+    m_shpHarvelt->setGeometry(0, 0, width(), twips(kBandHeight));
+    m_lblTitel->setGeometry(0, twips(kTitleTop), width(), twips(kTitleHeight));
+    m_rtfAnleitung->setGeometry(twips(kMargin), twips(kViewTop), width() - 2 * twips(kMargin),
+                                buttonTop - twips(kButtonGap) - twips(kViewTop));
+    m_btnDrucken->setGeometry(twips(kDruckenLeft) + shift, buttonTop, twips(kButtonWidth), twips(kButtonHeight));
+    m_btnSchliessen->setGeometry(twips(kSchliessenLeft) + shift, buttonTop, twips(kButtonWidth), twips(kButtonHeight));
 }

@@ -25,15 +25,6 @@ public:
     frmAnleitung(QString programFolder, quint8 language, LanguageText languageText, PrintDialog printDialog,
                  QWidget* parent = nullptr);
 
-    QTextEdit* rtfAnleitung = nullptr;
-    QPushButton* btnDrucken = nullptr;
-    QPushButton* btnSchliessen = nullptr;
-
-    void Form_Load();
-    void subInitForm(quint8 language);
-    void btnDrucken_Click();
-    void btnSchliessen_Click();
-
     // "Readme_" & language & ".rtf"
     static QString fileName(const QString& language);
     // The folder with one separator before the file name.
@@ -43,12 +34,19 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void Form_Load();
+    void subInitForm(quint8 language);
+    void btnDrucken_Click();
+    void btnSchliessen_Click();
     void placeControls();
 
     QString m_programFolder;
     quint8 m_bytSprachNr;
     LanguageText m_languageText;
     PrintDialog m_printDialog;
-    QLabel* shpHarvelt = nullptr;
-    QLabel* lblTitel = nullptr;
+    QTextEdit* m_rtfAnleitung = nullptr;
+    QPushButton* m_btnDrucken = nullptr;
+    QPushButton* m_btnSchliessen = nullptr;
+    QLabel* m_shpHarvelt = nullptr;
+    QLabel* m_lblTitel = nullptr;
 };

@@ -20,6 +20,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QTimer>
 #include <QTest>
 #include <memory>
@@ -334,8 +336,9 @@ private slots:
         QCOMPARE(reach::objectNames(reach::tabChain(window)),
                  QStringList({"rtfAnleitung", "btnDrucken", "btnSchliessen"}));
         const auto spoken = [window] {
-            return QStringList{reach::spokenName(window->rtfAnleitung), reach::spokenName(window->btnDrucken),
-                               reach::spokenName(window->btnSchliessen)};
+            return QStringList{reach::spokenName(driver::find<QTextEdit>(window, "rtfAnleitung")),
+                               reach::spokenName(driver::find<QPushButton>(window, "btnDrucken")),
+                               reach::spokenName(driver::find<QPushButton>(window, "btnSchliessen"))};
         };
         QCOMPARE(reach::poorlyNamedControls(window), QStringList());
         QCOMPARE(spoken(), names);
@@ -375,8 +378,8 @@ private slots:
         frmAnleitung* again = driver::shownWindows<frmAnleitung>().value(0);
         QVERIFY(again);
         QCOMPARE(reach::poorlyNamedControls(again), QStringList());
-        QCOMPARE(reach::spokenName(again->rtfAnleitung), again->windowTitle().trimmed());
-        QVERIFY(reach::spokenName(again->rtfAnleitung) != names.first());
+        QCOMPARE(reach::spokenName(driver::find<QTextEdit>(again, "rtfAnleitung")), again->windowTitle().trimmed());
+        QVERIFY(reach::spokenName(driver::find<QTextEdit>(again, "rtfAnleitung")) != names.first());
     }
 
     // Reviewing two finished rows with Tab or Shift+Tab passes every list of them:

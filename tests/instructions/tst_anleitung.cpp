@@ -75,7 +75,10 @@ class AnleitungTest : public QObject {
         return m_instructions->window();
     }
     // The reader ends the last paragraph with an empty one; that is no text.
-    static QString shown(const frmAnleitung* window) { return window->rtfAnleitung->toPlainText().trimmed(); }
+    static QString shown(const frmAnleitung* window)
+    {
+        return driver::find<QTextEdit>(window, "rtfAnleitung")->toPlainText().trimmed();
+    }
 
 private slots:
     void initTestCase() { ui::reportErrorsInMessageBoxes(); }
@@ -124,11 +127,13 @@ private slots:
         QFETCH(QString, print);
         QFETCH(QString, close);
         QCOMPARE(window->windowTitle(), title);
-        QCOMPARE(window->btnDrucken->text(), print);
-        QCOMPARE(window->btnSchliessen->text(), close);
+        QCOMPARE(driver::find<QPushButton>(window, "btnDrucken")->text(), print);
+        QCOMPARE(driver::find<QPushButton>(window, "btnSchliessen")->text(), close);
         QCOMPARE(shown(window), QString("Anleitung %1 März\nZweiter Absatz.").arg(m_languageText));
-        QCOMPARE(formatAt(window->rtfAnleitung->document(), "Anleitung").fontWeight(), int(QFont::Bold));
-        QCOMPARE(formatAt(window->rtfAnleitung->document(), "März").fontWeight(), int(QFont::Normal));
+        QCOMPARE(formatAt(driver::find<QTextEdit>(window, "rtfAnleitung")->document(), "Anleitung").fontWeight(),
+                 int(QFont::Bold));
+        QCOMPARE(formatAt(driver::find<QTextEdit>(window, "rtfAnleitung")->document(), "März").fontWeight(),
+                 int(QFont::Normal));
     }
 
     void anErrorInTheCaptionsIsReportedAndTheFileStillLoads()
@@ -146,7 +151,7 @@ private slots:
         frmAnleitung* window = open();
         QVERIFY(shown(window).startsWith("Anleitung English"));
         QCOMPARE(window->windowTitle(), " Anleitung");
-        QCOMPARE(window->btnSchliessen->text(), "Schließen");
+        QCOMPARE(driver::find<QPushButton>(window, "btnSchliessen")->text(), "Schließen");
     }
 
     void aFileThatCannotBeReadGivesTheMessageAndAnEmptyWindow_data()
@@ -177,7 +182,7 @@ private slots:
                            ui::MsgIcon::Critical);
         QVERIFY(!windowShownBeforeTheMessage);
         QVERIFY(window && window->isVisible());
-        QVERIFY(window->rtfAnleitung->document()->isEmpty());
+        QVERIFY(driver::find<QTextEdit>(window, "rtfAnleitung")->document()->isEmpty());
         QCOMPARE(window->windowTitle(), " Anleitung");
     }
 
@@ -230,10 +235,10 @@ private slots:
     void aSecondOpeningBringsTheSameWindowBackUnchanged()
     {
         frmAnleitung* first = open();
-        QTextCursor selection(first->rtfAnleitung->document());
+        QTextCursor selection(driver::find<QTextEdit>(first, "rtfAnleitung")->document());
         selection.setPosition(0);
         selection.setPosition(9, QTextCursor::KeepAnchor);
-        first->rtfAnleitung->setTextCursor(selection);
+        driver::find<QTextEdit>(first, "rtfAnleitung")->setTextCursor(selection);
         write("Readme_Deutsch.rtf", sample("Neu"));
         m_languageText = "English";
         m_language.use(2);
@@ -242,7 +247,7 @@ private slots:
         QCOMPARE(open(), first);
         QVERIFY(!(first->windowState() & Qt::WindowMinimized));
         QVERIFY(shown(first).startsWith("Anleitung Deutsch"));
-        QCOMPARE(first->rtfAnleitung->textCursor().selectedText(), "Anleitung");
+        QCOMPARE(driver::find<QTextEdit>(first, "rtfAnleitung")->textCursor().selectedText(), "Anleitung");
         QCOMPARE(first->windowTitle(), " Anleitung");
         QCOMPARE(first->findChildren<QTextEdit*>().size(), 1);
     }
@@ -258,9 +263,9 @@ private slots:
         QFETCH(bool, escape);
         QPointer<frmAnleitung> first = open();
         if (escape)
-            QTest::keyClick(first->rtfAnleitung, Qt::Key_Escape);
+            QTest::keyClick(driver::find<QTextEdit>(first, "rtfAnleitung"), Qt::Key_Escape);
         else
-            QTest::mouseClick(first->btnSchliessen, Qt::LeftButton);
+            QTest::mouseClick(driver::find<QPushButton>(first, "btnSchliessen"), Qt::LeftButton);
         driver::flushDeletes();
         QVERIFY(first.isNull());
         QVERIFY(!m_instructions->window());
@@ -272,14 +277,14 @@ private slots:
         frmAnleitung* second = open();
         QVERIFY(shown(second).startsWith("Anleitung Francais, relu"));
         QCOMPARE(second->windowTitle(), " instructions");
-        QCOMPARE(second->btnDrucken->text(), "imprimer");
+        QCOMPARE(driver::find<QPushButton>(second, "btnDrucken")->text(), "imprimer");
     }
 
     void printOpensTheDialogForTheView()
     {
         frmAnleitung* window = open();
-        QTest::mouseClick(window->btnDrucken, Qt::LeftButton);
-        QCOMPARE(m_printedViews, QList<const QTextEdit*>{window->rtfAnleitung});
+        QTest::mouseClick(driver::find<QPushButton>(window, "btnDrucken"), Qt::LeftButton);
+        QCOMPARE(m_printedViews, QList<const QTextEdit*>{driver::find<QTextEdit>(window, "rtfAnleitung")});
         QVERIFY(window->isVisible());
         QVERIFY(shown(window).startsWith("Anleitung Deutsch"));
     }
@@ -302,7 +307,7 @@ private slots:
         write("Readme_Deutsch.rtf", longText + "}");
         frmAnleitung* window = open();
         QVERIFY(!window->isModal());
-        QTextEdit* view = window->rtfAnleitung;
+        QTextEdit* view = driver::find<QTextEdit>(window, "rtfAnleitung");
         QCOMPARE(view->verticalScrollBar()->value(), 0);
         QVERIFY(view->isReadOnly());
         view->setFocus();

@@ -126,12 +126,12 @@ private slots:
         QFETCH(QString, queue);
         frmAnleitung* window = openInstructions(language);
         QVERIFY(window);
-        QTextEdit* view = window->rtfAnleitung;
+        QTextEdit* view = driver::find<QTextEdit>(window, "rtfAnleitung");
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
         QVERIFY(!view->textCursor().hasSelection());
         QFile::remove(queueOutput(queue));
 
-        QVERIFY(printOn(window->btnDrucken, queue));
+        QVERIFY(printOn(driver::find<QPushButton>(window, "btnDrucken"), queue));
         QVERIFY(window->isVisible());
         const QString output = waitForOutput(queue);
         QVERIFY2(!output.isEmpty(), qPrintable(queue));
@@ -194,7 +194,7 @@ private slots:
         frmAnleitung* window = openInstructions(QStringLiteral("English"));
         QVERIFY(window);
         QFile::remove(queueOutput(kPostScriptQueue));
-        QVERIFY(printOn(window->btnDrucken, kPostScriptQueue));
+        QVERIFY(printOn(driver::find<QPushButton>(window, "btnDrucken"), kPostScriptQueue));
         const QString output = waitForOutput(kPostScriptQueue);
         QVERIFY(!output.isEmpty());
         QCOMPARE(postScriptFaults(output, 0), QString());
@@ -215,14 +215,14 @@ private slots:
         QFETCH(int, skip);
         frmAnleitung* window = openInstructions(QStringLiteral("Deutsch"));
         QVERIFY(window);
-        QTextEdit* view = window->rtfAnleitung;
+        QTextEdit* view = driver::find<QTextEdit>(window, "rtfAnleitung");
         const QTextBlock block = findBlock(view->document(), listItem, 60, skip);
         QVERIFY(block.isValid());
         selectWithTheMouse(view, block);
         QCOMPARE(view->textCursor().selectedText(), block.text());
         QFile::remove(queueOutput("Buero"));
 
-        QVERIFY(printOn(window->btnDrucken, QStringLiteral("Buero")));
+        QVERIFY(printOn(driver::find<QPushButton>(window, "btnDrucken"), QStringLiteral("Buero")));
         const QString output = waitForOutput("Buero");
         QVERIFY(!output.isEmpty());
         QCOMPARE(pdfPages(output), 1);
@@ -247,7 +247,7 @@ private slots:
         frmAnleitung* window = openInstructions(QStringLiteral("English"));
         QVERIFY(window);
         int preselected = -1;
-        QVERIFY(printOn(window->btnDrucken, QString(), [&](frmDrucken* dialog) {
+        QVERIFY(printOn(driver::find<QPushButton>(window, "btnDrucken"), QString(), [&](frmDrucken* dialog) {
             preselected = dialog->lstDrucker->currentRow();
             QCOMPARE(dialog->lstDrucker->currentItem()->text(), QStringLiteral("Werkstatt"));
         }));
@@ -277,12 +277,12 @@ private slots:
         setQueueFault(fault, "Baustelle", true);
         ui::MsgBoxRecorder boxes;
         const QTextEdit* pending = nullptr;
-        const bool closed = printOn(window->btnDrucken, QStringLiteral("Baustelle"), [&](frmDrucken* dialog) {
-            pending = frmDrucken::TestSeam(*dialog).instructions();
-        });
+        const bool closed = printOn(
+            driver::find<QPushButton>(window, "btnDrucken"), QStringLiteral("Baustelle"),
+            [&](frmDrucken* dialog) { pending = frmDrucken::TestSeam(*dialog).instructions(); });
         setQueueFault(fault, "Baustelle", false);
         QVERIFY(!closed);
-        QCOMPARE(pending, window->rtfAnleitung);
+        QCOMPARE(pending, driver::find<QTextEdit>(window, "rtfAnleitung"));
         support::expectRoutineError(boxes, QStringLiteral("btnDrucken_Click"), printers::ErrPrinter);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QVERIFY(!QFile::exists(queueOutput("Baustelle")));

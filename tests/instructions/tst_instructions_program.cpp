@@ -26,7 +26,10 @@ class InstructionsProgramTest : public support::ProgramTest {
         const QList<frmAnleitung*> windows = driver::shownWindows<frmAnleitung>();
         return windows.size() == 1 ? windows.front() : nullptr;
     }
-    static QString shown(const frmAnleitung* window) { return window->rtfAnleitung->toPlainText().trimmed(); }
+    static QString shown(const frmAnleitung* window)
+    {
+        return driver::find<QTextEdit>(window, "rtfAnleitung")->toPlainText().trimmed();
+    }
 
 private slots:
     void init()
@@ -69,8 +72,8 @@ private slots:
         QVERIFY(window);
         QCOMPARE(shown(window), "Anleitung English");
         QCOMPARE(window->windowTitle(), " Anleitung");
-        QCOMPARE(window->btnDrucken->text(), "Drucken");
-        QCOMPARE(window->btnSchliessen->text(), "Schließen");
+        QCOMPARE(driver::find<QPushButton>(window, "btnDrucken")->text(), "Drucken");
+        QCOMPARE(driver::find<QPushButton>(window, "btnSchliessen")->text(), "Schließen");
     }
 
     void aLanguageChangeShowsAtTheNextOpening()
@@ -81,15 +84,15 @@ private slots:
         QCOMPARE(first->windowTitle(), " Anleitung");  // an open window stays as it was
         QCOMPARE(shown(first), "Anleitung Deutsch");
 
-        QTest::mouseClick(first->btnSchliessen, Qt::LeftButton);
+        QTest::mouseClick(driver::find<QPushButton>(first, "btnSchliessen"), Qt::LeftButton);
         driver::flushDeletes();
         QVERIFY(first.isNull());
         frmAnleitung* second = clickInstructions();
         QVERIFY(second);
         QCOMPARE(shown(second), "Anleitung Italiano");
         QCOMPARE(second->windowTitle(), " istruzioni");
-        QCOMPARE(second->btnDrucken->text(), "stampa");
-        QCOMPARE(second->btnSchliessen->text(), "chiudere");
+        QCOMPARE(driver::find<QPushButton>(second, "btnDrucken")->text(), "stampa");
+        QCOMPARE(driver::find<QPushButton>(second, "btnSchliessen")->text(), "chiudere");
     }
 
     void theMissingFileOfTheChosenLanguageIsReported()
@@ -100,7 +103,7 @@ private slots:
         frmAnleitung* window = clickInstructions();
         support::expectBox(boxes, "Error in Routine <Form_Load>", "File <Readme_Espaniol.rtf> not found.",
                            ui::MsgIcon::Critical);
-        QVERIFY(window && window->rtfAnleitung->document()->isEmpty());
+        QVERIFY(window && driver::find<QTextEdit>(window, "rtfAnleitung")->document()->isEmpty());
     }
 
     void theEndOfTheProgramClosesIt_data() { programEnds(); }
