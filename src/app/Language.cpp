@@ -44,6 +44,11 @@ Language::Language(frmMain* window, QString programFolder, quint8& bytSprachNr)
     connect(window->btnSpracheGo(), &QPushButton::clicked, this, [this] { btnSpracheGo_Click(); });
 }
 
+void Language::useQtTexts(quint8 language)
+{
+    ui::useQtTexts(qtLanguageCode(language));
+}
+
 void Language::subFuellSprache()
 {
     base::guard(QStringLiteral("subFuellSprache"), [&] {
@@ -67,7 +72,7 @@ void Language::subInit(quint8 language)
 {
     base::guard(QStringLiteral("subInit"), [&] {
         modTexte::subInitSprache(language);
-        ui::useQtTexts(qtLanguageCode(language));
+        useQtTexts(language);
         m_window->subInitForm(language);
         m_window->subResetDaten();
     });

@@ -13,6 +13,9 @@ public:
     // bytSprachNr is the frame window's current language, which the language button sets.
     Language(frmMain* window, QString programFolder, quint8& bytSprachNr);
 
+    // Qt's own texts in language 1..5.
+    static void useQtTexts(quint8 language);
+
     void subFuellSprache();
     void btnSpracheGo_Click();
     void subInit(quint8 language);

@@ -23,16 +23,28 @@
 #include <QScrollArea>
 #include <QTextEdit>
 
-frmMDI::frmMDI(const QString& programFolder, QWidget* parent)
-    : QMainWindow(parent)
-    , m_programFolder(programFolder)
+namespace {
+
+// Before any window is made, the frame window itself included: the program's
+// colours over the desktop theme's and Qt's own texts in the language the
+// program starts in unless a stored one follows (applied later, each would be
+// worked into every control once more), what a screen reader is told where
+// Qt's own interfaces lose it, and a routine's error shown as the common message box.
+QWidget* preparedDesktop(QWidget* parent)
 {
-    // Before any window is made: the program's colours over the desktop theme's,
-    // what a screen reader is told where Qt's own interfaces lose it, and a
-    // routine's error shown as the common message box.
     ui::applyProgramPalette();
+    Language::useQtTexts(1);
     ui::installAccessibleInterfaces();
     ui::reportErrorsInMessageBoxes();
+    return parent;
+}
+
+}  // namespace
+
+frmMDI::frmMDI(const QString& programFolder, QWidget* parent)
+    : QMainWindow(preparedDesktop(parent))
+    , m_programFolder(programFolder)
+{
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral(" Zelvaro"));
     setAccessibleName(windowTitle().trimmed());

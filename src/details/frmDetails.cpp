@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShowEvent>
+#include <QTextDocument>
 #include <initializer_list>
 
 namespace {
@@ -228,7 +229,10 @@ void frmDetails::clearRow(int number)
     r.festigkeit->clear();
     r.fahrstil->clear();
     r.material->clear();
-    r.anmerkung->clear();
+    // Emptying an empty remark with no undo history would only rebuild its document.
+    const QTextDocument* remark = r.anmerkung->document();
+    if (!remark->isEmpty() || remark->isUndoAvailable() || remark->isRedoAvailable())
+        r.anmerkung->clear();
 }
 
 void frmDetails::reload()

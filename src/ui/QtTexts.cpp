@@ -15,6 +15,12 @@ QString qtTranslationsFolder()
 bool useQtTexts(const QString& languageCode, const QString& folder)
 {
     static QPointer<QTranslator> installed;
+    static QString installedFrom;
+    // Installing a translation tells every window to translate itself anew; the same one again changes nothing.
+    const QString from = folder + QLatin1Char('/') + languageCode;
+    if (installed && from == installedFrom)
+        return true;
+    installedFrom = from;
     auto* next = new QTranslator(QCoreApplication::instance());
     const bool found = next->load(QStringLiteral("qtbase_") + languageCode, folder);
     if (installed) {
