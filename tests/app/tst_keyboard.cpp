@@ -111,6 +111,19 @@ class KeyboardTest : public support::ProgramTest {
         QTest::keyClick(focused(), Qt::Key_Space);
     }
 
+    // A catalogue row entered with the keys: the space bar chooses the option and the focus
+    // moves into the line; each list's entry is picked with the arrow key.
+    void keyInCatalogueRow(int row, int family, int type, int workCycle, int condition, int hours) const
+    {
+        press(QStringLiteral("optEingabe_G_%1").arg(row));
+        QCOMPARE(focusedName(), QStringLiteral("MaschinenFamilie_G_%1").arg(row));
+        QVERIFY(pick(family));
+        pickIn(QStringLiteral("MaschinenTyp_G_%1").arg(row), type);
+        pickIn(QStringLiteral("Arbeitszyklus_G_%1").arg(row), workCycle);
+        pickIn(QStringLiteral("Betriebsbedingung_G_%1").arg(row), condition);
+        pickIn(QStringLiteral("Einwirkungsdauer_G_%1").arg(row), hours);
+    }
+
     // Switches the language with the keys, as everything else here, from the language list.
     void switchTo(const QString& language) const
     {
@@ -394,12 +407,7 @@ private slots:
     {
         QFETCH(bool, backwards);
         ui::MsgBoxRecorder boxes;
-        press(QStringLiteral("optEingabe_G_1"));
-        QVERIFY(pick(4));
-        pickIn(QStringLiteral("MaschinenTyp_G_1"), 13);
-        pickIn(QStringLiteral("Arbeitszyklus_G_1"), 28);
-        pickIn(QStringLiteral("Betriebsbedingung_G_1"), 2);
-        pickIn(QStringLiteral("Einwirkungsdauer_G_1"), 4);
+        keyInCatalogueRow(1, 4, 13, 28, 2, 4);
         QVERIFY(tabTo(QStringLiteral("optEingabe_G_2")));
         QTest::keyClick(focused(), Qt::Key_Down);
         QTest::keyClick(focused(), Qt::Key_Space);
@@ -443,14 +451,7 @@ private slots:
         typeIn(QStringLiteral("txtFahrer"), QStringLiteral("Muster"));
         pickIn(QStringLiteral("cboFahrererfahrung"), 0);
 
-        // Row 1 from the catalogue: the space bar chooses the option, the focus moves into the line.
-        press(QStringLiteral("optEingabe_G_1"));
-        QCOMPARE(focusedName(), QStringLiteral("MaschinenFamilie_G_1"));
-        QVERIFY(pick(3));
-        pickIn(QStringLiteral("MaschinenTyp_G_1"), 8);
-        pickIn(QStringLiteral("Arbeitszyklus_G_1"), 21);
-        pickIn(QStringLiteral("Betriebsbedingung_G_1"), 2);
-        pickIn(QStringLiteral("Einwirkungsdauer_G_1"), 8);
+        keyInCatalogueRow(1, 3, 8, 21, 2, 8);
 
         // Row 2 with own values: the arrow key moves to the other option of the pair, the space bar chooses it.
         QVERIFY(tabTo(QStringLiteral("optEingabe_G_2")));
