@@ -17,7 +17,8 @@ void frmMain::setTabChain()
     QList<QWidget*> chain{m_cboSprache, m_btnSpracheGo, m_txtFirma, m_txtFahrer, m_cboFahrererfahrung, m_txtDatum};
     for (const WorkRow& r : m_rows) {
         // The option pair first; the arrow keys switch between its two buttons.
-        chain << r.G.optEingabe << r.E.optEingabe << r.G.fields() << r.E.fields() << r.btnResetZeile
+        // The status mark, on the path only while it shows a box, before the row's buttons as on screen.
+        chain << r.G.optEingabe << r.E.optEingabe << r.G.fields() << r.E.fields() << r.lblStatus << r.btnResetZeile
               << r.btnBerechnenZeile;
     }
     chain << m_btnDetails << m_btnBerechnen << m_btnDrucken << m_btnReset << m_btnAnleitung << m_btnExit;

@@ -4,6 +4,7 @@
 #include "printers/Printers.h"
 #include "texts/modTexte.h"
 #include "texts/TextEntries.h"
+#include "ui/Accessibility.h"
 #include "ui/MsgBox.h"
 #include "ui/Widgets.h"
 
@@ -59,6 +60,7 @@ frmDrucken::frmDrucken(QWidget* opener, quint8 language, frmDruckAnsicht::Source
     lstDrucker = new QListWidget(frmDrucker);
     lstDrucker->setObjectName(QStringLiteral("lstDrucker"));
     lstDrucker->setSortingEnabled(false);
+    ui::announceCurrentItemOnFocus(lstDrucker);
     ui::placeTwips(lstDrucker, 105, 315, 3270, 2790);
 
     frmButtons = new QGroupBox(this);

@@ -7,16 +7,70 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <utility>
 
 namespace ui {
 
 namespace {
 
-class AccessibleList : public QAccessibleWidget {
+// Tells a screen reader the current entry of a view that takes the focus:
+// Qt does so only when the entry changes while the view holds the focus.
+class CurrentItemOnFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            // After Qt's own focus event for the view, or the reader stays on the view.
+            QMetaObject::invokeMethod(
+                object,
+                [view = static_cast<QAbstractItemView*>(object)] {
+                    if (!view->hasFocus() || !view->currentIndex().isValid())
+                        return;
+                    QAccessibleEvent focus(view, QAccessible::Focus);
+                    focus.setChild(view->currentIndex().row());
+                    QAccessible::updateAccessibility(&focus);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+// A drop-down list offers its entry as its value and as its text: Qt 6.4's
+// AT-SPI bridge has no selection interface for a list, and Orca reads the text
+// of a list that has none. A new entry chosen while the list holds the focus
+// (arrow keys, letters, the wheel) replaces that text, selected, as an
+// editable list's does, which Orca speaks.
+class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleList(QComboBox* list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
+        , m_spoken(list->currentText())
     {
+        announceCurrentItemOnFocus(list->view());
+        QObject::connect(list, &QComboBox::currentTextChanged, list, [this](const QString& entry) {
+            const QString before = std::exchange(m_spoken, entry);
+            if (entry == before || !this->list()->hasFocus())
+                return;
+            // The new entry first, then the old one goes: Orca speaks an inserted text that is
+            // selected, and would call the old one, selected too, a deleted selection.
+            QAccessibleTextInsertEvent inserted(this->list(), 0, entry);
+            QAccessible::updateAccessibility(&inserted);
+            if (!before.isEmpty()) {
+                QAccessibleTextRemoveEvent removed(this->list(), int(entry.size()), before);
+                QAccessible::updateAccessibility(&removed);
+            }
+        });
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface && !list()->isEditable())
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
     }
 
     QString text(QAccessible::Text kind) const override
@@ -24,6 +78,30 @@ public:
         if (kind == QAccessible::Value)
             return list()->isEditable() ? list()->lineEdit()->text() : list()->currentText();
         return QAccessibleWidget::text(kind);
+    }
+
+    // The entry as read-only text, all of it selected.
+    QString text(int start, int end) const override { return entry().mid(start, end - start); }
+    int characterCount() const override { return int(entry().size()); }
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = index == 0 ? characterCount() : 0;
+    }
+    int selectionCount() const override { return entry().isEmpty() ? 0 : 1; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return characterCount(); }
+    void setCursorPosition(int) override { }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
     }
 
     // The entries' popup, and the typing field of an editable list.
@@ -73,6 +151,10 @@ public:
 
 private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+    QString entry() const { return list()->currentText(); }
+
+    // The entry a screen reader was last told of.
+    QString m_spoken;
 };
 
 class AccessibleStatusMark : public QAccessibleWidget {
@@ -111,6 +193,16 @@ QAccessibleInterface* programInterface(const QString&, QObject* object)
 }
 
 }  // namespace
+
+void announceCurrentItemOnFocus(QAbstractItemView* view)
+{
+    const QString name = QStringLiteral("zelvaroCurrentItemOnFocus");
+    if (view->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto* filter = new CurrentItemOnFocus(view);
+    filter->setObjectName(name);
+    view->installEventFilter(filter);
+}
 
 void installAccessibleInterfaces()
 {

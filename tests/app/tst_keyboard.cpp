@@ -221,12 +221,15 @@ private slots:
             const QString row = frame ? ui::oneLine(frame->title()) + QStringLiteral(", ") : QString();
             const QString name = reach::spokenName(list);
             const bool entry = list->currentIndex() >= 0;
+            // Named by row and column; the entry is its value, and its text, all of it selected.
             if (name != list->accessibleName() || !name.startsWith(row)
+                || reach::spokenEntry(list) != list->currentText()
                 || (entry && (name == list->currentText() || reach::spokenValue(list) != list->currentText())))
-                wronglySpoken << list->objectName() + QLatin1Char(' ') + name;
+                wronglySpoken << list->objectName() + QLatin1Char(' ') + name + QStringLiteral(" / ")
+                        + reach::spokenEntry(list);
             chosen += entry ? 1 : 0;
         }
-        QCOMPARE(wronglySpoken, QStringList());
+        QVERIFY2(wronglySpoken.isEmpty(), qPrintable(wronglySpoken.join(QStringLiteral("; "))));
         QCOMPARE(chosen, 15);
         QStringList marksSpoken;
         for (int row = 1; row <= 5; ++row) {
@@ -240,6 +243,15 @@ private slots:
                                            : "not checked");
         }
         QCOMPARE(marksSpoken, marks);
+        // A mark that shows a box is on the Tab path, between the row's values and its buttons.
+        control(QStringLiteral("PunkteZ_G_1"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("lblStatus_1"));
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("btnResetZeile_1"));
+        QTest::keyClick(focused(), Qt::Key_Backtab);
+        QCOMPARE(focusedName(), QStringLiteral("lblStatus_1"));
+        QVERIFY(!reach::objectNames(reach::tabChain(m_frame.get())).contains(QStringLiteral("lblStatus_5")));
 
         press(QStringLiteral("btnDetails"));
         auto* details = control<frmDetails>(QStringLiteral("frmDetails"));
@@ -249,6 +261,7 @@ private slots:
         QCOMPARE(reach::poorlyNamedControls(details), QStringList());
         QCOMPARE(reach::spokenName(details->cboZustandUntergrund(2)), detailsName);
         QCOMPARE(reach::spokenValue(details->cboZustandUntergrund(2)), details->cboZustandUntergrund(2)->currentText());
+        QCOMPARE(reach::spokenEntry(details->cboZustandUntergrund(2)), details->cboZustandUntergrund(2)->currentText());
         // Escape is the window's cancel key: it closes it, keeping what was entered.
         QTest::keyClick(focused(), Qt::Key_Escape);
         QTRY_VERIFY(!details->isVisible());

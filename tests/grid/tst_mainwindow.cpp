@@ -154,18 +154,18 @@ private slots:
     {
         QTest::addColumn<QStringList>("states");
         QTest::addColumn<QString>("mark");
-        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("greyed");
         QTest::addColumn<int>("messages");
-        QTest::newRow("ok") << QStringList{"OK"} << QStringLiteral("\u2611") << true << 0;
-        QTest::newRow("error") << QStringList{"Error"} << QStringLiteral("\u2610") << false << 0;
-        QTest::newRow("ok then normal") << QStringList{"OK", "Normal"} << QString() << false << 0;
-        QTest::newRow("lower case is unknown") << QStringList{"OK", "ok"} << QStringLiteral("\u2611") << true << 1;
+        QTest::newRow("ok") << QStringList{"OK"} << QStringLiteral("\u2611") << false << 0;
+        QTest::newRow("error") << QStringList{"Error"} << QStringLiteral("\u2610") << true << 0;
+        QTest::newRow("ok then normal") << QStringList{"OK", "Normal"} << QString() << true << 0;
+        QTest::newRow("lower case is unknown") << QStringList{"OK", "ok"} << QStringLiteral("\u2611") << false << 1;
     }
     void statusMark()
     {
         QFETCH(QStringList, states);
         QFETCH(QString, mark);
-        QFETCH(bool, enabled);
+        QFETCH(bool, greyed);
         QFETCH(int, messages);
         MainWindowFixture f;
         ui::MsgBoxRecorder boxes;
@@ -173,7 +173,10 @@ private slots:
             f.seam().subSetzeStatus(3, state);
         auto* label = f.get<QLabel>("lblStatus", 3);
         QCOMPARE(label->text(), mark);
-        QCOMPARE(label->isEnabled(), enabled);
+        const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+        QCOMPARE(label->palette().color(QPalette::WindowText) == grey, greyed);
+        // On the Tab path while it shows a box, for a keyboard user reviewing the row.
+        QCOMPARE(label->focusPolicy() == Qt::StrongFocus, !mark.isEmpty());
         QCOMPARE(label->frameStyle(), int(QFrame::NoFrame));
         if (messages)
             support::expectBox(boxes, QStringLiteral("Wenden Sie sich bitte an Ihren System-Administrator"),

@@ -47,6 +47,20 @@ inline QString spokenValue(QWidget* widget)
     return accessible ? accessible->text(QAccessible::Value) : QString();
 }
 
+// A list's entry as a screen reader reads it: the list's text, all of it selected.
+inline QString spokenEntry(QWidget* list)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+    QAccessibleTextInterface* text = accessible ? accessible->textInterface() : nullptr;
+    if (!text)
+        return QStringLiteral("<no text>");
+    int start = 0;
+    int end = 0;
+    text->selection(0, &start, &end);
+    const QString entry = text->text(0, text->characterCount());
+    return start == 0 && end == entry.size() ? entry : QStringLiteral("<not selected: %1>").arg(entry);
+}
+
 // What the control shows as its value: a list's entry, a field's text.
 inline QString shownValue(const QWidget* widget)
 {
