@@ -121,31 +121,6 @@ const frmDetails::Row& frmDetails::row(int number) const
     return m_rows[static_cast<std::size_t>(number - 1)];
 }
 
-QComboBox* frmDetails::cboZustandUntergrund(int number) const
-{
-    return row(number).zustand;
-}
-QComboBox* frmDetails::cboFestigkeitUntergrund(int number) const
-{
-    return row(number).festigkeit;
-}
-QLineEdit* frmDetails::txtBewegtesMaterial(int number) const
-{
-    return row(number).material;
-}
-QComboBox* frmDetails::cboFahrstil(int number) const
-{
-    return row(number).fahrstil;
-}
-QPlainTextEdit* frmDetails::txtAnmerkung(int number) const
-{
-    return row(number).anmerkung;
-}
-QPushButton* frmDetails::btnSchliessen() const
-{
-    return m_btnSchliessen;
-}
-
 frmDetails::RowTexts frmDetails::rowTexts(int number) const
 {
     const Row& r = row(number);

@@ -30,13 +30,6 @@ public:
 
     frmDetails(RowInUse rowInUse, Language bytSprachNr, QWidget* parent = nullptr);
 
-    QComboBox* cboZustandUntergrund(int row) const;
-    QComboBox* cboFestigkeitUntergrund(int row) const;
-    QLineEdit* txtBewegtesMaterial(int row) const;
-    QComboBox* cboFahrstil(int row) const;
-    QPlainTextEdit* txtAnmerkung(int row) const;
-    QPushButton* btnSchliessen() const;
-
     // The five texts of a row as the window shows them; a list without a
     // selected entry shows nothing.
     struct RowTexts {
@@ -51,16 +44,14 @@ public:
     // Runs whenever the window is shown or becomes active: captions, row
     // enabling from the main window's row state, fills of empty lists.
     void Form_Activate();
-    void subInitForm(quint8 language);
-    void subFuellZustandUntergrund(quint8 row, quint8 language);
-    void subFuellFestigkeitUntergrund(quint8 row, quint8 language);
-    void subFuellFahrstil(quint8 row, quint8 language);
-    void btnSchliessen_Click();
 
     // Row reset of the main window: the row's lists lose all entries, its texts are emptied.
     void clearRow(int row);
     // Full reset: back to the state right after creation, without being shown.
     void reload();
+
+    // What a test cannot reach through the controls; defined below.
+    class TestSeam;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -78,6 +69,12 @@ private:
         // The five input controls, left to right.
         std::array<QWidget*, 5> controls() const;
     };
+
+    void subInitForm(quint8 language);
+    void subFuellZustandUntergrund(quint8 row, quint8 language);
+    void subFuellFestigkeitUntergrund(quint8 row, quint8 language);
+    void subFuellFahrstil(quint8 row, quint8 language);
+    void btnSchliessen_Click();
 
     const Row& row(int number) const;
     void resetToInitialState();
@@ -99,4 +96,24 @@ private:
     QLabel* m_lblFahrstil = nullptr;
     QLabel* m_lblAnmerkungen = nullptr;
     QPushButton* m_btnSchliessen = nullptr;
+};
+
+// The routines called as no control calls them: with a row or a language the
+// window does not have. Tests drive everything else as a user does.
+class frmDetails::TestSeam {
+public:
+    explicit TestSeam(frmDetails& window)
+        : m_window(window)
+    {
+    }
+
+    void subInitForm(quint8 language) { m_window.subInitForm(language); }
+    void subFuellFestigkeitUntergrund(quint8 row, quint8 language)
+    {
+        m_window.subFuellFestigkeitUntergrund(row, language);
+    }
+    void subFuellFahrstil(quint8 row, quint8 language) { m_window.subFuellFahrstil(row, language); }
+
+private:
+    frmDetails& m_window;
 };

@@ -144,12 +144,13 @@ private slots:
             measure(m_frame.get());
         } else if (window == QLatin1String("details")) {
             enterDay();
-            QVERIFY(onscreen::whileModal([&] { click(QStringLiteral("btnDetails")); },
-                                         [&](QWidget* details) {
-                                             if (auto* shown = qobject_cast<frmDetails*>(details))
-                                                 driver::chooseIndex(shown->cboFahrstil(1), 2);
-                                             measure(details);
-                                         }));
+            QVERIFY(onscreen::whileModal(
+                [&] { click(QStringLiteral("btnDetails")); },
+                [&](QWidget* details) {
+                    if (auto* shown = qobject_cast<frmDetails*>(details))
+                        driver::chooseIndex(driver::find<QComboBox>(shown, driver::rowName("cboFahrstil", 1)), 2);
+                    measure(details);
+                }));
         } else if (window == QLatin1String("print")) {
             QVERIFY(onscreen::whileModal([&] { click(QStringLiteral("btnDrucken")); }, measure));
         } else if (window == QLatin1String("instructions")) {

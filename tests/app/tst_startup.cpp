@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(driver::find<QLineEdit>(window, QStringLiteral("txtDatum"))->text(),
                  base::regional().shortDate(QDate::currentDate()));
         QVERIFY(!window->rowInUse(1));
-        QCOMPARE(window->details()->cboZustandUntergrund(1)->count(), 7);
+        QCOMPARE(driver::find<QComboBox>(window->details(), driver::rowName("cboZustandUntergrund", 1))->count(), 7);
         QVERIFY(!window->details()->isVisible());
         QVERIFY(boxes.calls.isEmpty());
         QCOMPARE(readSettings(m_folder->path()), QByteArray("<none>"));
@@ -275,28 +275,34 @@ private slots:
         frmDetails* details = window->details();
         click(QStringLiteral("btnDetails"));
         QVERIFY(details->isVisible());
-        QVERIFY(!details->cboZustandUntergrund(3)->isEnabled());
-        QCOMPARE(ui::backColor(details->txtAnmerkung(3)), ui::buttonFace());
-        QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
+        QVERIFY(!driver::find<QComboBox>(details, driver::rowName("cboZustandUntergrund", 3))->isEnabled());
+        QCOMPARE(ui::backColor(driver::find<QPlainTextEdit>(details, driver::rowName("txtAnmerkung", 3))),
+                 ui::buttonFace());
+        QTest::mouseClick(driver::find<QPushButton>(details, QStringLiteral("btnSchliessen")), Qt::LeftButton);
         QVERIFY(!details->isVisible());
 
         click(QStringLiteral("optEingabe_E_3"));
         click(QStringLiteral("btnDetails"));
-        QVERIFY(details->cboZustandUntergrund(3)->isEnabled());
-        QCOMPARE(ui::backColor(details->txtAnmerkung(3)), ui::windowBackground());
-        details->cboZustandUntergrund(3)->setCurrentIndex(details->cboZustandUntergrund(3)->findText("wellig"));
-        QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
+        QVERIFY(driver::find<QComboBox>(details, driver::rowName("cboZustandUntergrund", 3))->isEnabled());
+        QCOMPARE(ui::backColor(driver::find<QPlainTextEdit>(details, driver::rowName("txtAnmerkung", 3))),
+                 ui::windowBackground());
+        driver::find<QComboBox>(details, driver::rowName("cboZustandUntergrund", 3))
+            ->setCurrentIndex(
+                driver::find<QComboBox>(details, driver::rowName("cboZustandUntergrund", 3))->findText("wellig"));
+        QTest::mouseClick(driver::find<QPushButton>(details, QStringLiteral("btnSchliessen")), Qt::LeftButton);
         click(QStringLiteral("btnDetails"));
-        QCOMPARE(details->cboZustandUntergrund(3)->currentText(), QStringLiteral("wellig"));
-        QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
+        QCOMPARE(driver::find<QComboBox>(details, driver::rowName("cboZustandUntergrund", 3))->currentText(),
+                 QStringLiteral("wellig"));
+        QTest::mouseClick(driver::find<QPushButton>(details, QStringLiteral("btnSchliessen")), Qt::LeftButton);
 
         switchLanguage(QStringLiteral("English"));
         click(QStringLiteral("btnDetails"));
         QCOMPARE(details->windowTitle(), QStringLiteral(" details"));
-        QCOMPARE(details->cboZustandUntergrund(3)->currentIndex(), -1);
-        QCOMPARE(details->cboZustandUntergrund(3)->itemText(3), QStringLiteral("unlevel"));
-        QVERIFY(!details->cboZustandUntergrund(3)->isEnabled());
-        QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
+        QCOMPARE(driver::find<QComboBox>(details, driver::rowName("cboZustandUntergrund", 3))->currentIndex(), -1);
+        QCOMPARE(driver::find<QComboBox>(details, driver::rowName("cboZustandUntergrund", 3))->itemText(3),
+                 QStringLiteral("unlevel"));
+        QVERIFY(!driver::find<QComboBox>(details, driver::rowName("cboZustandUntergrund", 3))->isEnabled());
+        QTest::mouseClick(driver::find<QPushButton>(details, QStringLiteral("btnSchliessen")), Qt::LeftButton);
     }
 
     void theEndUnloadsTheWindowsWithoutAsking_data() { programEnds(); }

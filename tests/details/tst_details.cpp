@@ -73,10 +73,11 @@ private slots:
                 }
             }
         }
-        QCOMPARE(m_window->txtBewegtesMaterial(3)->text(), QStringLiteral("Kies"));
+        QCOMPARE(driver::find<QLineEdit>(m_window.get(), driver::rowName("txtBewegtesMaterial", 3))->text(),
+                 QStringLiteral("Kies"));
         frmDetails withoutCallback({}, {});
         withoutCallback.Form_Activate();
-        QVERIFY(!withoutCallback.cboFahrstil(1)->isEnabled());
+        QVERIFY(!driver::find<QComboBox>(&withoutCallback, driver::rowName("cboFahrstil", 1))->isEnabled());
     }
 
     void listsHoldTheirEntriesAndCodes_data()
@@ -169,7 +170,7 @@ private slots:
         reopen();
         QTest::keyClick(list("cboFahrstil", 4), 's');
         QCOMPARE(list("cboFahrstil", 4)->currentIndex(), 3);
-        QTest::keyClicks(m_window->txtAnmerkung(5), "nass");
+        QTest::keyClicks(driver::find<QPlainTextEdit>(m_window.get(), driver::rowName("txtAnmerkung", 5)), "nass");
         m_language.use(static_cast<quint8>(language));
         m_window->reload();
         QVERIFY(!m_window->isVisible());
@@ -178,9 +179,10 @@ private slots:
         for (const char* label : {"lblZustandUntergrund", "lblFestigkeitUntergrund", "lblBewegtesMaterial",
                                   "lblFahrstil", "lblAnmerkungen"})
             shown << child<QLabel>(label)->text();
-        QCOMPARE(shown << m_window->btnSchliessen()->text(), captions);
+        QCOMPARE(shown << driver::find<QPushButton>(m_window.get(), QStringLiteral("btnSchliessen"))->text(), captions);
         QCOMPARE(list("cboFahrstil", 4)->currentIndex(), -1);
-        QVERIFY(m_window->txtAnmerkung(5)->toPlainText().isEmpty());
+        QVERIFY(
+            driver::find<QPlainTextEdit>(m_window.get(), driver::rowName("txtAnmerkung", 5))->toPlainText().isEmpty());
     }
 
     void resetsEmptyTheirRows_data()
@@ -196,8 +198,10 @@ private slots:
         reopen();
         for (int row = 1; row <= frmDetails::kRows; ++row) {
             QTest::keyClick(list("cboFestigkeitUntergrund", row), 's');
-            QTest::keyClicks(m_window->txtBewegtesMaterial(row), "Sand");
-            QTest::keyClicks(m_window->txtAnmerkung(row), "trocken");
+            QTest::keyClicks(driver::find<QLineEdit>(m_window.get(), driver::rowName("txtBewegtesMaterial", row)),
+                             "Sand");
+            QTest::keyClicks(driver::find<QPlainTextEdit>(m_window.get(), driver::rowName("txtAnmerkung", row)),
+                             "trocken");
         }
         clearedRow ? m_window->clearRow(clearedRow) : m_window->reload();
         for (int row = 1; row <= frmDetails::kRows; ++row) {
@@ -205,8 +209,10 @@ private slots:
             for (const auto& [control, filled] :
                  {std::pair{"cboZustandUntergrund", 7}, {"cboFestigkeitUntergrund", 8}, {"cboFahrstil", 4}})
                 QCOMPARE(list(control, row)->count(), cleared ? 0 : filled);
-            QCOMPARE(m_window->txtBewegtesMaterial(row)->text(), cleared ? "" : "Sand");
-            QCOMPARE(m_window->txtAnmerkung(row)->toPlainText(), cleared ? "" : "trocken");
+            QCOMPARE(driver::find<QLineEdit>(m_window.get(), driver::rowName("txtBewegtesMaterial", row))->text(),
+                     cleared ? "" : "Sand");
+            QCOMPARE(driver::find<QPlainTextEdit>(m_window.get(), driver::rowName("txtAnmerkung", row))->toPlainText(),
+                     cleared ? "" : "trocken");
         }
         QVERIFY_THROWS_EXCEPTION(base::RuntimeError, m_window->clearRow(6));
         m_inUse.fill(false);
@@ -259,13 +265,16 @@ private slots:
         QFETCH(int, how);
         m_inUse[1] = true;
         reopen();
-        QTest::keyClicks(m_window->txtBewegtesMaterial(1), "Erde");
-        QTest::keyClick(m_window->txtBewegtesMaterial(1), Qt::Key_Return);
+        QTest::keyClicks(driver::find<QLineEdit>(m_window.get(), driver::rowName("txtBewegtesMaterial", 1)), "Erde");
+        QTest::keyClick(driver::find<QLineEdit>(m_window.get(), driver::rowName("txtBewegtesMaterial", 1)),
+                        Qt::Key_Return);
         QVERIFY(m_window->isVisible());
         if (how == 0)
-            QTest::mouseClick(m_window->btnSchliessen(), Qt::LeftButton);
+            QTest::mouseClick(driver::find<QPushButton>(m_window.get(), QStringLiteral("btnSchliessen")),
+                              Qt::LeftButton);
         else if (how == 1)
-            QTest::keyClick(m_window->txtBewegtesMaterial(1), Qt::Key_Escape);
+            QTest::keyClick(driver::find<QLineEdit>(m_window.get(), driver::rowName("txtBewegtesMaterial", 1)),
+                            Qt::Key_Escape);
         else
             m_window->close();
         QVERIFY(!m_window->isVisible());
@@ -290,18 +299,18 @@ private slots:
         other.reset();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QCOMPARE(m_window->cboFahrstil(4)->isEnabled(), !messageBox);
+        QCOMPARE(driver::find<QComboBox>(m_window.get(), driver::rowName("cboFahrstil", 4))->isEnabled(), !messageBox);
     }
 
     void failuresAreReportedUnderTheRoutinesName()
     {
         ui::MsgBoxRecorder boxes;
         frmDetails window([](int) -> bool { base::raise(base::ErrTypeMismatch); }, {});
-        window.subFuellFestigkeitUntergrund(1, 6);
-        QCOMPARE(driver::texts(window.cboFestigkeitUntergrund(1)),
+        frmDetails::TestSeam(window).subFuellFestigkeitUntergrund(1, 6);
+        QCOMPARE(driver::texts(driver::find<QComboBox>(&window, driver::rowName("cboFestigkeitUntergrund", 1))),
                  QStringList{""});  // done before the failure, so it stays
-        window.subFuellFahrstil(0, 1);
-        window.subInitForm(0);
+        frmDetails::TestSeam(window).subFuellFahrstil(0, 1);
+        frmDetails::TestSeam(window).subInitForm(0);
         window.Form_Activate();
         QStringList seen;
         for (const ui::MsgBoxCall& call : boxes.calls)

@@ -187,8 +187,10 @@ private slots:
         f.catalogueRow(2, 2, 5, 12, 3, 4);
         f.calculate();
         QCOMPARE(f.result("txtAnzSum"), QStringLiteral("2"));
-        f.window->details()->txtBewegtesMaterial(2)->setText(QStringLiteral("Kies"));
-        f.window->details()->txtBewegtesMaterial(1)->setText(QStringLiteral("Sand"));
+        driver::find<QLineEdit>(f.window->details(), driver::rowName("txtBewegtesMaterial", 2))
+            ->setText(QStringLiteral("Kies"));
+        driver::find<QLineEdit>(f.window->details(), driver::rowName("txtBewegtesMaterial", 1))
+            ->setText(QStringLiteral("Sand"));
 
         QTest::mouseClick(f.get<QPushButton>("btnResetZeile", 2), Qt::LeftButton);
         QCOMPARE(f.results(), (QStringList{"1", "8", "100", "36", "16", "100", "0.50", "0.30", "0.20", "0.50"}));
@@ -196,8 +198,10 @@ private slots:
         QVERIFY(!f.get("btnResetZeile", 2)->isEnabled());
         QCOMPARE(f.list("MaschinenFamilie_G", 2)->count(), 0);
         QCOMPARE(f.field("PunkteX_E", 1)->text(), QStringLiteral("100"));
-        QVERIFY(f.window->details()->txtBewegtesMaterial(2)->text().isEmpty());
-        QCOMPARE(f.window->details()->txtBewegtesMaterial(1)->text(), QStringLiteral("Sand"));
+        QVERIFY(
+            driver::find<QLineEdit>(f.window->details(), driver::rowName("txtBewegtesMaterial", 2))->text().isEmpty());
+        QCOMPARE(driver::find<QLineEdit>(f.window->details(), driver::rowName("txtBewegtesMaterial", 1))->text(),
+                 QStringLiteral("Sand"));
 
         QTest::mouseClick(f.get<QPushButton>("btnResetZeile", 1), Qt::LeftButton);
         QCOMPARE(f.results(), QStringList(10, QString()));
@@ -212,7 +216,8 @@ private slots:
         f.get<QComboBox>(QStringLiteral("cboFahrererfahrung"))->setCurrentIndex(2);
         for (int row = 1; row <= 5; ++row)
             f.ownRow(row, QStringLiteral("0.4"), QStringLiteral("0.4"), QStringLiteral("0.4"), 2);
-        f.window->details()->txtBewegtesMaterial(4)->setText(QStringLiteral("Kies"));
+        driver::find<QLineEdit>(f.window->details(), driver::rowName("txtBewegtesMaterial", 4))
+            ->setText(QStringLiteral("Kies"));
         f.calculate();
 
         QTest::mouseClick(f.get<QPushButton>(QStringLiteral("btnReset")), Qt::LeftButton);
@@ -223,7 +228,9 @@ private slots:
             QVERIFY(!f.get("btnBerechnenZeile", row)->isEnabled());
             QCOMPARE(f.status(row), QString());
             QVERIFY(!f.seam().workingFields(row).counted);
-            QVERIFY(f.window->details()->txtBewegtesMaterial(row)->text().isEmpty());
+            QVERIFY(driver::find<QLineEdit>(f.window->details(), driver::rowName("txtBewegtesMaterial", row))
+                        ->text()
+                        .isEmpty());
         }
         QCOMPARE(f.results(), QStringList(10, QString()));
         QCOMPARE(f.get<QLineEdit>(QStringLiteral("txtFirma"))->text(), QStringLiteral("Tiefbau AG"));

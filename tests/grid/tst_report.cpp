@@ -74,12 +74,13 @@ private slots:
 
         frmDetails* window = f.window->details();
         QTest::mouseClick(f.get<QPushButton>(QStringLiteral("btnDetails")), Qt::LeftButton);
-        window->cboZustandUntergrund(1)->setCurrentIndex(3);
-        window->txtBewegtesMaterial(1)->setText(QStringLiteral("Kies"));
-        window->txtAnmerkung(1)->setPlainText(QStringLiteral("nass\nund kalt"));
-        window->cboFestigkeitUntergrund(2)->setCurrentIndex(3);
-        window->cboFahrstil(2)->setCurrentIndex(3);
-        QTest::mouseClick(window->btnSchliessen(), Qt::LeftButton);
+        driver::find<QComboBox>(window, driver::rowName("cboZustandUntergrund", 1))->setCurrentIndex(3);
+        driver::find<QLineEdit>(window, driver::rowName("txtBewegtesMaterial", 1))->setText(QStringLiteral("Kies"));
+        driver::find<QPlainTextEdit>(window, driver::rowName("txtAnmerkung", 1))
+            ->setPlainText(QStringLiteral("nass\nund kalt"));
+        driver::find<QComboBox>(window, driver::rowName("cboFestigkeitUntergrund", 2))->setCurrentIndex(3);
+        driver::find<QComboBox>(window, driver::rowName("cboFahrstil", 2))->setCurrentIndex(3);
+        QTest::mouseClick(driver::find<QPushButton>(window, QStringLiteral("btnSchliessen")), Qt::LeftButton);
 
         const ReportData report = f.window->reportData();
         const ReportRow& r = report.rows[static_cast<std::size_t>(row - 1)];
@@ -117,7 +118,8 @@ private slots:
     void detailsNotLoadedGiveEmptyTexts()
     {
         MainWindowFixture f;
-        f.window->details()->txtBewegtesMaterial(2)->setText(QStringLiteral("Kies"));
+        driver::find<QLineEdit>(f.window->details(), driver::rowName("txtBewegtesMaterial", 2))
+            ->setText(QStringLiteral("Kies"));
         f.window->unloadDetails();
         QCOMPARE(detailsTexts(f.window->reportData().rows[1]), QStringList(5, QString()));
     }

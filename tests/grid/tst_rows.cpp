@@ -281,7 +281,8 @@ private slots:
         case PopupAfterDetails:
             // The main window is left without the focus, as a window manager may leave it.
             QTest::mouseClick(f.get<QPushButton>(QStringLiteral("btnDetails")), Qt::LeftButton);
-            QTest::mouseClick(f.window->details()->btnSchliessen(), Qt::LeftButton);
+            QTest::mouseClick(driver::find<QPushButton>(f.window->details(), QStringLiteral("btnSchliessen")),
+                              Qt::LeftButton);
             QVERIFY(deactivate());
             driver::pickFromPopup(target, other);
             break;

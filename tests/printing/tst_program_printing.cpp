@@ -179,14 +179,18 @@ class ProgramPrintingTest : public ProgramTest {
         click(QStringLiteral("btnDetails"));
         frmDetails* details = main()->details();
         QVERIFY(details->isVisible());
-        driver::chooseIndex(details->cboZustandUntergrund(1), 3);
-        driver::chooseIndex(details->cboFestigkeitUntergrund(1), 1);
-        driver::type(details->txtBewegtesMaterial(1), QStringLiteral("Kies"));
-        driver::chooseIndex(details->cboFahrstil(1), 2);
-        typeKeys(details->txtAnmerkung(1), QStringLiteral("Baugrube Nord"));
-        driver::type(details->txtBewegtesMaterial(2), QStringLiteral("Sand"));
-        typeKeys(details->txtAnmerkung(3), QStringLiteral("Schlaglöcher"));
-        QTest::mouseClick(details->btnSchliessen(), Qt::LeftButton);
+        driver::chooseIndex(driver::find<QComboBox>(details, driver::rowName("cboZustandUntergrund", 1)), 3);
+        driver::chooseIndex(driver::find<QComboBox>(details, driver::rowName("cboFestigkeitUntergrund", 1)), 1);
+        driver::type(driver::find<QLineEdit>(details, driver::rowName("txtBewegtesMaterial", 1)),
+                     QStringLiteral("Kies"));
+        driver::chooseIndex(driver::find<QComboBox>(details, driver::rowName("cboFahrstil", 1)), 2);
+        typeKeys(driver::find<QPlainTextEdit>(details, driver::rowName("txtAnmerkung", 1)),
+                 QStringLiteral("Baugrube Nord"));
+        driver::type(driver::find<QLineEdit>(details, driver::rowName("txtBewegtesMaterial", 2)),
+                     QStringLiteral("Sand"));
+        typeKeys(driver::find<QPlainTextEdit>(details, driver::rowName("txtAnmerkung", 3)),
+                 QStringLiteral("Schlaglöcher"));
+        QTest::mouseClick(driver::find<QPushButton>(details, QStringLiteral("btnSchliessen")), Qt::LeftButton);
         QVERIFY(!details->isVisible());
     }
 
@@ -281,10 +285,13 @@ class ProgramPrintingTest : public ProgramTest {
             joined({shown("MaschinenFamilie"), shown("MaschinenTyp"), shown("Arbeitszyklus"),
                     shown("Betriebsbedingung"), shown("Einwirkungsdauer"), shown("MesswertX"), shown("MesswertY"),
                     shown("MesswertZ")}),
-            details->txtAnmerkung(row)->toPlainText(),
-            joined({captions().details, details->cboZustandUntergrund(row)->currentText(),
-                    details->cboFestigkeitUntergrund(row)->currentText(), details->txtBewegtesMaterial(row)->text(),
-                    details->cboFahrstil(row)->currentText(), shown("PunkteX"), shown("PunkteY"), shown("PunkteZ")})};
+            driver::find<QPlainTextEdit>(details, driver::rowName("txtAnmerkung", row))->toPlainText(),
+            joined({captions().details,
+                    driver::find<QComboBox>(details, driver::rowName("cboZustandUntergrund", row))->currentText(),
+                    driver::find<QComboBox>(details, driver::rowName("cboFestigkeitUntergrund", row))->currentText(),
+                    driver::find<QLineEdit>(details, driver::rowName("txtBewegtesMaterial", row))->text(),
+                    driver::find<QComboBox>(details, driver::rowName("cboFahrstil", row))->currentText(),
+                    shown("PunkteX"), shown("PunkteY"), shown("PunkteZ")})};
     }
 
     // What a filled day must show on the page, read from the windows.
