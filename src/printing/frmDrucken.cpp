@@ -54,30 +54,30 @@ frmDrucken::frmDrucken(QWidget* opener, quint8 language, frmDruckAnsicht::Source
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(ui::twips(4110), ui::twips(4845));
 
-    frmDrucker = new QGroupBox(this);
-    frmDrucker->setObjectName(QStringLiteral("frmDrucker"));
-    ui::placeTwips(frmDrucker, 315, 210, 3480, 3270);
-    lstDrucker = new QListWidget(frmDrucker);
-    lstDrucker->setObjectName(QStringLiteral("lstDrucker"));
-    lstDrucker->setSortingEnabled(false);
-    ui::announceCurrentItemOnFocus(lstDrucker);
-    ui::placeTwips(lstDrucker, 105, 315, 3270, 2790);
+    m_frmDrucker = new QGroupBox(this);
+    m_frmDrucker->setObjectName(QStringLiteral("frmDrucker"));
+    ui::placeTwips(m_frmDrucker, 315, 210, 3480, 3270);
+    m_lstDrucker = new QListWidget(m_frmDrucker);
+    m_lstDrucker->setObjectName(QStringLiteral("lstDrucker"));
+    m_lstDrucker->setSortingEnabled(false);
+    ui::announceCurrentItemOnFocus(m_lstDrucker);
+    ui::placeTwips(m_lstDrucker, 105, 315, 3270, 2790);
 
-    frmButtons = new QGroupBox(this);
-    frmButtons->setObjectName(QStringLiteral("frmButtons"));
-    ui::placeTwips(frmButtons, 315, 3570, 3480, 960);
-    btnDrucken = new QPushButton(frmButtons);
-    btnDrucken->setObjectName(QStringLiteral("btnDrucken"));
-    btnDrucken->setDefault(true);
-    ui::placeTwips(btnDrucken, 315, 315, 1275, 435);
-    btnSchliessen = new QPushButton(frmButtons);
-    btnSchliessen->setObjectName(QStringLiteral("btnSchliessen"));
+    m_frmButtons = new QGroupBox(this);
+    m_frmButtons->setObjectName(QStringLiteral("frmButtons"));
+    ui::placeTwips(m_frmButtons, 315, 3570, 3480, 960);
+    m_btnDrucken = new QPushButton(m_frmButtons);
+    m_btnDrucken->setObjectName(QStringLiteral("btnDrucken"));
+    m_btnDrucken->setDefault(true);
+    ui::placeTwips(m_btnDrucken, 315, 315, 1275, 435);
+    m_btnSchliessen = new QPushButton(m_frmButtons);
+    m_btnSchliessen->setObjectName(QStringLiteral("btnSchliessen"));
     // While it has the focus, Enter closes, as Escape does, instead of printing.
-    btnSchliessen->setAutoDefault(true);
-    ui::placeTwips(btnSchliessen, 1785, 315, 1380, 435);
+    m_btnSchliessen->setAutoDefault(true);
+    ui::placeTwips(m_btnSchliessen, 1785, 315, 1380, 435);
 
-    connect(btnDrucken, &QPushButton::clicked, this, [this] { btnDrucken_Click(); });
-    connect(btnSchliessen, &QPushButton::clicked, this, [this] { btnSchliessen_Click(); });
+    connect(m_btnDrucken, &QPushButton::clicked, this, [this] { btnDrucken_Click(); });
+    connect(m_btnSchliessen, &QPushButton::clicked, this, [this] { btnSchliessen_Click(); });
 }
 
 void frmDrucken::showModal(QWidget* opener, quint8 language, frmDruckAnsicht::Source report)
@@ -95,7 +95,7 @@ void frmDrucken::open(QWidget* opener, quint8 language, frmDruckAnsicht::Source 
     // A window of its opener, so that it goes with it even while it is open.
     const QPointer<frmDrucken> dialog = new frmDrucken(opener, language, std::move(report), instructions);
     dialog->Form_Load();
-    if (dialog && !dialog->unloaded())
+    if (dialog && !dialog->m_unloaded)
         dialog->exec();
     delete dialog.data();
 }
@@ -108,19 +108,19 @@ void frmDrucken::Form_Load()
             return;
         }
         subInitForm(m_bytSprachNr);
-        lstDrucker->clear();
+        m_lstDrucker->clear();
         int preselected = 0;
         int counter = 0;
         printers::Printers& printers = printers::collection();
         const QString current = printers.currentDeviceName();
         for (const QString& name : printers.deviceNames()) {
-            lstDrucker->addItem(name);
+            m_lstDrucker->addItem(name);
             if (name == current)
                 preselected = counter;
             ++counter;
         }
-        if (lstDrucker->count() > 0)
-            lstDrucker->setCurrentRow(preselected);
+        if (m_lstDrucker->count() > 0)
+            m_lstDrucker->setCurrentRow(preselected);
     });
 }
 
@@ -129,10 +129,10 @@ void frmDrucken::subInitForm(quint8 language)
     base::guard(QStringLiteral("subInitForm"), [&] {
         setWindowTitle(QStringLiteral(" %1 ...").arg(modTexte::Texte(language, modTexte::Drucken)));
         setAccessibleName(modTexte::Texte(language, modTexte::Drucken));
-        frmDrucker->setTitle(QStringLiteral(" %1 ").arg(modTexte::Texte(language, modTexte::Drucker)));
-        lstDrucker->setAccessibleName(modTexte::Texte(language, modTexte::Drucker));
-        btnDrucken->setText(modTexte::Texte(language, modTexte::Drucken));
-        btnSchliessen->setText(modTexte::Texte(language, modTexte::Schliessen));
+        m_frmDrucker->setTitle(QStringLiteral(" %1 ").arg(modTexte::Texte(language, modTexte::Drucker)));
+        m_lstDrucker->setAccessibleName(modTexte::Texte(language, modTexte::Drucker));
+        m_btnDrucken->setText(modTexte::Texte(language, modTexte::Drucken));
+        m_btnSchliessen->setText(modTexte::Texte(language, modTexte::Schliessen));
     });
 }
 
@@ -140,14 +140,14 @@ void frmDrucken::btnDrucken_Click()
 {
     bool printed = false;
     base::guard(QStringLiteral("btnDrucken_Click"), [&] {
-        const QList<QListWidgetItem*> selected = lstDrucker->selectedItems();
+        const QList<QListWidgetItem*> selected = m_lstDrucker->selectedItems();
         if (selected.isEmpty()) {
             ui::msgBox(modTexte::Texte(m_bytSprachNr, modTexte::BitteDruckerAuswaehlen), ui::MsgIcon::Exclamation,
                        modTexte::Texte(m_bytSprachNr, modTexte::Drucker) + QStringLiteral(" ?"));
             return;
         }
         BusyPointer busy;
-        printers::collection().setCurrent(lstDrucker->row(selected.first()));
+        printers::collection().setCurrent(m_lstDrucker->row(selected.first()));
         if (m_report)
             printed = printReport();
         else if (m_instructions)
@@ -206,7 +206,7 @@ void frmDrucken::keyPressEvent(QKeyEvent* event)
 {
     // Escape is the close button's key, as Enter is the print button's.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        btnSchliessen->click();
+        m_btnSchliessen->click();
         return;
     }
     QDialog::keyPressEvent(event);

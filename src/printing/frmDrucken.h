@@ -29,23 +29,8 @@ public:
 
     frmDrucken(QWidget* opener, quint8 language, frmDruckAnsicht::Source report, const QTextEdit* instructions);
 
-    // Closes the dialog at once when there is nothing to print.
-    void Form_Load();
-    void subInitForm(quint8 language);
-    void btnDrucken_Click();
-    void btnSchliessen_Click();
-
-    // True once the dialog has been unloaded (closed).
-    bool unloaded() const { return m_unloaded; }
-
     // What a test cannot see on the controls; defined below.
     class TestSeam;
-
-    QGroupBox* frmDrucker = nullptr;
-    QListWidget* lstDrucker = nullptr;
-    QGroupBox* frmButtons = nullptr;
-    QPushButton* btnDrucken = nullptr;
-    QPushButton* btnSchliessen = nullptr;
 
 public slots:
     void done(int result) override;
@@ -54,15 +39,26 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Closes the dialog at once when there is nothing to print.
+    void Form_Load();
+    void subInitForm(quint8 language);
+    void btnDrucken_Click();
+    void btnSchliessen_Click();
     static void open(QWidget* opener, quint8 language, frmDruckAnsicht::Source report, const QTextEdit* instructions);
     bool printReport();
     bool printInstructions();
     // The PDF's title, and the file writer's save dialog captioned as this dialog's print button.
     printers::PrintJob job(const QString& title) const;
 
+    QGroupBox* m_frmDrucker = nullptr;
+    QListWidget* m_lstDrucker = nullptr;
+    QGroupBox* m_frmButtons = nullptr;
+    QPushButton* m_btnDrucken = nullptr;
+    QPushButton* m_btnSchliessen = nullptr;
     quint8 m_bytSprachNr;
     frmDruckAnsicht::Source m_report;
     const QTextEdit* m_instructions = nullptr;
+    // True once the dialog has been unloaded (closed).
     bool m_unloaded = false;
 };
 

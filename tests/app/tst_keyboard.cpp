@@ -310,8 +310,9 @@ private slots:
             chain = reach::objectNames(reach::tabChain(dialog));
             firstFocus = focused() && focused()->window() == dialog ? focusedName() : QStringLiteral("<outside>");
             unnamed = reach::poorlyNamedControls(dialog);
-            names = QStringList{reach::spokenName(dialog), reach::spokenName(dialog->lstDrucker),
-                                reach::spokenName(dialog->btnDrucken), reach::spokenName(dialog->btnSchliessen)};
+            names = QStringList{reach::spokenName(dialog), reach::spokenName(support::printerList(dialog)),
+                                reach::spokenName(support::printButton(dialog)),
+                                reach::spokenName(support::closeButton(dialog))};
             for (const QString& key : keys.split(QLatin1Char(' ')))
                 QTest::keyClick(focused(),
                                 key == QLatin1String("tab")         ? Qt::Key_Tab

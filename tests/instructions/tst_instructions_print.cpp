@@ -248,8 +248,8 @@ private slots:
         QVERIFY(window);
         int preselected = -1;
         QVERIFY(printOn(driver::find<QPushButton>(window, "btnDrucken"), QString(), [&](frmDrucken* dialog) {
-            preselected = dialog->lstDrucker->currentRow();
-            QCOMPARE(dialog->lstDrucker->currentItem()->text(), QStringLiteral("Werkstatt"));
+            preselected = support::printerList(dialog)->currentRow();
+            QCOMPARE(support::printerList(dialog)->currentItem()->text(), QStringLiteral("Werkstatt"));
         }));
         QCOMPARE(preselected, int(printers::collection().deviceNames().indexOf("Werkstatt")));
         const QString output = waitForOutput("Werkstatt");

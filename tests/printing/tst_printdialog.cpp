@@ -50,15 +50,16 @@ private slots:
         QStringList shown;
         int selected = -1;
         QVERIFY(withDialog(openReport, [&](frmDrucken* dialog) {
-            for (int i = 0; i < dialog->lstDrucker->count(); ++i)
-                shown << dialog->lstDrucker->item(i)->text();
-            selected = dialog->lstDrucker->currentRow();
+            for (int i = 0; i < support::printerList(dialog)->count(); ++i)
+                shown << support::printerList(dialog)->item(i)->text();
+            selected = support::printerList(dialog)->currentRow();
             QCOMPARE(dialog->windowTitle(), QStringLiteral(" Drucken ..."));
-            QCOMPARE(dialog->frmDrucker->title(), QStringLiteral(" Drucker "));
-            QCOMPARE(dialog->btnSchliessen->text(), QStringLiteral("Schließen"));
-            QVERIFY(dialog->btnDrucken->isDefault());
+            QCOMPARE(driver::find<QGroupBox>(dialog, QStringLiteral("frmDrucker"))->title(),
+                     QStringLiteral(" Drucker "));
+            QCOMPARE(support::closeButton(dialog)->text(), QStringLiteral("Schließen"));
+            QVERIFY(support::printButton(dialog)->isDefault());
             QVERIFY(frmDrucken::TestSeam(*dialog).printsReport());
-            dialog->btnSchliessen->click();
+            support::closeButton(dialog)->click();
         }));
         QCOMPARE(shown, QStringList({"Baustelle", "Buero", "Laser", "PDF", "Werkstatt", printers::pdfWriterName()}));
         QCOMPARE(selected, 1);
@@ -80,8 +81,8 @@ private slots:
         QString preselected;
         bool closed = false;
         QVERIFY(withDialog(openReport, [&](frmDrucken* dialog) {
-            preselected = dialog->lstDrucker->currentItem()->text();
-            QTest::keyClick(dialog->lstDrucker, Qt::Key_Return);
+            preselected = support::printerList(dialog)->currentItem()->text();
+            QTest::keyClick(support::printerList(dialog), Qt::Key_Return);
             closed = !dialog->isVisible();
         }));
         QCOMPARE(preselected, QStringLiteral("PDF"));
@@ -101,13 +102,13 @@ private slots:
         bool closedAfterPrint = false;
         withDialog(openReport, [&](frmDrucken* dialog) {
             choosePrinter(dialog, "Werkstatt");
-            QTest::keyClick(dialog->lstDrucker, Qt::Key_Return);
+            QTest::keyClick(support::printerList(dialog), Qt::Key_Return);
             closedAfterPrint = !dialog->isVisible();
         });
         QVERIFY(closedAfterPrint);
         QVERIFY(!waitForOutput("Werkstatt").isEmpty());
         int selected = -1;
-        withDialog(openReport, [&](frmDrucken* dialog) { selected = dialog->lstDrucker->currentRow(); });
+        withDialog(openReport, [&](frmDrucken* dialog) { selected = support::printerList(dialog)->currentRow(); });
         QCOMPARE(selected, position("Werkstatt"));
     }
 
@@ -128,9 +129,9 @@ private slots:
         bool closed = false;
         QVERIFY(withDialog(openReport, [&](frmDrucken* dialog) {
             if (how == "button")
-                QTest::mouseClick(dialog->btnSchliessen, Qt::LeftButton);
+                QTest::mouseClick(support::closeButton(dialog), Qt::LeftButton);
             else if (how == "escape")
-                QTest::keyClick(dialog->lstDrucker, Qt::Key_Escape);
+                QTest::keyClick(support::printerList(dialog), Qt::Key_Escape);
             else
                 dialog->close();
             closed = !dialog->isVisible();
@@ -172,8 +173,10 @@ private slots:
         printers::PrintersOverride use(memory);
         int shown = -2;
         withDialog(openReport, [&](frmDrucken* dialog) {
-            shown = dialog->lstDrucker->selectedItems().isEmpty() ? -1 : dialog->lstDrucker->currentRow();
-            dialog->btnSchliessen->click();
+            shown = support::printerList(dialog)->selectedItems().isEmpty()
+                ? -1
+                : support::printerList(dialog)->currentRow();
+            support::closeButton(dialog)->click();
         });
         QCOMPARE(shown, selected);
     }
@@ -185,7 +188,7 @@ private slots:
         ui::MsgBoxRecorder boxes;
         bool stillOpen = false;
         withDialog(openReport, [&](frmDrucken* dialog) {
-            dialog->btnDrucken->click();
+            support::printButton(dialog)->click();
             stillOpen = dialog->isVisible();
         });
         QVERIFY(stillOpen);
@@ -199,11 +202,11 @@ private slots:
         MemoryPrinters memory;
         memory.names = {"A"};
         printers::PrintersOverride use(memory);
-        withDialog(openReport, [](frmDrucken* dialog) { dialog->btnDrucken->click(); });
+        withDialog(openReport, [](frmDrucken* dialog) { support::printButton(dialog)->click(); });
         QTextEdit view;
         view.setPlainText("Text");
         withDialog([&] { frmDrucken::showModal(nullptr, 1, &view); },
-                   [](frmDrucken* dialog) { dialog->btnDrucken->click(); });
+                   [](frmDrucken* dialog) { support::printButton(dialog)->click(); });
         QCOMPARE(memory.orientations, QList<int>({printers::kLandscape, printers::kPortrait}));
     }
 
@@ -230,7 +233,7 @@ private slots:
         withDialog(openReport, [&](frmDrucken* dialog) {
             choosePrinter(dialog, "Baustelle");
             setQueueFault(fault, "Baustelle", true);
-            dialog->btnDrucken->click();
+            support::printButton(dialog)->click();
             stillOpen = dialog->isVisible();
             QVERIFY(frmDrucken::TestSeam(*dialog).printsReport());
         });
@@ -266,9 +269,9 @@ private slots:
         ui::MsgBoxRecorder boxes;
         bool stillOpen = false;
         withDialog(openReport, [&](frmDrucken* dialog) {
-            dialog->lstDrucker->setCurrentRow(dialog->lstDrucker->count() - 1);
-            QCOMPARE(dialog->lstDrucker->currentItem()->text(), printers::pdfWriterName());
-            dialog->btnDrucken->click();
+            support::printerList(dialog)->setCurrentRow(support::printerList(dialog)->count() - 1);
+            QCOMPARE(support::printerList(dialog)->currentItem()->text(), printers::pdfWriterName());
+            support::printButton(dialog)->click();
             stillOpen = dialog->isVisible();
         });
         QCOMPARE(dialogBox.calls.size(), 1);
@@ -310,7 +313,7 @@ private slots:
         withDialog([&] { frmDrucken::showModal(nullptr, 1, &view); },
                    [](frmDrucken* dialog) {
                        choosePrinter(dialog, "Werkstatt");
-                       dialog->btnDrucken->click();
+                       support::printButton(dialog)->click();
                    });
         const QString output = waitForOutput("Werkstatt");
         QVERIFY(!output.isEmpty());

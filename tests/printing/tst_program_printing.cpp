@@ -432,8 +432,8 @@ private slots:
         saveBox.answer = folder.filePath(QStringLiteral("Bericht.pdf"));
         QStringList listed;
         const bool shown = withPrintDialog([&](frmDrucken* dialog) {
-            for (int i = 0; i < dialog->lstDrucker->count(); ++i)
-                listed << dialog->lstDrucker->item(i)->text();
+            for (int i = 0; i < support::printerList(dialog)->count(); ++i)
+                listed << support::printerList(dialog)->item(i)->text();
         });
         QVERIFY(shown);
         if (withoutScheduler())
@@ -498,7 +498,7 @@ private slots:
         const bool shown = withPrintDialog([&](frmDrucken* dialog) {
             choosePrinter(dialog, printer);
             setQueueFault(fault, printer, true);
-            QTest::mouseClick(dialog->btnDrucken, Qt::LeftButton);
+            QTest::mouseClick(support::printButton(dialog), Qt::LeftButton);
             openAfterFault = dialog->isVisible();
             pending = frmDrucken::TestSeam(*dialog).printsReport();
             nothingWritten = !QFile::exists(printer == printers::pdfWriterName() ? unwritable : queueOutput(printer));
@@ -507,8 +507,9 @@ private slots:
             if (fault == QLatin1String("path"))
                 saveBox.answer = folder.filePath(QStringLiteral("Bericht.pdf"));
             // The same dialog, the printer still chosen: the user tries again.
-            if (dialog->lstDrucker->currentItem() && dialog->lstDrucker->currentItem()->text() == printer)
-                QTest::mouseClick(dialog->btnDrucken, Qt::LeftButton);
+            if (support::printerList(dialog)->currentItem()
+                && support::printerList(dialog)->currentItem()->text() == printer)
+                QTest::mouseClick(support::printButton(dialog), Qt::LeftButton);
             printedAfterwards = !dialog->isVisible();
         });
         QVERIFY(shown);

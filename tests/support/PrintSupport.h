@@ -6,6 +6,7 @@
 
 #include "OnScreen.h"
 #include "Pdf.h"
+#include "WidgetDriver.h"
 #include "base/RuntimeError.h"
 #include "printers/Printers.h"
 #include "printing/frmDrucken.h"
@@ -117,6 +118,20 @@ private:
     }
 };
 
+// The dialog's printer list and buttons, found by their names.
+inline QListWidget* printerList(const frmDrucken* dialog)
+{
+    return driver::find<QListWidget>(dialog, QStringLiteral("lstDrucker"));
+}
+inline QPushButton* printButton(const frmDrucken* dialog)
+{
+    return driver::find<QPushButton>(dialog, QStringLiteral("btnDrucken"));
+}
+inline QPushButton* closeButton(const frmDrucken* dialog)
+{
+    return driver::find<QPushButton>(dialog, QStringLiteral("btnSchliessen"));
+}
+
 // Opens the dialog as the opener does and runs whileOpen on it once it is
 // up; a dialog still open afterwards is closed with its close box, so a
 // failing test cannot hang. Returns whether whileOpen ran (the dialog showed).
@@ -135,31 +150,31 @@ inline bool withDialog(const std::function<void()>& open, const std::function<vo
 // Clicks the printer in the dialog's list, scrolled to it; nothing when it is not listed.
 inline void choosePrinter(frmDrucken* dialog, const QString& name)
 {
-    const QList<QListWidgetItem*> found = dialog->lstDrucker->findItems(name, Qt::MatchExactly);
+    const QList<QListWidgetItem*> found = printerList(dialog)->findItems(name, Qt::MatchExactly);
     if (found.isEmpty())
         return;
-    QListWidget* list = dialog->lstDrucker;
+    QListWidget* list = printerList(dialog);
     list->scrollToItem(found.first());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
 }
 
-// Opens the print dialog with the print button, chooses the printer (an empty
+// Opens the print dialog with the opener's print button, chooses the printer (an empty
 // name keeps the one the dialog preselects), runs whileOpen and presses the
 // dialog's print button, unless the printer was not listed. True when the
 // dialog was shown and closed by printing.
-inline bool printOn(QAbstractButton* printButton, const QString& printer,
+inline bool printOn(QAbstractButton* opener, const QString& printer,
                     const std::function<void(frmDrucken*)>& whileOpen = {})
 {
     bool closed = false;
-    const bool shown = withDialog([printButton] { QTest::mouseClick(printButton, Qt::LeftButton); },
+    const bool shown = withDialog([opener] { QTest::mouseClick(opener, Qt::LeftButton); },
                                   [&](frmDrucken* dialog) {
                                       if (!printer.isEmpty())
                                           choosePrinter(dialog, printer);
                                       if (whileOpen)
                                           whileOpen(dialog);
-                                      const QListWidgetItem* chosen = dialog->lstDrucker->currentItem();
+                                      const QListWidgetItem* chosen = printerList(dialog)->currentItem();
                                       if (printer.isEmpty() || (chosen && chosen->text() == printer))
-                                          QTest::mouseClick(dialog->btnDrucken, Qt::LeftButton);
+                                          QTest::mouseClick(printButton(dialog), Qt::LeftButton);
                                       closed = !dialog->isVisible();
                                   });
     return shown && closed;
