@@ -40,17 +40,17 @@ int main(int argc, char* argv[])
     int shownLanguages = 0;
     {
         frmMDI frame(QCoreApplication::applicationDirPath());
-        QComboBox* list = frame.main()->cboSprache();
+        QComboBox* list = frmMDI::TestSeam(frame).main()->cboSprache();
         std::printf("started=%s\n", qPrintable(list->currentText()));
         for (const QString& argument : arguments) {
             if (argument == QLatin1String("+instructions")) {
-                frame.main()->findChild<QPushButton*>(QStringLiteral("btnAnleitung"))->click();
+                frmMDI::TestSeam(frame).main()->findChild<QPushButton*>(QStringLiteral("btnAnleitung"))->click();
                 QApplication::processEvents();
                 std::printf("instructions=%lld\n", static_cast<long long>(shownInstructions()));
                 continue;
             }
             list->setCurrentIndex(list->findText(argument));
-            frame.main()->findChild<QPushButton*>(QStringLiteral("btnSpracheGo"))->click();
+            frmMDI::TestSeam(frame).main()->findChild<QPushButton*>(QStringLiteral("btnSpracheGo"))->click();
             std::printf("chosen=%s\n", qPrintable(list->currentText()));
         }
         shownLanguages = list->count();

@@ -155,7 +155,7 @@ private slots:
             QVERIFY(onscreen::whileModal([&] { click(QStringLiteral("btnDrucken")); }, measure));
         } else if (window == QLatin1String("instructions")) {
             click(QStringLiteral("btnAnleitung"));
-            QWidget* instructions = m_frame->instructions()->window();
+            QWidget* instructions = frmMDI::TestSeam(*m_frame).instructions()->window();
             QVERIFY(instructions && QTest::qWaitForWindowExposed(instructions));
             measure(instructions);
         } else {

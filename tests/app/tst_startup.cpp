@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(driver::texts(window->cboSprache()),
                  (QStringList{"Deutsch", "English", "Espaniol", "Francais", "Italiano"}));
         QCOMPARE(driver::codes(window->cboSprache()), (QList<int>{1, 2, 5, 3, 4}));
-        QCOMPARE(int(m_frame->bytSprachNr()), 1);
+        QCOMPARE(int(frmMDI::TestSeam(*m_frame).bytSprachNr()), 1);
         QCOMPARE(driver::caption(window, QStringLiteral("btnExit")), QStringLiteral("Beenden"));
         QCOMPARE(driver::find<QLineEdit>(window, QStringLiteral("txtDatum"))->text(),
                  base::regional().shortDate(QDate::currentDate()));
@@ -147,7 +147,7 @@ private slots:
         QVERIFY(window->rowInUse(2));
 
         switchLanguage(QStringLiteral("Francais"));
-        QCOMPARE(int(m_frame->bytSprachNr()), 3);
+        QCOMPARE(int(frmMDI::TestSeam(*m_frame).bytSprachNr()), 3);
         QCOMPARE(driver::caption(window, QStringLiteral("lblTitel")),
                  QStringLiteral("vibrations transmises à l'ensemble du corps par les machines de terrassement - "
                                 "calcul de l'exposition journalière du conducteur aux vibrations"));
@@ -173,7 +173,7 @@ private slots:
         click(QStringLiteral("btnSpracheGo"));
         support::expectRoutineError(boxes, QStringLiteral("btnSpracheGo_Click"), base::ErrInvalidIndex);
         QVERIFY(window->rowInUse(1));
-        QCOMPARE(int(m_frame->bytSprachNr()), 1);
+        QCOMPARE(int(frmMDI::TestSeam(*m_frame).bytSprachNr()), 1);
         QCOMPARE(readSettings(m_folder->path()), QByteArray("<none>"));
     }
 

@@ -64,7 +64,7 @@ protected:
         }
     }
 
-    frmMain* main() const { return m_frame->main(); }
+    frmMain* main() const { return frmMDI::TestSeam(*m_frame).main(); }
 
     template <class T = QWidget>
     T* control(const QString& name) const
