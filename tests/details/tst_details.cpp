@@ -187,21 +187,27 @@ private slots:
 
     void resetsEmptyTheirRows_data()
     {
-        QTest::addColumn<int>("clearedRow");  // 0: the full reload
-        QTest::newRow("row 2") << 2;
-        QTest::newRow("reload") << 0;
+        QTest::addColumn<int>("clearedRow");     // 0: the full reload
+        QTest::addColumn<bool>("remarkErased");  // typed and erased again: empty, with something to undo
+        QTest::newRow("row 2") << 2 << false;
+        QTest::newRow("reload") << 0 << false;
+        QTest::newRow("row 2, remark erased") << 2 << true;
+        QTest::newRow("reload, remark erased") << 0 << true;
     }
     void resetsEmptyTheirRows()
     {
         QFETCH(int, clearedRow);
+        QFETCH(bool, remarkErased);
         m_inUse.fill(true);
         reopen();
         for (int row = 1; row <= frmDetails::kRows; ++row) {
             QTest::keyClick(list("cboFestigkeitUntergrund", row), 's');
             QTest::keyClicks(driver::find<QLineEdit>(m_window.get(), driver::rowName("txtBewegtesMaterial", row)),
                              "Sand");
-            QTest::keyClicks(driver::find<QPlainTextEdit>(m_window.get(), driver::rowName("txtAnmerkung", row)),
-                             "trocken");
+            auto* remark = driver::find<QPlainTextEdit>(m_window.get(), driver::rowName("txtAnmerkung", row));
+            QTest::keyClicks(remark, "trocken");
+            for (int i = 0; remarkErased && i < 7; ++i)
+                QTest::keyClick(remark, Qt::Key_Backspace);
         }
         clearedRow ? m_window->clearRow(clearedRow) : m_window->reload();
         for (int row = 1; row <= frmDetails::kRows; ++row) {
@@ -211,8 +217,10 @@ private slots:
                 QCOMPARE(list(control, row)->count(), cleared ? 0 : filled);
             QCOMPARE(driver::find<QLineEdit>(m_window.get(), driver::rowName("txtBewegtesMaterial", row))->text(),
                      cleared ? "" : "Sand");
-            QCOMPARE(driver::find<QPlainTextEdit>(m_window.get(), driver::rowName("txtAnmerkung", row))->toPlainText(),
-                     cleared ? "" : "trocken");
+            const auto* remark = driver::find<QPlainTextEdit>(m_window.get(), driver::rowName("txtAnmerkung", row));
+            QCOMPARE(remark->toPlainText(), cleared || remarkErased ? "" : "trocken");
+            // Nothing typed before the reset comes back by undoing.
+            QCOMPARE(remark->document()->isUndoAvailable(), !cleared);
         }
         QVERIFY_THROWS_EXCEPTION(base::RuntimeError, m_window->clearRow(6));
         m_inUse.fill(false);
