@@ -197,10 +197,10 @@ private:
     QLabel* m_lblAnzahlZyklen = nullptr;
 };
 
-// What a test cannot reach through the controls: the hidden working fields,
-// and routines called as no control calls them (an unknown status, suffix or
-// language, a value beyond the points range, working fields that are no
-// numbers). Tests drive everything else as a user does.
+// What a test cannot reach through the controls: the hidden working fields
+// (the row's last result), and routines called as no control calls them (an
+// unknown status, suffix or language, a value beyond the points range, a
+// counted row without its points). Tests drive everything else as a user does.
 class frmMain::TestSeam {
 public:
     explicit TestSeam(frmMain& window)
