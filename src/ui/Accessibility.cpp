@@ -44,7 +44,17 @@ protected:
 // of a list that has none. A new entry chosen while the list holds the focus
 // (arrow keys, letters, the wheel) replaces that text, selected, as an
 // editable list's does, which Orca speaks.
-class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
+class AccessibleList : public QAccessibleWidget,
+                       public QAccessibleTextInterface
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    ,
+                       public QAccessibleSelectionInterface
+#endif
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    ,
+                       public QAccessibleAttributesInterface
+#endif
+{
 public:
     explicit AccessibleList(QComboBox* list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
@@ -70,8 +80,61 @@ public:
     {
         if (type == QAccessible::TextInterface && !list()->isEditable())
             return static_cast<QAccessibleTextInterface*>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+        if (type == QAccessible::SelectionInterface)
+            return static_cast<QAccessibleSelectionInterface*>(this);
+#endif
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (type == QAccessible::AttributesInterface)
+            return static_cast<QAccessibleAttributesInterface*>(this);
+#endif
         return QAccessibleWidget::interface_cast(type);
     }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    // Where the bridge has a selection interface (Orca of Debian 13 reads a
+    // list's entry from it): the entry, as the item of the pop-up, none when
+    // nothing is chosen; a new entry is announced as a change of selection.
+    int selectedItemCount() const override
+    {
+        return chosenItem() ? 1 : 0;
+    }
+    QList<QAccessibleInterface*> selectedItems() const override
+    {
+        if (QAccessibleInterface* item = chosenItem())
+            return {item};
+        return {};
+    }
+    bool select(QAccessibleInterface*) override
+    {
+        return false;
+    }
+    bool unselect(QAccessibleInterface*) override
+    {
+        return false;
+    }
+    bool selectAll() override
+    {
+        return false;
+    }
+    bool clear() override
+    {
+        return false;
+    }
+#endif
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Orca reads "valuetext" before anything else: a list with no entry says its name alone.
+    QList<QAccessible::Attribute> attributeKeys() const override
+    {
+        return {QAccessible::Attribute::Custom};
+    }
+    QVariant attributeValue(QAccessible::Attribute key) const override
+    {
+        if (key != QAccessible::Attribute::Custom)
+            return {};
+        return QVariant::fromValue(QHash<QString, QString>{{QStringLiteral("valuetext"), entry()}});
+    }
+#endif
 
     QString text(QAccessible::Text kind) const override
     {
@@ -81,21 +144,39 @@ public:
     }
 
     // The entry as read-only text, all of it selected.
-    QString text(int start, int end) const override { return entry().mid(start, end - start); }
-    int characterCount() const override { return int(entry().size()); }
+    QString text(int start, int end) const override
+    {
+        return entry().mid(start, end - start);
+    }
+    int characterCount() const override
+    {
+        return int(entry().size());
+    }
     void selection(int index, int* start, int* end) const override
     {
         *start = 0;
         *end = index == 0 ? characterCount() : 0;
     }
-    int selectionCount() const override { return entry().isEmpty() ? 0 : 1; }
+    int selectionCount() const override
+    {
+        return entry().isEmpty() ? 0 : 1;
+    }
     void addSelection(int, int) override { }
     void removeSelection(int) override { }
     void setSelection(int, int, int) override { }
-    int cursorPosition() const override { return characterCount(); }
+    int cursorPosition() const override
+    {
+        return characterCount();
+    }
     void setCursorPosition(int) override { }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    QRect characterRect(int) const override
+    {
+        return {};
+    }
+    int offsetAtPoint(const QPoint&) const override
+    {
+        return -1;
+    }
     void scrollToSubstring(int, int) override { }
     QString attributes(int, int* start, int* end) const override
     {
@@ -105,7 +186,10 @@ public:
     }
 
     // The entries' popup, and the typing field of an editable list.
-    int childCount() const override { return list()->isEditable() ? 2 : 1; }
+    int childCount() const override
+    {
+        return list()->isEditable() ? 2 : 1;
+    }
     QAccessibleInterface* child(int index) const override
     {
         if (index == 0)
@@ -150,8 +234,19 @@ public:
     }
 
 private:
-    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
-    QString entry() const { return list()->currentText(); }
+    QComboBox* list() const
+    {
+        return static_cast<QComboBox*>(widget());
+    }
+    QString entry() const
+    {
+        return list()->currentText();
+    }
+    QAccessibleInterface* chosenItem() const
+    {
+        QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(list()->view());
+        return popup && list()->currentIndex() >= 0 ? popup->child(list()->currentIndex()) : nullptr;
+    }
 
     // The entry a screen reader was last told of.
     QString m_spoken;
