@@ -257,7 +257,7 @@ class ProgramPrintingTest : public ProgramTest {
             QVERIFY2(!page.filter(caption).isEmpty(), qPrintable(caption));
         if (m_language == QLatin1String("Deutsch"))
             return;
-        const Captions& german = kCaptions.find(QStringLiteral("Deutsch")).value();
+        const Captions german = kCaptions.value(QStringLiteral("Deutsch"));
         const QStringList germanWords = wordsOf(
             (QStringList{german.title} + german.withColon + german.others).join(QLatin1Char(' ')));
         for (const QString& word : germanWords)

@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QTextTable>
 
+using namespace Qt::StringLiterals;
+
 // Damaged and hostile input: each gives the readable text, or nothing, and says it was damaged.
 class RtfDamagedTest : public QObject {
     Q_OBJECT
@@ -34,41 +36,37 @@ void RtfDamagedTest::damaged_data()
     QTest::addColumn<bool>("complete");
 
     QTest::newRow("empty") << QByteArray() << QString() << true;
-    QTest::newRow("not rtf at all") << QByteArray("just some words") << u"just some words"_qs << true;
-    QTest::newRow("truncated in text") << QByteArray("{\\rtf1\\ansi Hello {\\b wor") << u"Hello wor"_qs << false;
-    QTest::newRow("truncated in a control word")
-        << QByteArray("{\\rtf1 Hello\\par wor\\b") << u"Hello\nwor"_qs << false;
-    QTest::newRow("truncated after backslash") << QByteArray("{\\rtf1 Hello\\") << u"Hello"_qs << false;
-    QTest::newRow("truncated in hex") << QByteArray("{\\rtf1 Hello\\'e") << u"Hello"_qs << false;
+    QTest::newRow("not rtf at all") << QByteArray("just some words") << u"just some words"_s << true;
+    QTest::newRow("truncated in text") << QByteArray("{\\rtf1\\ansi Hello {\\b wor") << u"Hello wor"_s << false;
+    QTest::newRow("truncated in a control word") << QByteArray("{\\rtf1 Hello\\par wor\\b") << u"Hello\nwor"_s << false;
+    QTest::newRow("truncated after backslash") << QByteArray("{\\rtf1 Hello\\") << u"Hello"_s << false;
+    QTest::newRow("truncated in hex") << QByteArray("{\\rtf1 Hello\\'e") << u"Hello"_s << false;
     QTest::newRow("truncated in font table") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Ari") << QString() << false;
-    QTest::newRow("truncated in picture") << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e47") << u"a"_qs << false;
-    QTest::newRow("truncated in table") << QByteArray("{\\rtf1\\trowd\\cellx100\\intbl cell") << u"\ncell\n"_qs
-                                        << false;
-    QTest::newRow("extra closing braces") << QByteArray("{\\rtf1 {a}}}b}") << u"a"_qs << true;
-    QTest::newRow("closing brace first") << QByteArray("}{\\rtf1 text}") << u"text"_qs << false;
-    QTest::newRow("unclosed groups") << QByteArray("{\\rtf1 a{\\i b{\\b c") << u"abc"_qs << false;
-    QTest::newRow("broken hex") << QByteArray("{\\rtf1 a\\'zzb\\'4}") << u"azzb"_qs << true;
+    QTest::newRow("truncated in picture") << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e47") << u"a"_s << false;
+    QTest::newRow("truncated in table") << QByteArray("{\\rtf1\\trowd\\cellx100\\intbl cell") << u"\ncell\n"_s << false;
+    QTest::newRow("extra closing braces") << QByteArray("{\\rtf1 {a}}}b}") << u"a"_s << true;
+    QTest::newRow("closing brace first") << QByteArray("}{\\rtf1 text}") << u"text"_s << false;
+    QTest::newRow("unclosed groups") << QByteArray("{\\rtf1 a{\\i b{\\b c") << u"abc"_s << false;
+    QTest::newRow("broken hex") << QByteArray("{\\rtf1 a\\'zzb\\'4}") << u"azzb"_s << true;
     QTest::newRow("unknown control words")
         << QByteArray("{\\rtf1 \\qqq a\\x99999999999999999 b\\verylongcontrolwordthatnoonewouldwriteever c}")
-        << u"abc"_qs << true;
+        << u"abc"_s << true;
     QTest::newRow("huge parameters") << QByteArray("{\\rtf1\\fs99999999999 a\\li-99999999999 b\\u99999999 c\\uc999"
                                                    "\\u65 dddddddddddddddddddde}")
-                                     << u"abAdddde"_qs << true;
-    QTest::newRow("huge bin length") << QByteArray("{\\rtf1 a\\bin2147483647 bbbb}") << u"a"_qs << false;
-    QTest::newRow("bin past the end") << QByteArray("{\\rtf1 a\\bin99 bb") << u"a"_qs << false;
-    QTest::newRow("negative bin") << QByteArray("{\\rtf1 a\\bin-5 b}") << u"ab"_qs << true;
-    QTest::newRow("big bin data") << "{\\rtf1 a\\bin4000000 " + repeated("{}\\x", 1000000) + "b}" << u"ab"_qs << true;
+                                     << u"abAdddde"_s << true;
+    QTest::newRow("huge bin length") << QByteArray("{\\rtf1 a\\bin2147483647 bbbb}") << u"a"_s << false;
+    QTest::newRow("bin past the end") << QByteArray("{\\rtf1 a\\bin99 bb") << u"a"_s << false;
+    QTest::newRow("negative bin") << QByteArray("{\\rtf1 a\\bin-5 b}") << u"ab"_s << true;
+    QTest::newRow("big bin data") << "{\\rtf1 a\\bin4000000 " + repeated("{}\\x", 1000000) + "b}" << u"ab"_s << true;
     QTest::newRow("100000 nested groups") << "{\\rtf1 start" + repeated("{", 100000) + "deep" + repeated("}", 100000)
-            + " end}" << u"start end"_qs << false;
-    QTest::newRow("100000 unclosed groups")
-        << "{\\rtf1 start" + repeated("{\\b ", 100000) + "x" << u"start"_qs << false;
-    QTest::newRow("100000 closing braces") << "{\\rtf1 a}" + repeated("}", 100000) << u"a"_qs << true;
-    QTest::newRow("nested pictures") << QByteArray("{\\rtf1 a{\\pict\\pngblip{\\pict\\pngblip 00}00}b}") << u"ab"_qs
+            + " end}" << u"start end"_s << false;
+    QTest::newRow("100000 unclosed groups") << "{\\rtf1 start" + repeated("{\\b ", 100000) + "x" << u"start"_s << false;
+    QTest::newRow("100000 closing braces") << "{\\rtf1 a}" + repeated("}", 100000) << u"a"_s << true;
+    QTest::newRow("nested pictures") << QByteArray("{\\rtf1 a{\\pict\\pngblip{\\pict\\pngblip 00}00}b}") << u"ab"_s
                                      << false;
-    QTest::newRow("nested tables of fonts")
-        << QByteArray("{\\rtf1{\\fonttbl{\\fonttbl{\\f0 X;}}}a}") << u"a"_qs << true;
-    QTest::newRow("cell outside a table") << QByteArray("{\\rtf1 a\\cell b\\row c}") << u"a\n\nbc"_qs << true;
-    QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << u"ab"_qs << true;
+    QTest::newRow("nested tables of fonts") << QByteArray("{\\rtf1{\\fonttbl{\\fonttbl{\\f0 X;}}}a}") << u"a"_s << true;
+    QTest::newRow("cell outside a table") << QByteArray("{\\rtf1 a\\cell b\\row c}") << u"a\n\nbc"_s << true;
+    QTest::newRow("nul bytes") << QByteArray("{\\rtf1 a\0b}", 11) << u"ab"_s << true;
 }
 
 void RtfDamagedTest::damaged()
@@ -86,13 +84,13 @@ void RtfDamagedTest::limitsCutOff_data()
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("text length") << QByteArray("{\\rtf1 0123456789abcdef}") << 10 << u"0123456789"_qs;
+    QTest::newRow("text length") << QByteArray("{\\rtf1 0123456789abcdef}") << 10 << u"0123456789"_s;
     QTest::newRow("paragraphs count as text") << "{\\rtf1 " + repeated("\\par ", 100) + "}" << 10 << QString(10, u'\n');
-    QTest::newRow("depth") << QByteArray("{\\rtf1 a{b{c{d{e{f}}}}}g}") << 4 << u"abcdg"_qs;
+    QTest::newRow("depth") << QByteArray("{\\rtf1 a{b{c{d{e{f}}}}}g}") << 4 << u"abcdg"_s;
     QTest::newRow("table rows") << "{\\rtf1 " + repeated("\\trowd\\cellx100\\pard\\intbl x\\cell\\row ", 5) + "}" << 3
-                                << u"\nx\nx\nx\nxx"_qs;
+                                << u"\nx\nx\nx\nxx"_s;
     QTest::newRow("table columns") << "{\\rtf1\\trowd\\pard\\intbl " + repeated("y\\cell ", 5) + "\\row}" << 3
-                                   << u"\ny\ny\nyyy\n"_qs;
+                                   << u"\ny\ny\nyyy\n"_s;
 }
 
 void RtfDamagedTest::limitsCutOff()

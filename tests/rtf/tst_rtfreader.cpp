@@ -12,6 +12,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 class RtfReaderTest : public QObject {
     Q_OBJECT
 
@@ -47,73 +49,73 @@ void RtfReaderTest::text_data()
     const auto row = [](const char* name, const char* body, const QString& expected) {
         QTest::newRow(name) << QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0 ") + body + "}" << expected;
     };
-    row("plain", "Hello world", u"Hello world"_qs);
-    row("line ends in the source are no text", "Hello\r\nwor\nld", u"Helloworld"_qs);
-    row("paragraphs", "one\\par two\\par\nthree", u"one\ntwo\nthree"_qs);
-    row("backslash and line end is a paragraph", "one\\\ntwo", u"one\ntwo"_qs);
-    row("tab and line break", "a\\tab b\\line c", u"a\tb\u2028c"_qs);
-    row("escaped characters", "\\{x\\} \\\\", u"{x} \\"_qs);
-    row("delimiting space is consumed", "\\b bold\\b0  normal", u"bold normal"_qs);
+    row("plain", "Hello world", u"Hello world"_s);
+    row("line ends in the source are no text", "Hello\r\nwor\nld", u"Helloworld"_s);
+    row("paragraphs", "one\\par two\\par\nthree", u"one\ntwo\nthree"_s);
+    row("backslash and line end is a paragraph", "one\\\ntwo", u"one\ntwo"_s);
+    row("tab and line break", "a\\tab b\\line c", u"a\tb\u2028c"_s);
+    row("escaped characters", "\\{x\\} \\\\", u"{x} \\"_s);
+    row("delimiting space is consumed", "\\b bold\\b0  normal", u"bold normal"_s);
 
-    row("windows-1252 letters", "\\'e4\\'f6\\'fc\\'df\\'e9\\'e8\\'e0\\'e7\\'f1\\'80", u"äöüßéèàçñ€"_qs);
-    row("windows-1252 punctuation", "\\'93q\\'94 \\'96 \\'85", u"“q” – …"_qs);
+    row("windows-1252 letters", "\\'e4\\'f6\\'fc\\'df\\'e9\\'e8\\'e0\\'e7\\'f1\\'80", u"äöüßéèàçñ€"_s);
+    row("windows-1252 punctuation", "\\'93q\\'94 \\'96 \\'85", u"“q” – …"_s);
     QTest::newRow("code page 1251 from ansicpg")
-        << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}") << u"При"_qs;
+        << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}") << u"При"_s;
     QTest::newRow("code page of the font's charset")
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset238 Arial CE;}}\\'e8{\\f1 \\'e8}}")
-        << u"èč"_qs;
+        << u"èč"_s;
     QTest::newRow("font of charset 0 follows ansicpg")
         << QByteArray("{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0 \\'cf\\'f0\\'e8}")
-        << u"При"_qs;
-    QTest::newRow("mac roman from ansicpg") << QByteArray("{\\rtf1\\mac\\ansicpg10000 \\'8a\\'9f\\'a5}") << u"äü•"_qs;
+        << u"При"_s;
+    QTest::newRow("mac roman from ansicpg") << QByteArray("{\\rtf1\\mac\\ansicpg10000 \\'8a\\'9f\\'a5}") << u"äü•"_s;
     QTest::newRow("mac japanese from ansicpg")
-        << QByteArray("{\\rtf1\\mac\\ansicpg10001 \\'82\\'a0\\'8a\\'bf}") << u"あ漢"_qs;
+        << QByteArray("{\\rtf1\\mac\\ansicpg10001 \\'82\\'a0\\'8a\\'bf}") << u"あ漢"_s;
     QTest::newRow("mac fonts' charsets") << QByteArray(
         "{\\rtf1\\ansi{\\fonttbl\\f0\\fcharset77 Helvetica;\\f1\\fcharset78 Osaka;}\\f0 \\'8a\\'a5\\f1 \\'82\\'a0}")
-                                         << u"ä•あ"_qs;
-    row("upr shows its unicode part", "{\\upr{\\b ansi}{\\*\\ud{\\b \\u27700?}}} after", u"水 after"_qs);
-    row("ud alone is no text", "{\\*\\ud lost}kept", u"kept"_qs);
-    row("unicode with one fallback", "\\u228?\\u246?\\u252?\\u223?\\u8364?", u"äöüß€"_qs);
-    row("unicode without fallback", "\\uc0\\u233\\u232\\u224\\u231\\u241", u"éèàçñ"_qs);
-    row("unicode with two fallbacks", "\\uc2\\u8364\\'80\\'80 x\\u228 ae!", u"€ xä!"_qs);
-    row("fallback hex counts as one", "\\u8364\\'80rest", u"€rest"_qs);
-    row("negative unicode", "\\u-3971?\\u-32?", u"\uF07D\uFFE0"_qs);
-    row("fallback ends at group end", "{\\uc3\\u228 a}bc", u"äbc"_qs);
-    row("uc is kept per group", "{\\uc0\\u228}\\u246?", u"äö"_qs);
+                                         << u"ä•あ"_s;
+    row("upr shows its unicode part", "{\\upr{\\b ansi}{\\*\\ud{\\b \\u27700?}}} after", u"水 after"_s);
+    row("ud alone is no text", "{\\*\\ud lost}kept", u"kept"_s);
+    row("unicode with one fallback", "\\u228?\\u246?\\u252?\\u223?\\u8364?", u"äöüß€"_s);
+    row("unicode without fallback", "\\uc0\\u233\\u232\\u224\\u231\\u241", u"éèàçñ"_s);
+    row("unicode with two fallbacks", "\\uc2\\u8364\\'80\\'80 x\\u228 ae!", u"€ xä!"_s);
+    row("fallback hex counts as one", "\\u8364\\'80rest", u"€rest"_s);
+    row("negative unicode", "\\u-3971?\\u-32?", u"\uF07D\uFFE0"_s);
+    row("fallback ends at group end", "{\\uc3\\u228 a}bc", u"äbc"_s);
+    row("uc is kept per group", "{\\uc0\\u228}\\u246?", u"äö"_s);
 
-    row("special characters", "\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote", u"—–•‘’“”"_qs);
-    row("special symbols", "a\\~b\\-c\\_d", u"a\u00A0b\u00ADc\u2011d"_qs);
+    row("special characters", "\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote", u"—–•‘’“”"_s);
+    row("special symbols", "a\\~b\\-c\\_d", u"a\u00A0b\u00ADc\u2011d"_s);
 
     row("bulleted list as written",
         "{\\*\\listtable{\\list{\\listlevel{\\leveltext\\'01\\u8226 ?;}}}}"
         "{\\listtext\\'95\\tab}First\\par{\\listtext\\'95\\tab}Second\\par",
-        u"•\tFirst\n•\tSecond\n"_qs);
+        u"•\tFirst\n•\tSecond\n"_s);
     row("numbered list as written",
         "{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec{\\pntxta .}}One\\par{\\pntext 2.\\tab}Two",
-        u"1.\tOne\n2.\tTwo"_qs);
+        u"1.\tOne\n2.\tTwo"_s);
     row("symbol font bullet", "{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}Item",
-        u"•\tItem"_qs);
+        u"•\tItem"_s);
     row("symbol font glyphs as their characters",
-        "{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\f1 abg\\'a3\\'b1\\u-3913?\\u61623?}x", u"αβγ≤±••x"_qs);
+        "{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}{\\f1 abg\\'a3\\'b1\\u-3913?\\u61623?}x", u"αβγ≤±••x"_s);
 
     row("font and colour tables are no text",
         "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1 Times{\\*\\panose 0202}New Roman;}}"
         "{\\colortbl;\\red255\\green0\\blue0;}Text",
-        u"Text"_qs);
+        u"Text"_s);
     row("ignored destinations",
         "{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}{\\*\\generator Gen;}"
         "{\\*\\unknownthing hidden}{\\*\\bkmkstart b}{\\header head}{\\footnote note}Body",
-        u"Body"_qs);
-    row("star amid a group marks nothing", "{\\i\\b Star\\i0\\b0\\*\\cs7  styled} text", u"Star styled text"_qs);
+        u"Body"_s);
+    row("star amid a group marks nothing", "{\\i\\b Star\\i0\\b0\\*\\cs7  styled} text", u"Star styled text"_s);
     row("list definitions outside the list table",
         "{\\list\\listtemplateid7{\\listlevel\\levelnfc23{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}}"
         "{\\listname Dots;}\\listid7}{\\listoverride\\listid7{\\lfolevel\\listoverridestartat}\\ls1}Body",
-        u"Body"_qs);
-    QTest::newRow("a second document after the first") << QByteArray("{\\rtf1 first}{\\rtf1 second}") << u"first"_qs;
-    QTest::newRow("bytes after the document") << QByteArray("{\\rtf1 end}\r\n\0x}y", 16) << u"end"_qs;
-    row("field shows its result", "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}} after", u"link after"_qs);
-    row("unknown control words are ignored", "a\\foo b\\bar12 c\\zz-3 d", u"abcd"_qs);
-    row("binary data is skipped", "a\\bin3 {}\\b", u"ab"_qs);
+        u"Body"_s);
+    QTest::newRow("a second document after the first") << QByteArray("{\\rtf1 first}{\\rtf1 second}") << u"first"_s;
+    QTest::newRow("bytes after the document") << QByteArray("{\\rtf1 end}\r\n\0x}y", 16) << u"end"_s;
+    row("field shows its result", "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}} after", u"link after"_s);
+    row("unknown control words are ignored", "a\\foo b\\bar12 c\\zz-3 d", u"abcd"_s);
+    row("binary data is skipped", "a\\bin3 {}\\b", u"ab"_s);
 }
 
 void RtfReaderTest::text()
@@ -149,52 +151,52 @@ void RtfReaderTest::charFormat_data()
     const QColor red(255, 0, 0);
     const QColor blue(0, 0, 255);
     const QColor yellow(255, 255, 0);
-    const QString arial = u"Arial"_qs;
-    const QString times = u"Times New Roman"_qs;
-    QTest::newRow("default") << QByteArray("x TEXT") << u"TEXT"_qs << false << false << false << false << 12.0 << arial
+    const QString arial = u"Arial"_s;
+    const QString times = u"Times New Roman"_s;
+    QTest::newRow("default") << QByteArray("x TEXT") << u"TEXT"_s << false << false << false << false << 12.0 << arial
                              << none << none;
-    QTest::newRow("bold") << QByteArray("\\b TEXT") << u"TEXT"_qs << true << false << false << false << 12.0 << arial
+    QTest::newRow("bold") << QByteArray("\\b TEXT") << u"TEXT"_s << true << false << false << false << 12.0 << arial
                           << none << none;
-    QTest::newRow("bold off") << QByteArray("\\b a\\b0 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0
+    QTest::newRow("bold off") << QByteArray("\\b a\\b0 TEXT") << u"TEXT"_s << false << false << false << false << 12.0
                               << arial << none << none;
-    QTest::newRow("italic") << QByteArray("\\i TEXT\\i0 x") << u"TEXT"_qs << false << true << false << false << 12.0
+    QTest::newRow("italic") << QByteArray("\\i TEXT\\i0 x") << u"TEXT"_s << false << true << false << false << 12.0
                             << arial << none << none;
-    QTest::newRow("italic off") << QByteArray("\\i x\\i0 TEXT") << u"TEXT"_qs << false << false << false << false
-                                << 12.0 << arial << none << none;
-    QTest::newRow("underline") << QByteArray("\\ul TEXT") << u"TEXT"_qs << false << false << true << false << 12.0
+    QTest::newRow("italic off") << QByteArray("\\i x\\i0 TEXT") << u"TEXT"_s << false << false << false << false << 12.0
+                                << arial << none << none;
+    QTest::newRow("underline") << QByteArray("\\ul TEXT") << u"TEXT"_s << false << false << true << false << 12.0
                                << arial << none << none;
-    QTest::newRow("underline none") << QByteArray("\\ul x\\ulnone TEXT") << u"TEXT"_qs << false << false << false
+    QTest::newRow("underline none") << QByteArray("\\ul x\\ulnone TEXT") << u"TEXT"_s << false << false << false
                                     << false << 12.0 << arial << none << none;
-    QTest::newRow("underline zero") << QByteArray("\\ul x\\ul0 TEXT") << u"TEXT"_qs << false << false << false << false
+    QTest::newRow("underline zero") << QByteArray("\\ul x\\ul0 TEXT") << u"TEXT"_s << false << false << false << false
                                     << 12.0 << arial << none << none;
-    QTest::newRow("strike") << QByteArray("\\strike TEXT") << u"TEXT"_qs << false << false << false << true << 12.0
+    QTest::newRow("strike") << QByteArray("\\strike TEXT") << u"TEXT"_s << false << false << false << true << 12.0
                             << arial << none << none;
-    QTest::newRow("strike off") << QByteArray("\\strike x\\strike0 TEXT") << u"TEXT"_qs << false << false << false
+    QTest::newRow("strike off") << QByteArray("\\strike x\\strike0 TEXT") << u"TEXT"_s << false << false << false
                                 << false << 12.0 << arial << none << none;
-    QTest::newRow("size") << QByteArray("\\fs32 TEXT") << u"TEXT"_qs << false << false << false << false << 16.0
-                          << arial << none << none;
-    QTest::newRow("odd half points") << QByteArray("\\fs21 TEXT") << u"TEXT"_qs << false << false << false << false
+    QTest::newRow("size") << QByteArray("\\fs32 TEXT") << u"TEXT"_s << false << false << false << false << 16.0 << arial
+                          << none << none;
+    QTest::newRow("odd half points") << QByteArray("\\fs21 TEXT") << u"TEXT"_s << false << false << false << false
                                      << 10.5 << arial << none << none;
-    QTest::newRow("font") << QByteArray("\\f1 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0 << times
+    QTest::newRow("font") << QByteArray("\\f1 TEXT") << u"TEXT"_s << false << false << false << false << 12.0 << times
                           << none << none;
     QTest::newRow("symbol bullet in the text font")
-        << QByteArray("{\\listtext\\f2\\fs20\\'b7\\tab}TEXT") << u"•"_qs << false << false << false << false << 10.0
+        << QByteArray("{\\listtext\\f2\\fs20\\'b7\\tab}TEXT") << u"•"_s << false << false << false << false << 10.0
         << arial << none << none;
-    QTest::newRow("colour") << QByteArray("\\cf2 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0
+    QTest::newRow("colour") << QByteArray("\\cf2 TEXT") << u"TEXT"_s << false << false << false << false << 12.0
                             << arial << blue << none;
-    QTest::newRow("colour back to automatic") << QByteArray("\\cf1 x\\cf0 TEXT") << u"TEXT"_qs << false << false
-                                              << false << false << 12.0 << arial << none << none;
-    QTest::newRow("highlight") << QByteArray("\\highlight3 TEXT") << u"TEXT"_qs << false << false << false << false
+    QTest::newRow("colour back to automatic") << QByteArray("\\cf1 x\\cf0 TEXT") << u"TEXT"_s << false << false << false
+                                              << false << 12.0 << arial << none << none;
+    QTest::newRow("highlight") << QByteArray("\\highlight3 TEXT") << u"TEXT"_s << false << false << false << false
                                << 12.0 << arial << none << yellow;
     QTest::newRow("colour outside the table")
-        << QByteArray("\\cf9 TEXT") << u"TEXT"_qs << false << false << false << false << 12.0 << arial << none << none;
+        << QByteArray("\\cf9 TEXT") << u"TEXT"_s << false << false << false << false << 12.0 << arial << none << none;
     QTest::newRow("plain resets") << QByteArray("\\b\\i\\ul\\strike\\fs40\\f1\\cf1\\highlight3\\plain TEXT")
-                                  << u"TEXT"_qs << false << false << false << false << 12.0 << arial << none << none;
-    QTest::newRow("group end restores") << QByteArray("{\\b\\i\\fs40\\cf1 x}TEXT") << u"TEXT"_qs << false << false
+                                  << u"TEXT"_s << false << false << false << false << 12.0 << arial << none << none;
+    QTest::newRow("group end restores") << QByteArray("{\\b\\i\\fs40\\cf1 x}TEXT") << u"TEXT"_s << false << false
                                         << false << false << 12.0 << arial << none << none;
-    QTest::newRow("group inherits") << QByteArray("\\b\\cf1{\\i TEXT}") << u"TEXT"_qs << true << true << false << false
+    QTest::newRow("group inherits") << QByteArray("\\b\\cf1{\\i TEXT}") << u"TEXT"_s << true << true << false << false
                                     << 12.0 << arial << red << none;
-    QTest::newRow("all at once") << QByteArray("\\b\\i\\ul\\strike\\fs18\\f1\\cf1\\highlight2 TEXT") << u"TEXT"_qs
+    QTest::newRow("all at once") << QByteArray("\\b\\i\\ul\\strike\\fs18\\f1\\cf1\\highlight2 TEXT") << u"TEXT"_s
                                  << true << true << true << true << 9.0 << times << red << blue;
 }
 
@@ -268,7 +270,7 @@ void RtfReaderTest::blockFormat()
 {
     QFETCH(QByteArray, body);
     const ReadSample sample("{\\rtf1\\ansi " + body + "}");
-    const QTextCursor cursor = sample.at(u"PARA"_qs);
+    const QTextCursor cursor = sample.at(u"PARA"_s);
     QVERIFY(!cursor.isNull());
     const QTextBlockFormat format = cursor.blockFormat();
     QTEST(int(format.alignment() & Qt::AlignHorizontal_Mask), "alignment");
@@ -302,7 +304,7 @@ void RtfReaderTest::lineSpacingAndHangingIndent()
 {
     QFETCH(QByteArray, body);
     const ReadSample sample("{\\rtf1\\ansi " + body + "\\par}");
-    const QTextBlockFormat format = sample.at(u"PARA"_qs).blockFormat();
+    const QTextBlockFormat format = sample.at(u"PARA"_s).blockFormat();
     QTEST(format.lineHeightType(), "heightType");
     QTEST(format.lineHeight(), "height");
     QList<double> tabs;
@@ -327,16 +329,16 @@ void RtfReaderTest::keepWithNext()
 {
     QFETCH(QByteArray, body);
     const ReadSample sample("{\\rtf1\\ansi " + body + "}");
-    QTEST(sample.at(u"PARA"_qs).blockFormat().boolProperty(rtf::KeepWithNextProperty), "kept");
+    QTEST(sample.at(u"PARA"_s).blockFormat().boolProperty(rtf::KeepWithNextProperty), "kept");
 }
 
 void RtfReaderTest::pageBreakStartsNextParagraphOnNewPage()
 {
     const ReadSample sample("{\\rtf1 first\\page second\\par third}");
-    QCOMPARE(sample.text(), u"first\nsecond\nthird"_qs);
-    QCOMPARE(sample.at(u"first"_qs).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
-    QCOMPARE(sample.at(u"second"_qs).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
-    QCOMPARE(sample.at(u"third"_qs).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
+    QCOMPARE(sample.text(), u"first\nsecond\nthird"_s);
+    QCOMPARE(sample.at(u"first"_s).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
+    QCOMPARE(sample.at(u"second"_s).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+    QCOMPARE(sample.at(u"third"_s).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
 }
 
 void RtfReaderTest::tableOfThreeRowsAndTwoColumns()
@@ -354,7 +356,7 @@ void RtfReaderTest::tableOfThreeRowsAndTwoColumns()
     rtf += "\\pard after\\par}";
     const ReadSample sample(rtf);
 
-    const QTextCursor inside = sample.at(u"Name"_qs);
+    const QTextCursor inside = sample.at(u"Name"_s);
     QTextTable* table = inside.currentTable();
     QVERIFY(table);
     QCOMPARE(table->rows(), 3);
@@ -364,13 +366,13 @@ void RtfReaderTest::tableOfThreeRowsAndTwoColumns()
         cursor.setPosition(table->cellAt(r, c).lastCursorPosition().position(), QTextCursor::KeepAnchor);
         return cursor.selectedText();
     };
-    QCOMPARE(cellText(0, 0), u"Name"_qs);
-    QCOMPARE(cellText(0, 1), u"Value"_qs);
-    QCOMPARE(cellText(1, 0), u"Alpha"_qs);
-    QCOMPARE(cellText(1, 1), u"1"_qs);
-    QCOMPARE(cellText(2, 0), u"Beta"_qs);
-    QCOMPARE(cellText(2, 1), u"2\u2029two"_qs);
-    QCOMPARE(sample.at(u"Alpha"_qs).charFormat().fontWeight(), int(QFont::Bold));
+    QCOMPARE(cellText(0, 0), u"Name"_s);
+    QCOMPARE(cellText(0, 1), u"Value"_s);
+    QCOMPARE(cellText(1, 0), u"Alpha"_s);
+    QCOMPARE(cellText(1, 1), u"1"_s);
+    QCOMPARE(cellText(2, 0), u"Beta"_s);
+    QCOMPARE(cellText(2, 1), u"2\u2029two"_s);
+    QCOMPARE(sample.at(u"Alpha"_s).charFormat().fontWeight(), int(QFont::Bold));
     QCOMPARE(table->cellAt(0, 0).format().background().color(), QColor(224, 224, 224));
     QCOMPARE(table->cellAt(0, 1).format().hasProperty(QTextFormat::BackgroundBrush), false);
     QCOMPARE(table->cellAt(1, 0).format().hasProperty(QTextFormat::BackgroundBrush), false);
@@ -379,9 +381,9 @@ void RtfReaderTest::tableOfThreeRowsAndTwoColumns()
     QCOMPARE(widths[0].rawValue(), 192.0);
     QCOMPARE(widths[1].rawValue(), 192.0);
 
-    QVERIFY(!sample.at(u"before"_qs).currentTable());
-    QVERIFY(!sample.at(u"after"_qs).currentTable());
-    QVERIFY(sample.at(u"after"_qs).position() > table->lastPosition());
+    QVERIFY(!sample.at(u"before"_s).currentTable());
+    QVERIFY(!sample.at(u"after"_s).currentTable());
+    QVERIFY(sample.at(u"after"_s).position() > table->lastPosition());
 }
 
 void RtfReaderTest::nestedTables_data()
@@ -394,30 +396,29 @@ void RtfReaderTest::nestedTables_data()
                              "{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}";
     const QByteArray outerRow = "\\trowd\\cellx3000\\cellx6000";
     QTest::newRow("table in a cell") << outerRow + "\\pard\\intbl A\\cell" + inner + "\\pard\\intbl\\itap1\\cell\\row"
-            + "\\pard after" << u"[A|[x|y]] after"_qs;
+            + "\\pard after" << u"[A|[x|y]] after"_s;
     QTest::newRow("outer row defined after its cells")
         << "\\pard\\intbl\\itap1 A\\cell" + inner + inner + "\\pard\\intbl\\itap1\\cell" + outerRow + "\\row"
-        << u"[A|[x|y/x|y]]"_qs;
+        << u"[A|[x|y/x|y]]"_s;
     QTest::newRow("tables in two rows") << outerRow + "\\pard\\intbl A\\cell" + inner
             + "\\pard\\intbl\\itap1\\cell\\row" + "\\pard\\intbl B\\cell" + inner + "\\pard\\intbl\\itap1\\cell\\row"
-                                        << u"[A|[x|y]/B|[x|y]]"_qs;
+                                        << u"[A|[x|y]/B|[x|y]]"_s;
     QTest::newRow("text after a table in the cell")
-        << outerRow + "\\pard\\intbl" + inner + "\\pard\\intbl\\itap1 under\\cell B\\cell\\row"
-        << u"[[x|y] under|B]"_qs;
+        << outerRow + "\\pard\\intbl" + inner + "\\pard\\intbl\\itap1 under\\cell B\\cell\\row" << u"[[x|y] under|B]"_s;
     QTest::newRow("three levels") << QByteArray(
         "\\pard\\intbl\\itap3 deep\\nestcell{\\*\\nesttableprops\\trowd\\cellx900\\nestrow}"
         "\\pard\\intbl\\itap2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\nestrow}"
         "\\pard\\intbl\\itap1\\cell\\row")
-                                  << u"[[[deep]]]"_qs;
+                                  << u"[[[deep]]]"_s;
     QTest::newRow("nested table without its props")
         << outerRow + "\\pard\\intbl\\itap2 x\\nestcell y\\nestcell\\nestrow" + "\\pard\\intbl\\itap1\\cell\\row"
-        << u"[[x|y]|]"_qs;
+        << u"[[x|y]|]"_s;
     QTest::newRow("row defined after more cells than it names")
         << QByteArray("\\pard\\intbl a\\cell b\\cell c\\cell\\trowd\\cellx1000\\row\\pard\\intbl 1\\cell 2\\cell "
                       "3\\cell 4\\cell\\row")
-        << u"[a|b|c|/1|2|3|4]"_qs;
+        << u"[a|b|c|/1|2|3|4]"_s;
     QTest::newRow("itap0 leaves the table")
-        << outerRow + "\\pard\\intbl a\\cell\\row\\pard\\itap0 text" << u"[a|] text"_qs;
+        << outerRow + "\\pard\\intbl a\\cell\\row\\pard\\itap0 text" << u"[a|] text"_s;
 }
 
 void RtfReaderTest::nestedTables()
@@ -443,7 +444,7 @@ namespace {
 QString borderText(double width, QTextFrameFormat::BorderStyle style, const QBrush& brush)
 {
     if (width == 0 || style == QTextFrameFormat::BorderStyle_None)
-        return u"-"_qs;
+        return u"-"_s;
     const char* names[] = {"none",       "dotted", "dashed", "solid", "double", "dotdash",
                            "dotdotdash", "groove", "ridge",  "inset", "outset"};
     return QStringLiteral("%1 %2 %3").arg(width).arg(QLatin1String(names[style]), brush.color().name());
@@ -458,20 +459,19 @@ void RtfReaderTest::cellFormat_data()
     QTest::addColumn<QList<double>>("padding");
     QTest::addColumn<int>("alignment");
 
-    const QStringList none{u"-"_qs, u"-"_qs, u"-"_qs, u"-"_qs};
+    const QStringList none{u"-"_s, u"-"_s, u"-"_s, u"-"_s};
     const QList<double> standard{0, 7.2, 0, 7.2};
     const int top = QTextCharFormat::AlignTop;
     QTest::newRow("no borders asked for") << QByteArray("\\trowd\\cellx2000") << none << standard << top;
     QTest::newRow("borders of their own")
         << QByteArray(
                "\\trowd\\clbrdrt\\brdrs\\brdrw30\\brdrcf1\\clbrdrb\\brdrdb\\brdrw10\\clbrdrr\\brdrdot\\cellx2000")
-        << QStringList{u"2 solid #ff0000"_qs, u"-"_qs, u"3 double #000000"_qs, u"1 dotted #000000"_qs} << standard
-        << top;
+        << QStringList{u"2 solid #ff0000"_s, u"-"_s, u"3 double #000000"_s, u"1 dotted #000000"_s} << standard << top;
     QTest::newRow("border switched off") << QByteArray("\\trowd\\clbrdrl\\brdrs\\brdrnone\\clbrdrt\\brdrtbl\\cellx2000")
                                          << none << standard << top;
     QTest::newRow("row and paragraph borders are not the cell's")
         << QByteArray("\\trowd\\clbrdrl\\brdrs\\trbrdrt\\brdrdb\\brdrw60\\cellx2000\\brdrb\\brdrdash")
-        << QStringList{u"-"_qs, u"1 solid #000000"_qs, u"-"_qs, u"-"_qs} << standard << top;
+        << QStringList{u"-"_s, u"1 solid #000000"_s, u"-"_s, u"-"_s} << standard << top;
     QTest::newRow("properties belong to the next cell")
         << QByteArray("\\trowd\\cellx1000\\clbrdrl\\brdrs\\cellx2000") << none << standard << top;
     QTest::newRow("padding and centred") << QByteArray(
@@ -488,7 +488,7 @@ void RtfReaderTest::cellFormat()
     QFETCH(QByteArray, row);
     const ReadSample sample("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}" + row
                             + "\\pard\\intbl CELL\\cell\\pard\\intbl x\\cell\\row}");
-    QTextTable* table = sample.at(u"CELL"_qs).currentTable();
+    QTextTable* table = sample.at(u"CELL"_s).currentTable();
     QVERIFY(table);
     QCOMPARE(table->format().border(), 0.0);
     const QTextTableCellFormat format = table->cellAt(0, 0).format().toTableCellFormat();
@@ -524,15 +524,15 @@ void RtfReaderTest::rowHeight()
     QFETCH(double, height);
     QFETCH(int, alignment);
     const ReadSample sample("{\\rtf1\\ansi " + row + "\\pard\\intbl\\sb90\\sa60 CELL\\par\\fs32 two\\cell\\row}");
-    QTextTable* table = sample.at(u"CELL"_qs).currentTable();
+    QTextTable* table = sample.at(u"CELL"_s).currentTable();
     QVERIFY(table);
     QAbstractTextDocumentLayout* layout = sample.document.documentLayout();
     // The table stands first, at the document's margin.
     const double rowTop = sample.document.documentMargin();
     const double rowHeight = layout->frameBoundingRect(table).height();
     // The text with the space before its first paragraph and after its last, as word processors show it.
-    const QTextBlock first = sample.at(u"CELL"_qs).block();
-    const QTextBlock last = sample.at(u"two"_qs).block();
+    const QTextBlock first = sample.at(u"CELL"_s).block();
+    const QTextBlock last = sample.at(u"two"_s).block();
     const QRectF text = layout->blockBoundingRect(first)
                             .united(layout->blockBoundingRect(last))
                             .adjusted(0, -first.blockFormat().topMargin(), 0, last.blockFormat().bottomMargin());
@@ -575,8 +575,8 @@ void RtfReaderTest::picture()
     QFETCH(QByteArray, picture);
     QFETCH(bool, shown);
     const ReadSample sample("{\\rtf1\\ansi before " + picture + " after}");
-    QVERIFY(sample.text().startsWith(u"before "_qs));
-    QVERIFY(sample.text().endsWith(u" after"_qs));
+    QVERIFY(sample.text().startsWith(u"before "_s));
+    QVERIFY(sample.text().endsWith(u" after"_s));
 
     QTextImageFormat image;
     bool found = false;
@@ -604,7 +604,7 @@ void RtfReaderTest::readingAgainReplacesContent()
     QTextDocument document;
     rtf::readInto(document, "{\\rtf1 first {\\pict\\pngblip " + imageHex(testImage(), "PNG") + "}}");
     rtf::readInto(document, "{\\rtf1 second}");
-    QCOMPARE(document.toPlainText(), u"second"_qs);
+    QCOMPARE(document.toPlainText(), u"second"_s);
 }
 
 QTEST_MAIN(RtfReaderTest)
