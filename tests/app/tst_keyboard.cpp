@@ -296,7 +296,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(bool, prints);
         switchTo(language);
-        QFile::remove(support::queueOutput(QStringLiteral("Buero")));
+        support::clearOutput(QStringLiteral("Buero"));
         const int jobsBefore = jobCount(QStringLiteral("Buero"));
         QStringList chain;
         QString firstFocus;

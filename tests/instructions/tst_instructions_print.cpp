@@ -129,7 +129,7 @@ private slots:
         QTextEdit* view = driver::find<QTextEdit>(window, "rtfAnleitung");
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
         QVERIFY(!view->textCursor().hasSelection());
-        QFile::remove(queueOutput(queue));
+        clearOutput(queue);
 
         QVERIFY(printOn(driver::find<QPushButton>(window, "btnDrucken"), queue));
         QVERIFY(window->isVisible());
@@ -193,7 +193,7 @@ private slots:
     {
         frmAnleitung* window = openInstructions(QStringLiteral("English"));
         QVERIFY(window);
-        QFile::remove(queueOutput(kPostScriptQueue));
+        clearOutput(kPostScriptQueue);
         QVERIFY(printOn(driver::find<QPushButton>(window, "btnDrucken"), kPostScriptQueue));
         const QString output = waitForOutput(kPostScriptQueue);
         QVERIFY(!output.isEmpty());
@@ -220,7 +220,7 @@ private slots:
         QVERIFY(block.isValid());
         selectWithTheMouse(view, block);
         QCOMPARE(view->textCursor().selectedText(), block.text());
-        QFile::remove(queueOutput("Buero"));
+        clearOutput("Buero");
 
         QVERIFY(printOn(driver::find<QPushButton>(window, "btnDrucken"), QStringLiteral("Buero")));
         const QString output = waitForOutput("Buero");
@@ -237,7 +237,7 @@ private slots:
     // it on the same queue, now preselected, are portrait again.
     void portraitAfterTheReport()
     {
-        QFile::remove(queueOutput("Werkstatt"));
+        clearOutput("Werkstatt");
         QVERIFY(printOn(control<QPushButton>(QStringLiteral("btnDrucken")), "Werkstatt"));
         const QString report = waitForOutput("Werkstatt");
         QVERIFY(!report.isEmpty());
@@ -273,7 +273,7 @@ private slots:
         QFETCH(QString, fault);
         frmAnleitung* window = openInstructions(QStringLiteral("Deutsch"));
         QVERIFY(window);
-        QFile::remove(queueOutput("Baustelle"));
+        clearOutput("Baustelle");
         setQueueFault(fault, "Baustelle", true);
         ui::MsgBoxRecorder boxes;
         const QTextEdit* pending = nullptr;
@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(pending, driver::find<QTextEdit>(window, "rtfAnleitung"));
         support::expectRoutineError(boxes, QStringLiteral("btnDrucken_Click"), printers::ErrPrinter);
         QVERIFY(QApplication::overrideCursor() == nullptr);
-        QVERIFY(!QFile::exists(queueOutput("Baustelle")));
+        QVERIFY(nothingIn(queueOutput("Baustelle")));
         QVERIFY(window->isVisible());
     }
 };

@@ -77,7 +77,7 @@ private slots:
         cups("lpadmin", {"-d", "Buero"});
         printers::PrintersOverride use(*collection);
         ui::SaveDialogRecorder saveBox;
-        QFile::remove(queueOutput("PDF"));
+        clearOutput("PDF");
         QString preselected;
         bool closed = false;
         QVERIFY(withDialog(openReport, [&](frmDrucken* dialog) {
@@ -98,7 +98,7 @@ private slots:
     {
         if (withoutScheduler())
             QSKIP("run without a scheduler");
-        QFile::remove(queueOutput("Werkstatt"));
+        clearOutput("Werkstatt");
         bool closedAfterPrint = false;
         withDialog(openReport, [&](frmDrucken* dialog) {
             choosePrinter(dialog, "Werkstatt");
@@ -229,7 +229,7 @@ private slots:
         bool pointerBusy = true;
         boxes.onMessage = [&](const ui::MsgBoxCall&) { pointerBusy = QApplication::overrideCursor() != nullptr; };
         bool stillOpen = false;
-        QFile::remove(queueOutput("Baustelle"));
+        clearOutput("Baustelle");
         withDialog(openReport, [&](frmDrucken* dialog) {
             choosePrinter(dialog, "Baustelle");
             setQueueFault(fault, "Baustelle", true);
@@ -242,7 +242,7 @@ private slots:
         support::expectRoutineError(boxes, QStringLiteral("btnDrucken_Click"), printers::ErrPrinter);
         QVERIFY(!pointerBusy);
         QVERIFY(QApplication::overrideCursor() == nullptr);
-        QVERIFY(!QFile::exists(queueOutput("Baustelle")));
+        QVERIFY(nothingIn(queueOutput("Baustelle")));
     }
 
     void pdfWriter_data()
@@ -309,7 +309,7 @@ private slots:
         QTextCursor cursor(view.document()->findBlockByNumber(1));
         cursor.select(QTextCursor::BlockUnderCursor);
         view.setTextCursor(cursor);
-        QFile::remove(queueOutput("Werkstatt"));
+        clearOutput("Werkstatt");
         withDialog([&] { frmDrucken::showModal(nullptr, 1, &view); },
                    [](frmDrucken* dialog) {
                        choosePrinter(dialog, "Werkstatt");

@@ -378,7 +378,7 @@ private slots:
         calculate();
         const QStringList before = shownData();
         ui::MsgBoxRecorder boxes;
-        QFile::remove(queueOutput(queue));
+        clearOutput(queue);
 
         QVERIFY(printOn(queue));
         const QString output = waitForOutput(queue);
@@ -400,7 +400,7 @@ private slots:
         if (withoutScheduler())
             QSKIP("run without a scheduler");
         enterDay();
-        QFile::remove(queueOutput(QStringLiteral("Werkstatt")));
+        clearOutput(QStringLiteral("Werkstatt"));
         QVERIFY(printOn(QStringLiteral("Werkstatt")));
         const QString output = waitForOutput(QStringLiteral("Werkstatt"));
         QVERIFY(!output.isEmpty());
@@ -482,7 +482,7 @@ private slots:
         const QString unwritable = QStringLiteral("/nonexistent-zelvaro/Bericht.pdf");
         ui::SaveDialogRecorder saveBox;
         saveBox.answer = unwritable;
-        QFile::remove(queueOutput(printer));
+        clearOutput(printer);
 
         ui::MsgBoxRecorder boxes;
         bool busyDuringMessage = true;
@@ -501,7 +501,7 @@ private slots:
             QTest::mouseClick(support::printButton(dialog), Qt::LeftButton);
             openAfterFault = dialog->isVisible();
             pending = frmDrucken::TestSeam(*dialog).printsReport();
-            nothingWritten = !QFile::exists(printer == printers::pdfWriterName() ? unwritable : queueOutput(printer));
+            nothingWritten = nothingIn(printer == printers::pdfWriterName() ? unwritable : queueOutput(printer));
 
             setQueueFault(fault, printer, false);
             if (fault == QLatin1String("path"))

@@ -219,7 +219,7 @@ private slots:
         ReportData data = sample::filledReport();
         data.txtA8Max = a8;
         data.rows[0].optionCaption = option;
-        QFile::remove(queueOutput("Werkstatt"));
+        clearOutput("Werkstatt");
 
         QVERIFY(printedOn("Werkstatt", data));
 
@@ -247,7 +247,7 @@ private slots:
     void onAPostScriptQueue()
     {
         QFETCH(bool, report);
-        QFile::remove(queueOutput(kPostScriptQueue));
+        clearOutput(kPostScriptQueue);
         auto printers = printers::makeCupsPrinters();
         printers->setCurrent(int(printers->deviceNames().indexOf(kPostScriptQueue)));
         printers->setOrientation(report ? printers::kLandscape : printers::kPortrait);

@@ -42,6 +42,21 @@ inline QString queueOutput(const QString& queue)
     return cupsDir() + QStringLiteral("/out/%1.%2").arg(queue, kind);
 }
 
+// Empties the queue's output file before a print. The file must stay: the scheduler writes
+// into it but, since CUPS 2.4.18, no longer creates it.
+inline void clearOutput(const QString& queue)
+{
+    QFile file(queueOutput(queue));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qWarning("cannot empty %s", qPrintable(file.fileName()));
+}
+
+// Nothing in the file since it was emptied (or none at all).
+inline bool nothingIn(const QString& path)
+{
+    return QFile(path).size() == 0;
+}
+
 inline void cups(const QString& tool, const QStringList& arguments)
 {
     int code = -1;
