@@ -255,7 +255,7 @@ private slots:
 
         press(QStringLiteral("btnDetails"));
         auto* details = control<frmDetails>(QStringLiteral("frmDetails"));
-        QTRY_VERIFY(details->isActiveWindow());
+        QVERIFY(QTest::qWaitFor([&] { return details->isActiveWindow(); }));
         QCOMPARE(reach::spokenName(details), details->windowTitle().trimmed());
         pickIn(QStringLiteral("cboZustandUntergrund_2"), 3);
         QCOMPARE(reach::poorlyNamedControls(details), QStringList());
@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(reach::spokenEntry(ground), ground->currentText());
         // Escape is the window's cancel key: it closes it, keeping what was entered.
         QTest::keyClick(focused(), Qt::Key_Escape);
-        QTRY_VERIFY(!details->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !details->isVisible(); }));
     }
 
     // The print dialog opened with the keys from the main window: the printer list
@@ -359,7 +359,7 @@ private slots:
         press(QStringLiteral("btnAnleitung"));
         frmAnleitung* window = driver::shownWindows<frmAnleitung>().value(0);
         QVERIFY(window);
-        QTRY_VERIFY(window->isActiveWindow());
+        QVERIFY(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
         QCOMPARE(focusedName(), QStringLiteral("rtfAnleitung"));
         QCOMPARE(reach::objectNames(reach::tabChain(window)),
                  QStringList({"rtfAnleitung", "btnDrucken", "btnSchliessen"}));
@@ -388,20 +388,20 @@ private slots:
 
         // The open window keeps its language, and its names with it.
         m_frame->activateWindow();
-        QTRY_VERIFY(m_frame->isActiveWindow());
+        QVERIFY(QTest::qWaitFor([&] { return m_frame->isActiveWindow(); }));
         switchTo(otherLanguage);
         QCOMPARE(spoken(), names);
         QCOMPARE(window->windowTitle(), QLatin1Char(' ') + names.first());
 
         window->activateWindow();
-        QTRY_VERIFY(window->isActiveWindow());
+        QVERIFY(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
         QVERIFY(tabTo(QStringLiteral("btnSchliessen")));
         QTest::keyClick(focused(), Qt::Key_Escape);
-        QTRY_VERIFY(!window->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return !window->isVisible(); }));
 
         // Opened again, it speaks the language now chosen.
         m_frame->activateWindow();
-        QTRY_VERIFY(m_frame->isActiveWindow());
+        QVERIFY(QTest::qWaitFor([&] { return m_frame->isActiveWindow(); }));
         press(QStringLiteral("btnAnleitung"));
         frmAnleitung* again = driver::shownWindows<frmAnleitung>().value(0);
         QVERIFY(again);

@@ -318,7 +318,7 @@ private slots:
         QVERIFY(!m_frame->isVisible());
         QVERIFY(!details);
         QVERIFY(!main());
-        QTRY_VERIFY(!window);
+        QVERIFY(QTest::qWaitFor([&] { return !window; }));
         QVERIFY(boxes.calls.isEmpty());
     }
 };

@@ -412,7 +412,7 @@ private slots:
                            QStringLiteral("Es dürfen nur Dezimalzahlen zwischen %1 eingeben werden !").arg(limits),
                            ui::MsgIcon::Critical);
         QCOMPARE(ui::backColor(field), ui::lightRed());
-        QTRY_VERIFY(field->hasFocus());
+        QVERIFY(QTest::qWaitFor([&] { return field->hasFocus(); }));
 
         // Calculated while the refused text stands: a text that is no number is a type
         // mismatch, a number leaves the row merely incomplete (X and Z are empty).
