@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <functional>
 
@@ -59,8 +60,12 @@ inline bool nothingIn(const QString& path)
 
 inline void cups(const QString& tool, const QStringList& arguments)
 {
+    // The queue switches (cupsenable, cupsreject) sit in /usr/sbin, outside an ordinary user's PATH.
+    QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        program = QStandardPaths::findExecutable(tool, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
     int code = -1;
-    run(tool, arguments, &code);
+    run(program.isEmpty() ? tool : program, arguments, &code);
     if (code != 0)
         qWarning("%s failed", qPrintable(tool));
 }

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -106,8 +107,16 @@ public:
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        if (!home.isEmpty())
+        if (!home.isEmpty()) {
             environment.insert(QStringLiteral("HOME"), home);
+            // The font library writes its cache for fonts the system's cache lacks (as on a fresh
+            // Debian 13) below XDG_CACHE_HOME: beside the home, whose contents the tests look at.
+            const QString cache = QFileInfo(home).absolutePath() + QStringLiteral("/library-cache");
+            QDir().mkpath(cache);
+            if (asRoot() && ::chown(QFile::encodeName(cache).constData(), kNobody, kNobody) != 0)
+                qWarning("cannot give %s to nobody", qPrintable(cache));
+            environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+        }
         if (!xdgConfig.isEmpty())
             environment.insert(QStringLiteral("XDG_CONFIG_HOME"), xdgConfig);
         QProcess process;
