@@ -1,13 +1,16 @@
 #include "../support/MessageBoxes.h"
+#include "../support/QtTranslation.h"
 #include "../support/ReportedErrors.h"
 #include "../support/WidgetDriver.h"
 #include "base/ErrorGuard.h"
+#include "ui/Accessibility.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
 #include "ui/QtTexts.h"
 #include "ui/SaveDialog.h"
 #include "ui/Widgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -110,6 +113,25 @@ private slots:
         QCOMPARE(leaves, 1);
     }
 
+    // Qt on Linux names a list after its chosen entry, and a screen reader loses the list's own
+    // name; the program's interface keeps the name and tells the entry as the list's value.
+    void listKeepsItsNameWhateverEntryIsChosen()
+    {
+        const auto spoken = [](QComboBox* list) {
+            list->setAccessibleName(QStringLiteral("Betriebsbedingung"));
+            list->addItems({QStringLiteral("leicht"), QStringLiteral("hart")});
+            list->setCurrentIndex(1);
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+            return QStringList{accessible->text(QAccessible::Name), accessible->text(QAccessible::Value)};
+        };
+        // Qt's own interface, for as long as a Qt needs the program's: once this fails, it can go.
+        QComboBox qtOwn;
+        QCOMPARE(spoken(&qtOwn), (QStringList{"hart", "hart"}));
+        ui::installAccessibleInterfaces();
+        QComboBox list;
+        QCOMPARE(spoken(&list), (QStringList{"Betriebsbedingung", "hart"}));
+    }
+
     // A switched-off field is disabled and must still show its colour: the
     // palette's disabled group and a list's button face carry it too.
     void backColourShowsOnDisabledFieldsAndLists_data()
@@ -204,7 +226,8 @@ private slots:
         };
         ui::MsgBoxRecorder boxes;
         QVERIFY(ui::useQtTexts(QStringLiteral("de")));
-        QCOMPARE(undo(), QStringLiteral("&Rückgängig"));
+        QCOMPARE(undo(), support::QtTranslation(QStringLiteral("de")).text("QLineEdit", "&Undo"));
+        QVERIFY(undo() != QLatin1String("&Undo"));
         QVERIFY(!ui::useQtTexts(QStringLiteral("fr"), noTranslations.path()));
         QCOMPARE(undo(), QStringLiteral("&Undo"));
         QVERIFY(boxes.calls.isEmpty());
