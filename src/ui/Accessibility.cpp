@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <utility>
 
@@ -13,8 +14,23 @@ namespace ui {
 
 namespace {
 
-// Tells a screen reader the current entry of a view that takes the focus:
+// Tells a screen reader the current entry of a view that has just taken the focus:
 // Qt does so only when the entry changes while the view holds the focus.
+void announceCurrentItemLater(QAbstractItemView* view)
+{
+    // After Qt's own focus event for the view, or the reader stays on the view.
+    QMetaObject::invokeMethod(
+        view,
+        [view] {
+            if (!view->hasFocus() || !view->currentIndex().isValid())
+                return;
+            QAccessibleEvent focus(view, QAccessible::Focus);
+            focus.setChild(view->currentIndex().row());
+            QAccessible::updateAccessibility(&focus);
+        },
+        Qt::QueuedConnection);
+}
+
 class CurrentItemOnFocus : public QObject {
 public:
     using QObject::QObject;
@@ -22,19 +38,26 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn) {
-            // After Qt's own focus event for the view, or the reader stays on the view.
-            QMetaObject::invokeMethod(
-                object,
-                [view = static_cast<QAbstractItemView*>(object)] {
-                    if (!view->hasFocus() || !view->currentIndex().isValid())
-                        return;
-                    QAccessibleEvent focus(view, QAccessible::Focus);
-                    focus.setChild(view->currentIndex().row());
-                    QAccessible::updateAccessibility(&focus);
-                },
-                Qt::QueuedConnection);
-        }
+        if (event->type() == QEvent::FocusIn)
+            announceCurrentItemLater(static_cast<QAbstractItemView*>(object));
+        return false;
+    }
+};
+
+// A list makes its pop-up only when it is first opened (making all of them
+// with their interfaces added a third to the start-up), so one filter on the
+// application finds a pop-up when it takes the focus.
+class PopupEntryOnFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            if (auto* view = qobject_cast<QAbstractItemView*>(object);
+                view && view->parentWidget() && qobject_cast<QComboBox*>(view->parentWidget()->parentWidget()))
+                announceCurrentItemLater(view);
         return false;
     }
 };
@@ -60,7 +83,6 @@ public:
         : QAccessibleWidget(list, QAccessible::ComboBox)
         , m_spoken(list->currentText())
     {
-        announceCurrentItemOnFocus(list->view());
         QObject::connect(list, &QComboBox::currentTextChanged, list, [this](const QString& entry) {
             const QString before = std::exchange(m_spoken, entry);
             if (entry == before || !this->list()->hasFocus())
@@ -306,6 +328,7 @@ void installAccessibleInterfaces()
         return;
     installed = true;
     QAccessible::installFactory(programInterface);
+    QCoreApplication::instance()->installEventFilter(new PopupEntryOnFocus(QCoreApplication::instance()));
 }
 
 }  // namespace ui
