@@ -242,7 +242,8 @@ private slots:
         const QString report = waitForOutput("Werkstatt");
         QVERIFY(!report.isEmpty());
         QVERIFY(pdfInfo(report).contains(QStringLiteral("842 x 595")));
-        QVERIFY(QFile::remove(report));
+        // Emptied, not removed: a newer scheduler does not make a file: queue its file again.
+        clearOutput("Werkstatt");
 
         frmAnleitung* window = openInstructions(QStringLiteral("English"));
         QVERIFY(window);

@@ -29,11 +29,14 @@ public:
         return translated.isEmpty() ? QString::fromUtf8(source) : translated;
     }
 
-    // The context menu's Undo and the save dialog's "Look in", "File name" and "Files of type".
-    QStringList undoAndSaveDialog() const
+    // The context menu's Undo and the save dialog's "Look in", "File name" and "Files of type",
+    // given as Qt shows them untranslated.
+    QStringList undoAndSaveDialog(const QStringList& english) const
     {
-        return {text("QLineEdit", "&Undo"), text("QFileDialog", "Look in:"), text("QFileDialog", "File &name:"),
-                text("QFileDialog", "Files of type:")};
+        QStringList texts;
+        for (qsizetype i = 0; i < english.size(); ++i)
+            texts << text(i == 0 ? "QLineEdit" : "QFileDialog", english[i].toUtf8().constData());
+        return texts;
     }
 
 private:
