@@ -31,6 +31,10 @@ void announceCurrentItemLater(QAbstractItemView* view)
         Qt::QueuedConnection);
 }
 
+// Installed on a view, it watches that view. Installed on the application, it
+// watches the lists' pop-ups: a list makes its pop-up only when it is first
+// opened (making all of them with their interfaces added a third to the
+// start-up), so the filter finds a pop-up when it takes the focus.
 class CurrentItemOnFocus : public QObject {
 public:
     using QObject::QObject;
@@ -38,27 +42,18 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn)
-            announceCurrentItemLater(static_cast<QAbstractItemView*>(object));
+        if (event->type() != QEvent::FocusIn)
+            return false;
+        auto* view = qobject_cast<QAbstractItemView*>(object);
+        if (view && (object == parent() || isListPopup(view)))
+            announceCurrentItemLater(view);
         return false;
     }
-};
 
-// A list makes its pop-up only when it is first opened (making all of them
-// with their interfaces added a third to the start-up), so one filter on the
-// application finds a pop-up when it takes the focus.
-class PopupEntryOnFocus : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override
+private:
+    static bool isListPopup(const QWidget* view)
     {
-        if (event->type() == QEvent::FocusIn)
-            if (auto* view = qobject_cast<QAbstractItemView*>(object);
-                view && view->parentWidget() && qobject_cast<QComboBox*>(view->parentWidget()->parentWidget()))
-                announceCurrentItemLater(view);
-        return false;
+        return view->parentWidget() && qobject_cast<QComboBox*>(view->parentWidget()->parentWidget());
     }
 };
 
@@ -328,7 +323,7 @@ void installAccessibleInterfaces()
         return;
     installed = true;
     QAccessible::installFactory(programInterface);
-    QCoreApplication::instance()->installEventFilter(new PopupEntryOnFocus(QCoreApplication::instance()));
+    QCoreApplication::instance()->installEventFilter(new CurrentItemOnFocus(QCoreApplication::instance()));
 }
 
 }  // namespace ui
