@@ -11,6 +11,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Lists.h"
 #include "ui/MsgBox.h"
+#include "ui/ListArrows.h"
 #include "ui/ProgramPalette.h"
 
 #include <QCloseEvent>
@@ -25,13 +26,15 @@
 
 namespace {
 
-// Before any window is made, the frame window itself included: the program's
-// colours over the desktop theme's and Qt's own texts in the language the
-// program starts in unless a stored one follows (applied later, each would be
-// worked into every control once more), what a screen reader is told where
-// Qt's own interfaces lose it, and a routine's error shown as the common message box.
+// Before any window is made, the frame window itself included: lists with room
+// for their entries, the program's colours over the desktop theme's and Qt's
+// own texts in the language the program starts in unless a stored one follows
+// (applied later, each would be worked into every control once more), what a
+// screen reader is told where Qt's own interfaces lose it, and a routine's
+// error shown as the common message box.
 QWidget* preparedDesktop(QWidget* parent)
 {
+    ui::useSlimListArrows();
     ui::applyProgramPalette();
     Language::useQtTexts(1);
     ui::installAccessibleInterfaces();

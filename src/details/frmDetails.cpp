@@ -28,6 +28,18 @@ namespace {
 constexpr int kMaterialLength = 20;
 constexpr int kRemarkLength = 60;
 
+// A row's columns in twips, inside its frame. The ground lists are as wide as
+// their longest entry in any language; the text fields give up what they need.
+struct Column {
+    int left;
+    int width;
+};
+constexpr Column kZustand{210, 2595};
+constexpr Column kFestigkeit{2895, 2265};
+constexpr Column kMaterial{5250, 1800};
+constexpr Column kFahrstil{7140, 1425};
+constexpr Column kAnmerkung{8655, 1755};
+
 using namespace modTexte;
 
 // Text-table entries of the list entries, in list order; the codes are 1, 2, 3, …
@@ -71,32 +83,35 @@ frmDetails::frmDetails(RowInUse rowInUse, Language bytSprachNr, QWidget* parent)
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         return label;
     };
-    m_lblZustandUntergrund = columnLabel("lblZustandUntergrund", 420, 2100);
-    m_lblFestigkeitUntergrund = columnLabel("lblFestigkeitUntergrund", 2625, 1900);
-    m_lblBewegtesMaterial = columnLabel("lblBewegtesMaterial", 4620, 1800);
-    m_lblFahrstil = columnLabel("lblFahrstil", 6510, 1900);
-    m_lblAnmerkungen = columnLabel("lblAnmerkungen", 8505, 2100);
+    // Each over its column; the row frames start 210 twips in.
+    m_lblZustandUntergrund = columnLabel("lblZustandUntergrund", 210 + kZustand.left, kZustand.width);
+    m_lblFestigkeitUntergrund = columnLabel("lblFestigkeitUntergrund", 210 + kFestigkeit.left, kFestigkeit.width);
+    m_lblBewegtesMaterial = columnLabel("lblBewegtesMaterial", 210 + kMaterial.left, kMaterial.width);
+    m_lblFahrstil = columnLabel("lblFahrstil", 210 + kFahrstil.left, kFahrstil.width);
+    m_lblAnmerkungen = columnLabel("lblAnmerkungen", 210 + kAnmerkung.left, kAnmerkung.width);
 
     for (int i = 1; i <= kRows; ++i) {
         Row& r = m_rows[static_cast<std::size_t>(i - 1)];
         r.frame = ui::makeControl<QGroupBox>(this, rowName("fraEingabe", i), 210, 2100 + 1470 * (i - 1), 10620, 1275);
 
-        auto pickList = [&](const char* name, int left, int width) {
-            auto* list = ui::makeControl<QComboBox>(r.frame, rowName(name, i), left, 315, width, 315);
+        auto pickList = [&](const char* name, Column column) {
+            auto* list = ui::makeControl<QComboBox>(r.frame, rowName(name, i), column.left, 315, column.width, 315);
             list->setEditable(false);
             ui::setSorted(list, false);
             ui::wheelOnlyWithFocus(list);
             return list;
         };
-        r.zustand = pickList("cboZustandUntergrund", 210, 2000);
-        r.festigkeit = pickList("cboFestigkeitUntergrund", 2415, 1900);
+        r.zustand = pickList("cboZustandUntergrund", kZustand);
+        r.festigkeit = pickList("cboFestigkeitUntergrund", kFestigkeit);
 
-        r.material = ui::makeControl<QLineEdit>(r.frame, rowName("txtBewegtesMaterial", i), 4515, 315, 2000, 315);
+        r.material = ui::makeControl<QLineEdit>(r.frame, rowName("txtBewegtesMaterial", i), kMaterial.left, 315,
+                                                kMaterial.width, 315);
         r.material->setMaxLength(kMaterialLength);
 
-        r.fahrstil = pickList("cboFahrstil", 6720, 1400);
+        r.fahrstil = pickList("cboFahrstil", kFahrstil);
 
-        r.anmerkung = ui::makeControl<QPlainTextEdit>(r.frame, rowName("txtAnmerkung", i), 8295, 315, 2115, 735);
+        r.anmerkung = ui::makeControl<QPlainTextEdit>(r.frame, rowName("txtAnmerkung", i), kAnmerkung.left, 315,
+                                                      kAnmerkung.width, 735);
         r.anmerkung->setTabChangesFocus(true);
         ui::setMaxLength(r.anmerkung, kRemarkLength);
     }

@@ -19,8 +19,21 @@ const QColor kFormBackground(244, 244, 244);
 const QColor kRowFrameBackground(225, 225, 225);
 const QColor kCaptionBlue(0, 0, 128);
 constexpr int kLineHeight = 315;
+
+// The row's columns in twips. The type and work-cycle lists are as wide as
+// their longest entry in any language (the Italian ones), so the columns to
+// their right stand closer together than the classic layout has them.
+struct Column {
+    int left;
+    int width;
+};
+constexpr Column kFamily{1365, 1695};
+constexpr Column kType{3150, 3180};
+constexpr Column kCycle{6420, 2310};
+constexpr Column kCondition{8820, 840};
+constexpr Column kDuration{9750, 540};
 // Left edges of the X, Y and Z value columns; each axis's points column follows 525 twips on.
-constexpr std::array<int, 3> kValueLeft{10185, 11445, 12705};
+constexpr std::array<int, 3> kValueLeft{10485, 11595, 12705};
 
 QString indexedName(const char* base, int index)
 {
@@ -137,13 +150,14 @@ void frmMain::buildHeadings()
     constexpr int height = 900;
     const Qt::Alignment bottom = Qt::AlignLeft | Qt::AlignBottom;
     m_lblMesswertQuelle = label(this, QStringLiteral("lblMesswertQuelle"), {}, x0 + 105, top, 1250, height, bottom);
-    m_lblMaschinenfamilie = label(this, QStringLiteral("lblMaschinenfamilie"), {}, x0 + 1365, top, 1695, height,
-                                  bottom);
-    m_lblMaschinentyp = label(this, QStringLiteral("lblMaschinentyp"), {}, x0 + 3150, top, 2850, height, bottom);
-    m_lblArbeitszyklus = label(this, QStringLiteral("lblArbeitszyklus"), {}, x0 + 6090, top, 2010, height, bottom);
-    m_lblBetriebsbedingungen = label(this, QStringLiteral("lblBetriebsbedingungen"), {}, x0 + 8190, top, 1100, height,
-                                     bottom);
-    m_lblEinwirkungsdauer = label(this, QStringLiteral("lblEinwirkungsdauer"), {}, x0 + 9345, top, 830, height, bottom);
+    const auto columnHeading = [&](const char* name, Column column, int width) {
+        return label(this, QLatin1String(name), {}, x0 + column.left, top, width, height, bottom);
+    };
+    m_lblMaschinenfamilie = columnHeading("lblMaschinenfamilie", kFamily, kFamily.width);
+    m_lblMaschinentyp = columnHeading("lblMaschinentyp", kType, kType.width);
+    m_lblArbeitszyklus = columnHeading("lblArbeitszyklus", kCycle, kCycle.width);
+    m_lblBetriebsbedingungen = columnHeading("lblBetriebsbedingungen", kCondition, 1100);
+    m_lblEinwirkungsdauer = columnHeading("lblEinwirkungsdauer", kDuration, 830);
     for (QLabel* heading : {m_lblMesswertQuelle, m_lblMaschinenfamilie, m_lblMaschinentyp, m_lblArbeitszyklus,
                             m_lblBetriebsbedingungen, m_lblEinwirkungsdauer})
         heading->setWordWrap(true);
@@ -181,8 +195,10 @@ void frmMain::buildRow(WorkRow& r)
         // 45 twips left of the design, so that the longest caption keeps clear of the family column.
         line.optEingabe = make<QRadioButton>(frame, lineName("optEingabe", s), 60, optionTop, 1275, 225);
         makeMachineFields(s, top);
-        line.Betriebsbedingung = dropDown(frame, lineName("Betriebsbedingung", s), 8190, top, 855, false);
-        line.Einwirkungsdauer = dropDown(frame, lineName("Einwirkungsdauer", s), 9345, top, 540, false);
+        line.Betriebsbedingung = dropDown(frame, lineName("Betriebsbedingung", s), kCondition.left, top,
+                                          kCondition.width, false);
+        line.Einwirkungsdauer = dropDown(frame, lineName("Einwirkungsdauer", s), kDuration.left, top, kDuration.width,
+                                         false);
         const std::array<const char*, 3> values{"MesswertX", "MesswertY", "MesswertZ"};
         const std::array<const char*, 3> points{"PunkteX", "PunkteY", "PunkteZ"};
         for (int axis = 0; axis < 3; ++axis) {
@@ -200,14 +216,14 @@ void frmMain::buildRow(WorkRow& r)
         line.optEingabe->setPalette(optionPalette);
     };
     buildLine(r.G, QStringLiteral("G"), 210, 255, [&](const QString& s, int top) {
-        r.G.MaschinenFamilie = dropDown(frame, lineName("MaschinenFamilie", s), 1365, top, 1695, true);
-        r.G.MaschinenTyp = dropDown(frame, lineName("MaschinenTyp", s), 3150, top, 2850, true);
-        r.G.Arbeitszyklus = dropDown(frame, lineName("Arbeitszyklus", s), 6090, top, 2010, true);
+        r.G.MaschinenFamilie = dropDown(frame, lineName("MaschinenFamilie", s), kFamily.left, top, kFamily.width, true);
+        r.G.MaschinenTyp = dropDown(frame, lineName("MaschinenTyp", s), kType.left, top, kType.width, true);
+        r.G.Arbeitszyklus = dropDown(frame, lineName("Arbeitszyklus", s), kCycle.left, top, kCycle.width, true);
     });
     buildLine(r.E, QStringLiteral("E"), 540, 585, [&](const QString& s, int top) {
-        r.E.MaschinenFamilie = textBox(frame, lineName("MaschinenFamilie", s), 1365, top, 1695, 20);
-        r.E.MaschinenTyp = textBox(frame, lineName("MaschinenTyp", s), 3150, top, 2850, 34);
-        r.E.Arbeitszyklus = textBox(frame, lineName("Arbeitszyklus", s), 6090, top, 2010, 24);
+        r.E.MaschinenFamilie = textBox(frame, lineName("MaschinenFamilie", s), kFamily.left, top, kFamily.width, 20);
+        r.E.MaschinenTyp = textBox(frame, lineName("MaschinenTyp", s), kType.left, top, kType.width, 34);
+        r.E.Arbeitszyklus = textBox(frame, lineName("Arbeitszyklus", s), kCycle.left, top, kCycle.width, 24);
     });
 
     r.lblStatus = make<ui::StatusMark>(frame, indexedName("lblStatus", i), 13650, 420, 330, 330);

@@ -14,6 +14,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
 #include <memory>
 #include <optional>
 
@@ -73,6 +74,25 @@ QStringList crowdedCaptions(QWidget* root)
                 crowded << caption->objectName() + QLatin1Char('/') + other->objectName();
     }
     return crowded;
+}
+
+// The entries of the list that its closed list cuts off: wider, in the list's
+// font, than the text field the style gives the closed list (the style draws
+// the entry a pixel in from either side of it), each as "list: entry (needs > has)".
+QStringList cutEntries(const QComboBox* list)
+{
+    QStyleOptionComboBox closed;
+    closed.initFrom(list);
+    closed.editable = list->isEditable();
+    closed.frame = list->hasFrame();
+    closed.subControls = QStyle::SC_All;
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &closed, QStyle::SC_ComboBoxEditField, list);
+    const int room = field.width() - 2;
+    QStringList cut;
+    for (int i = 0; i < list->count(); ++i)
+        if (const int needs = list->fontMetrics().horizontalAdvance(list->itemText(i)); needs > room)
+            cut << QStringLiteral("%1: %2 (%3 > %4)").arg(list->objectName(), list->itemText(i)).arg(needs).arg(room);
+    return cut;
 }
 
 }  // namespace
@@ -181,6 +201,46 @@ private slots:
         QVERIFY(onscreen::whileModal([&] { click(QStringLiteral("btnDetails")); },
                                      [&](QWidget* details) { inDetails = crowdedCaptions(details); }));
         QVERIFY2(inDetails.isEmpty(), qPrintable(inDetails.join(QStringLiteral(", "))));
+    }
+
+    // Every entry any list can hold, in its closed list: the catalogue's through the
+    // whole cascade of row 1, the others as filled; the rows' lists are alike.
+    void everyEntryShownWhole_data() { captionsKeepTheirDistance_data(); }
+    void everyEntryShownWhole()
+    {
+        QFETCH(QString, language);
+        switchLanguage(language);
+        QStringList cut;
+        const auto list = [this](const char* base, int row) { return control<QComboBox>(base, row); };
+        click("optEingabe_G", 1);
+        click("optEingabe_E", 2);
+        auto* details = control<frmDetails>(QStringLiteral("frmDetails"));
+        details->Form_Activate();
+        for (QComboBox* filled :
+             {main()->cboSprache(), control<QComboBox>(QStringLiteral("cboFahrererfahrung")),
+              list("Betriebsbedingung_G", 1), list("Einwirkungsdauer_G", 1), list("Betriebsbedingung_E", 2),
+              list("Einwirkungsdauer_E", 2), driver::find<QComboBox>(details, QStringLiteral("cboZustandUntergrund_1")),
+              driver::find<QComboBox>(details, QStringLiteral("cboFestigkeitUntergrund_1")),
+              driver::find<QComboBox>(details, QStringLiteral("cboFahrstil_1"))}) {
+            QVERIFY2(filled->count() > 0, qPrintable(filled->objectName()));
+            cut << cutEntries(filled);
+        }
+        QComboBox* family = list("MaschinenFamilie_G", 1);
+        QComboBox* type = list("MaschinenTyp_G", 1);
+        cut << cutEntries(family);
+        int cycles = 0;
+        for (int f = 0; f < family->count(); ++f) {
+            driver::chooseIndex(family, f);
+            cut << cutEntries(type);
+            for (int t = 0; t < type->count(); ++t) {
+                driver::chooseIndex(type, t);
+                cut << cutEntries(list("Arbeitszyklus_G", 1));
+                cycles += list("Arbeitszyklus_G", 1)->count();
+            }
+        }
+        QCOMPARE(cycles, 43);
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 };
 
