@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QProxyStyle>
-#include <QStyleFactory>
 #include <QStyleOptionComplex>
 
 namespace ui {
@@ -42,8 +41,8 @@ void useSlimListArrows()
 {
     if (dynamic_cast<SlimListArrowStyle*>(QApplication::style()))
         return;
-    // On a copy of the style in use, so that a style the user chose stays.
-    QApplication::setStyle(new SlimListArrowStyle(QStyleFactory::create(QApplication::style()->name())));
+    // Over the style in use, so that a style the user chose stays; the proxy takes it over.
+    QApplication::setStyle(new SlimListArrowStyle(QApplication::style()));
 }
 
 }  // namespace ui
