@@ -28,12 +28,6 @@ QPalette programPalette()
         palette.setColor(group, QPalette::ToolTipText, Qt::black);
         palette.setColor(group, QPalette::Link, QColor(0, 0, 238));
         palette.setColor(group, QPalette::LinkVisited, QColor(85, 26, 139));
-        // Every role counts as set, so that a later theme change fills in none of its own.
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            if (r != QPalette::NoRole)
-                palette.setBrush(group, r, palette.brush(group, r));
-        }
     }
     return palette;
 }
