@@ -95,7 +95,8 @@ frmDetails::frmDetails(RowInUse rowInUse, Language bytSprachNr, QWidget* parent)
         r.frame = ui::makeControl<QGroupBox>(this, rowName("fraEingabe", i), 210, 2100 + 1470 * (i - 1), 10620, 1275);
 
         auto pickList = [&](const char* name, Column column) {
-            auto* list = ui::makeControl<QComboBox>(r.frame, rowName(name, i), column.left, 315, column.width, 315);
+            auto* list = ui::makeControl<ui::DropDownList>(r.frame, rowName(name, i), column.left, 315, column.width,
+                                                           315);
             list->setEditable(false);
             ui::setSorted(list, false);
             ui::wheelOnlyWithFocus(list);

@@ -65,7 +65,7 @@ QLineEdit* resultField(QWidget* parent, const char* name, int left, int top, int
 
 QComboBox* dropDown(QWidget* parent, const QString& name, int left, int top, int width, bool sorted)
 {
-    auto* list = make<QComboBox>(parent, name, left, top, width);
+    auto* list = make<ui::DropDownList>(parent, name, left, top, width);
     ui::setSorted(list, sorted);
     ui::wheelOnlyWithFocus(list);
     return list;

@@ -4,11 +4,28 @@
 
 #include <QCollator>
 #include <QComboBox>
+#include <QList>
+#include <QPalette>
+#include <QStyleOptionComboBox>
 #include <QVariant>
+#include <utility>
 
 namespace ui {
 
 namespace {
+
+// The first palette seen with the same colours as palette; a bounded number
+// are kept, further ones are used as they are.
+QPalette sharedPalette(const QPalette& palette)
+{
+    static QList<QPalette> known;
+    for (const QPalette& seen : std::as_const(known))
+        if (seen == palette)
+            return seen;
+    if (known.size() < 32)
+        known.append(palette);
+    return palette;
+}
 
 const char* const kSortedProperty = "zelvaroSorted";
 
@@ -29,6 +46,14 @@ void checkIndex(const QComboBox* list, int index)
 }
 
 }  // namespace
+
+void DropDownList::initStyleOption(QStyleOptionComboBox* option) const
+{
+    QComboBox::initStyleOption(option);
+    const QPalette::ColorGroup group = option->palette.currentColorGroup();
+    option->palette = sharedPalette(option->palette);
+    option->palette.setCurrentColorGroup(group);
+}
 
 void setSorted(QComboBox* list, bool sorted)
 {

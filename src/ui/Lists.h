@@ -1,10 +1,23 @@
 #pragma once
 
+#include <QComboBox>
 #include <QString>
 
-class QComboBox;
-
 namespace ui {
+
+// The program's drop-down list. It draws with one palette object per set of
+// colours: the style keeps what it has drawn under the identity of the
+// palette, and every control has a palette object of its own, so without
+// this each list would draw its frame and arrow anew instead of reusing
+// those of a list of the same size and colours. Without a meta-object of its
+// own it is a QComboBox to Qt, its accessibility included.
+class DropDownList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void initStyleOption(QStyleOptionComboBox* option) const override;
+};
 
 // Drop-down lists in the classic vocabulary: entries carry an integer
 // (ItemData); a sorted list puts each new entry at its alphabetical place

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMetaEnum>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -48,6 +49,18 @@ protected:
 
 private:
     QComboBox* m_list;
+};
+
+// The program's list with the palette it hands the style exposed.
+class DrawnList : public ui::DropDownList {
+public:
+    using ui::DropDownList::DropDownList;
+    QPalette drawnWith() const
+    {
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        return option.palette;
+    }
 };
 
 }  // namespace
@@ -207,7 +220,9 @@ private slots:
     }
 
     // A switched-off field is disabled and must still show its colour: the
-    // palette's disabled group and a list's button face carry it too.
+    // palette's disabled group and a list's button face carry it too. The
+    // program's list draws exactly as a plain one, handing the style the same
+    // palette object as a list of the same colours and no other.
     void backColourShowsOnDisabledFieldsAndLists_data()
     {
         QTest::addColumn<bool>("list");
@@ -229,6 +244,25 @@ private slots:
         const QPalette::ColorRole role = list ? QPalette::Button : QPalette::Base;
         QCOMPARE(field->palette().color(group, role), QColor(255, 192, 192));
         QCOMPARE(ui::backColor(field.get()), QColor(255, 192, 192));
+        if (!list)
+            return;
+        QWidget window;
+        DrawnList first(&window);
+        DrawnList same(&window);
+        DrawnList other(&window);
+        QComboBox plain(&window);
+        for (QComboBox* each : std::initializer_list<QComboBox*>{&first, &same, &other, &plain}) {
+            each->resize(120, 21);
+            each->setEnabled(enabled);
+            ui::setBackColor(each, ui::lightRed());
+        }
+        ui::setBackColor(&other, ui::lightYellow());
+        QCOMPARE(first.grab().toImage(), plain.grab().toImage());
+        QCOMPARE(first.drawnWith().cacheKey(), same.drawnWith().cacheKey());
+        QVERIFY(first.drawnWith().cacheKey() != other.drawnWith().cacheKey());
+        QStyleOption reference;
+        reference.initFrom(&same);
+        QCOMPARE(same.drawnWith().currentColorGroup(), reference.palette.currentColorGroup());
     }
 
     void twipsToPixels_data()
