@@ -183,6 +183,9 @@ void frmMain::buildRow(WorkRow& r)
     QPalette framePalette = frame->palette();
     framePalette.setColor(QPalette::Window, kRowFrameBackground);
     framePalette.setColor(QPalette::WindowText, kCaptionBlue);
+    // The fields start switched off: they take the off colour from the frame
+    // instead of each being given a palette of its own by the first reset.
+    framePalette.setColor(QPalette::Base, ui::buttonFace());
     frame->setPalette(framePalette);
 
     auto lineName = [i](const char* base, const QString& suffix) {
@@ -210,9 +213,11 @@ void frmMain::buildRow(WorkRow& r)
             line.Punkte[axis]->setReadOnly(true);
             line.Punkte[axis]->setAlignment(Qt::AlignCenter);
         }
-        // The frame's blue is for its caption only.
+        // The frame's blue is for its caption only, its off colour for the fields only.
         QPalette optionPalette = line.optEingabe->palette();
         optionPalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            optionPalette.setColor(group, QPalette::Base, palette().color(group, QPalette::Base));
         line.optEingabe->setPalette(optionPalette);
     };
     buildLine(r.G, QStringLiteral("G"), 210, 255, [&](const QString& s, int top) {

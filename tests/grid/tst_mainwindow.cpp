@@ -134,6 +134,10 @@ private slots:
         for (int row = 1; row <= 5; ++row) {
             QVERIFY(!f.option("G", row)->isChecked() && !f.option("E", row)->isChecked());
             QVERIFY(f.option("G", row)->isEnabled() && f.option("E", row)->isEnabled());
+            // The off colour the row frame hands its fields stays off the option buttons' circles.
+            QCOMPARE(f.option("G", row)->palette().color(QPalette::Base), ui::windowBackground());
+            QCOMPARE(f.option("E", row)->palette().color(QPalette::Disabled, QPalette::Base),
+                     QApplication::palette().color(QPalette::Disabled, QPalette::Base));
             QVERIFY(!f.get("btnResetZeile", row)->isEnabled());
             QVERIFY(!f.get("btnBerechnenZeile", row)->isEnabled());
             for (const char* name : {"MaschinenFamilie_G", "Einwirkungsdauer_E", "MesswertX_E", "PunkteZ_G"}) {
