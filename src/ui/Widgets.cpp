@@ -81,14 +81,15 @@ protected:
 
 }  // namespace
 
+// Joined directly: arg() parses its pattern anew for each of the windows' 250 names.
 QString controlName(const QString& base, int index)
 {
-    return QStringLiteral("%1_%2").arg(base).arg(index);
+    return base + QLatin1Char('_') + QString::number(index);
 }
 
 QString controlName(const QString& base, const QString& suffix, int index)
 {
-    return QStringLiteral("%1_%2_%3").arg(base, suffix).arg(index);
+    return base + QLatin1Char('_') + suffix + QLatin1Char('_') + QString::number(index);
 }
 
 int twips(int value)
