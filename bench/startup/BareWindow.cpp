@@ -1,7 +1,9 @@
 // A bare window with the controls of the program's frame, main and details
-// windows, of the same kinds, numbers, sizes, captions and list entries, set
-// up the plain way: each property written once, no program logic.
+// windows, of the same kinds, numbers, sizes, captions, font faces and list
+// entries, set up the plain way: each property written once, no program logic.
 #include "StartupOnce.h"
+
+#include "ui/Widgets.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,7 +44,7 @@ void fill(QComboBox* list, int entries)
 
 void buildRow(QWidget* window, int row)
 {
-    auto* frame = place<QGroupBox>(window, 105, 2625 + 1050 * (row - 1), 15030, 960);
+    auto* frame = place<ui::BoldTitleGroupBox>(window, 105, 2625 + 1050 * (row - 1), 15030, 960);
     frame->setTitle(QStringLiteral(" Eingabe %1 ").arg(row));
     frame->setAutoFillBackground(true);
     QPalette colours = frame->palette();
@@ -85,10 +87,17 @@ QWidget* buildMainWindow()
     auto* languages = place<QComboBox>(window, 210, 180, 1275);
     fill(languages, 5);
     place<QPushButton>(window, 1470, 165, 435, 330)->setText(QStringLiteral("Go"));
+    QFont bold = window->font();
+    bold.setBold(true);
+    QFont title = bold;
+    title.setPointSize(10);
+    QFont small = window->font();
+    small.setPointSize(6);
     label(window,
           "Ganzkörperschwingungen auf Erdbewegungsmaschinen - Berechnung der täglichen "
           "Schwingungsbelastung eines Fahrers",
-          0, 795, 15270, 360);
+          0, 795, 15270, 360)
+        ->setFont(title);
     label(window, "Firma:", 210, 1260, 930);
     place<QLineEdit>(window, 1155, 1260, 2955);
     label(window, "Fahrer:", 4410, 1260, 1350);
@@ -98,9 +107,61 @@ QWidget* buildMainWindow()
     place<QLineEdit>(window, 13965, 1260, 1170)->setText(QStringLiteral("09.12.2026"));
 
     // Column headings, the axis headings with their units, the result headings
-    // and symbols: 45 labels beside the five status marks.
-    for (int i = 0; i < 45; ++i)
-        label(window, "Überschrift", 105 + (i % 15) * 1000, i < 15 ? 1785 : 8085 + (i / 15) * 500, 950);
+    // and symbols, in the program's German texts and faces, beside the five status marks.
+    enum Face { Plain, Bold, Small };
+    struct Caption {
+        const char* text;
+        int left, top, width, height;
+        Face face;
+    };
+    const Caption captions[] = {
+        {"Quelle\nder\nMesswerte", 210, 1695, 1245, 900, Plain},
+        {"Maschinenfamilie", 1470, 1695, 1695, 900, Plain},
+        {"Maschinentyp", 3255, 1695, 3180, 900, Plain},
+        {"Arbeitszyklus", 6525, 1695, 2310, 900, Plain},
+        {"Betriebs-\nbedingung", 8925, 1695, 1095, 900, Plain},
+        {"Einwirk-\nungszeit\nin h", 9855, 1695, 825, 900, Plain},
+        {"x-Achse", 10590, 1995, 1005, 285, Bold},
+        {"m/s²", 10590, 2295, 495, 285, Plain},
+        {"Pkte.", 11115, 2295, 495, 285, Plain},
+        {"y-Achse", 11700, 1995, 1005, 285, Bold},
+        {"m/s²", 11700, 2295, 495, 285, Plain},
+        {"Pkte.", 12225, 2295, 495, 285, Plain},
+        {"z-Achse", 12810, 1995, 1005, 285, Bold},
+        {"m/s²", 12810, 2295, 495, 285, Plain},
+        {"Pkte.", 13335, 2295, 495, 285, Plain},
+        {"Zwischenergebnis:", 210, 8085, 1905, 315, Bold},
+        {"Summe aller Arbeitszyklen", 2100, 8085, 3300, 525, Plain},
+        {"Endergebnis:", 210, 9135, 1905, 315, Bold},
+        {"Einwirkungs-\nzeit in h", 5400, 8085, 1155, 465, Plain},
+        {"Anzahl Zyklen", 6450, 8085, 1005, 465, Plain},
+        {"A", 7620, 8205, 150, 300, Plain},
+        {"(8) x", 7770, 8295, 420, 240, Small},
+        {"m/s²", 7560, 8925, 540, 240, Small},
+        {"Pkte.", 8190, 8235, 540, 300, Plain},
+        {"A", 8985, 8205, 150, 300, Plain},
+        {"(8) y", 9135, 8295, 420, 240, Small},
+        {"m/s²", 8925, 8925, 540, 240, Small},
+        {"Pkte.", 9555, 8235, 540, 300, Plain},
+        {"A", 10350, 8205, 150, 300, Plain},
+        {"(8) z", 10500, 8295, 420, 240, Small},
+        {"m/s²", 10290, 8925, 540, 240, Small},
+        {"Pkte.", 10920, 8235, 540, 300, Plain},
+        {"Gesamtpunktezahl", 4200, 9240, 4905, 315, Plain},
+        {"P", 9255, 9195, 180, 330, Plain},
+        {"E,total", 9435, 9300, 525, 255, Small},
+        {"=", 9945, 9240, 195, 315, Plain},
+        {"Tägliche Schwingungsbelastung in m/s²", 3300, 9660, 5805, 315, Plain},
+        {"A", 9255, 9615, 180, 330, Plain},
+        {"(8)", 9435, 9720, 525, 255, Small},
+        {"=", 9945, 9660, 195, 315, Plain},
+        {"Zelvaro 1.0.0", 210, 9795, 3000, 285, Plain},
+    };
+    for (const Caption& caption : captions) {
+        QLabel* l = label(window, caption.text, caption.left, caption.top, caption.width, caption.height);
+        if (caption.face != Plain)
+            l->setFont(caption.face == Bold ? bold : small);
+    }
 
     for (int row = 1; row <= 5; ++row)
         buildRow(window, row);
@@ -108,12 +169,17 @@ QWidget* buildMainWindow()
     const int resultLeft[] = {5775, 6720, 7560, 8190, 8925, 9555, 10290, 10920};
     for (const int left : resultLeft)
         place<QLineEdit>(window, left, 8610, 540)->setReadOnly(true);
-    place<QLineEdit>(window, 10185, 9240, 1275)->setReadOnly(true);
-    place<QLineEdit>(window, 10185, 9660, 1275)->setReadOnly(true);
+    for (const int top : {9240, 9660}) {
+        auto* total = place<QLineEdit>(window, 10185, top, 1275);
+        total->setReadOnly(true);
+        total->setFont(bold);
+    }
     const char* commands[] = {"Details", "Berechnen", "Drucken", "Reset", "Anleitung", "Beenden"};
-    for (int i = 0; i < 6; ++i)
-        place<QPushButton>(window, 12120 + (i % 2) * 1485, 8190 + (i / 2) * 630, 1380, 435)
-            ->setText(QLatin1String(commands[i]));
+    for (int i = 0; i < 6; ++i) {
+        auto* command = place<QPushButton>(window, 12120 + (i % 2) * 1485, 8190 + (i / 2) * 630, 1380, 435);
+        command->setText(QLatin1String(commands[i]));
+        command->setFont(bold);
+    }
     return window;
 }
 
