@@ -30,10 +30,7 @@ constexpr int kRemarkLength = 60;
 
 // A row's columns in twips, inside its frame. The ground lists are as wide as
 // their longest entry in any language; the text fields give up what they need.
-struct Column {
-    int left;
-    int width;
-};
+using ui::Column;
 constexpr Column kZustand{210, 2595};
 constexpr Column kFestigkeit{2895, 2265};
 constexpr Column kMaterial{5250, 1800};

@@ -23,10 +23,7 @@ constexpr int kLineHeight = 315;
 // The row's columns in twips. The type and work-cycle lists are as wide as
 // their longest entry in any language (the Italian ones), so the columns to
 // their right stand closer together than the classic layout has them.
-struct Column {
-    int left;
-    int width;
-};
+using ui::Column;
 constexpr Column kFamily{1365, 1695};
 constexpr Column kType{3150, 3180};
 constexpr Column kCycle{6420, 2310};

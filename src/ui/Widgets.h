@@ -20,6 +20,12 @@ QString controlName(const QString& base, const QString& suffix, int index);
 int twips(int value);
 void placeTwips(QWidget* widget, int left, int top, int width, int height);
 
+// A column of a window's layout: its left edge and width in twips.
+struct Column {
+    int left;
+    int width;
+};
+
 // Makes a control of a window: created in parent, named, placed in twips.
 template <class W>
 W* makeControl(QWidget* parent, const QString& name, int left, int top, int width, int height)
